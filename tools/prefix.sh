@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Creates the project's 32-bit Wine prefix (./build/wineprefix) once: boots it,
+# applies tools/wine-prefix.reg and installs Wine's fonts. Re-applies the settings
+# when the .reg file changes; does nothing when the prefix is up to date.
+# MORVANE_BUILD overrides the build directory.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${MORVANE_BUILD:-$root/build}
+prefix="$build/wineprefix"
+reg="$root/tools/wine-prefix.reg"
+stamp="$prefix/.morvane-prefix"       # holds the checksum of the settings applied
+want=$(sha256sum "$reg" | cut -d' ' -f1)
+
+[ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ] && exit 0
+
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+# No Mono or Gecko: their install prompts would wait for a click.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Everything here runs without a display, and the wineserver it starts must be
+# gone before any session: one started without DISPLAY breaks later GUI runs.
+unset DISPLAY
+stop_server() { timeout 120 wineserver -w || wineserver -k || true; }
+
+if [ ! -f "$prefix/.morvane-booted" ]; then
+    echo "creating Wine prefix $prefix"
+    rm -rf "$prefix"            # a half-made prefix from an interrupted run
+    mkdir -p "$build"
+    wine wineboot -i >/dev/null 2>&1
+    # wineboot returns before the registry is written; the server writes it on exit.
+    stop_server
+    touch "$prefix/.morvane-booted"
+fi
+
+echo "configuring Wine prefix $prefix"
+wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+fonts="$prefix/drive_c/windows/Fonts"
+mkdir -p "$fonts"
+cp -f /usr/share/wine/fonts/* "$fonts/"
+stop_server
+echo "$want" > "$stamp"
