@@ -1,0 +1,60 @@
+// The class factory of Desktop and the in-process server entry points.
+#include <windows.h>
+
+#include "com/module.h"
+#include "core/desktop.h"
+
+namespace mv {
+
+namespace {
+
+class DesktopFactory final : public IClassFactory {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
+            *out = static_cast<IClassFactory*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return E_NOINTERFACE;
+    }
+    // A static object: its references do not keep the library loaded (LockServer does).
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (outer) return CLASS_E_NOAGGREGATION;
+        try {
+            ComPtr<Desktop> d = Desktop::Create();  // a new Desktop for every request
+            return d->QueryInterface(iid, out);
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
+        mv::LockServer(lock != FALSE);
+        return S_OK;
+    }
+};
+
+DesktopFactory g_factory;
+
+}  // namespace
+
+}  // namespace mv
+
+extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (!IsEqualCLSID(clsid, mv::CLSID_Desktop)) return CLASS_E_CLASSNOTAVAILABLE;
+    return mv::g_factory.QueryInterface(iid, out);
+}
+
+extern "C" HRESULT WINAPI DllCanUnloadNow() {
+    mv::ReleaseIdleDesktop();
+    return mv::LiveObjects() == 0 && mv::ServerLocks() == 0 ? S_OK : S_FALSE;
+}

@@ -1,0 +1,264 @@
+// The shared dispatcher behind every member table.
+#include "com/dispatch.h"
+
+#include <cwchar>
+#include <cwctype>
+
+namespace mv {
+
+Args::Args() {
+    for (VARIANT& v : v_) VariantInit(&v);
+}
+
+Args::~Args() {
+    for (size_t i = 0; i < count_; ++i) VariantClear(&v_[i]);
+}
+
+void Result::setLong(long n) {
+    if (!v_) return;
+    V_VT(v_) = VT_I4;
+    V_I4(v_) = n;
+}
+
+void Result::setBool(bool b) {
+    if (!v_) return;
+    V_VT(v_) = VT_BOOL;
+    V_BOOL(v_) = b ? VARIANT_TRUE : VARIANT_FALSE;
+}
+
+void Result::setText(const wchar_t* s, size_t len) {
+    if (!v_) return;
+    V_VT(v_) = VT_BSTR;
+    V_BSTR(v_) = SysAllocStringLen(s, static_cast<UINT>(len));
+}
+
+void Result::setText(const std::wstring& s) { setText(s.data(), s.size()); }
+
+void Result::setObject(IDispatch* p) {
+    if (!v_) return;
+    V_VT(v_) = VT_DISPATCH;
+    V_DISPATCH(v_) = p;
+    if (p) p->AddRef();
+}
+
+void Result::setUnknown(IUnknown* p) {
+    if (!v_) return;
+    V_VT(v_) = VT_UNKNOWN;
+    V_UNKNOWN(v_) = p;
+    if (p) p->AddRef();
+}
+
+namespace {
+
+bool sameName(const wchar_t* a, const wchar_t* b) {
+    return std::towlower(*a) == std::towlower(*b) && _wcsicmp(a, b) == 0;
+}
+
+bool answers(Kind kind, WORD flags) {
+    if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) return kind == Kind::Put;
+    // A property get may be called as a method and a method read as a property, as
+    // automation objects written in Basic allow; script hosts rely on both.
+    return kind != Kind::Put;
+}
+
+void fillException(EXCEPINFO* excep, HRESULT scode, const wchar_t* description) {
+    if (!excep) return;
+    ZeroMemory(excep, sizeof(*excep));
+    excep->bstrSource = SysAllocString(L"Morvane");
+    excep->bstrDescription = SysAllocString(description);
+    excep->scode = scode;
+}
+
+HRESULT takeDefault(const Param& p, VARIANT* out) {
+    switch (p.vt) {
+    case VT_BSTR:
+        V_VT(out) = VT_BSTR;
+        V_BSTR(out) = SysAllocString(p.defText ? p.defText : L"");
+        return V_BSTR(out) ? S_OK : E_OUTOFMEMORY;
+    case VT_BOOL:
+        V_VT(out) = VT_BOOL;
+        V_BOOL(out) = p.defLong ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    case VT_VARIANT:
+        V_VT(out) = VT_ERROR;
+        V_ERROR(out) = DISP_E_PARAMNOTFOUND;
+        return S_OK;
+    default:
+        V_VT(out) = VT_I4;
+        V_I4(out) = p.defLong;
+        return S_OK;
+    }
+}
+
+bool omitted(const VARIANT* v) {
+    const VARIANT* d = v;
+    if (V_VT(v) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(v)) d = V_VARIANTREF(v);
+    if (V_VT(d) == VT_ERROR && V_ERROR(d) == DISP_E_PARAMNOTFOUND) return true;
+    return false;
+}
+
+bool empty(const VARIANT* v) {
+    const VARIANT* d = v;
+    if (V_VT(v) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(v)) d = V_VARIANTREF(v);
+    return V_VT(d) == VT_EMPTY;
+}
+
+// Converts one argument into the parameter's type.
+HRESULT convert(const Param& p, VARIANT* src, VARIANT* out) {
+    VARIANT plain;
+    VariantInit(&plain);
+    HRESULT hr = VariantCopyInd(&plain, src);
+    if (SUCCEEDED(hr) && V_VT(&plain) == (VT_BYREF | VT_VARIANT)) hr = DISP_E_TYPEMISMATCH;
+    if (FAILED(hr)) {
+        VariantClear(&plain);
+        return hr == E_INVALIDARG ? DISP_E_TYPEMISMATCH : hr;
+    }
+    if (p.vt == VT_VARIANT) {
+        *out = plain;  // takes ownership
+        return S_OK;
+    }
+    VARTYPE from = V_VT(&plain);
+    if (from == VT_DISPATCH || from == VT_UNKNOWN || from == VT_NULL || (from & VT_ARRAY)) {
+        // Objects, arrays and null are not numbers or strings: never ask an object for
+        // its default value here.
+        VariantClear(&plain);
+        return DISP_E_TYPEMISMATCH;
+    }
+    hr = VariantChangeType(out, &plain, 0, p.vt);
+    VariantClear(&plain);
+    if (hr == DISP_E_OVERFLOW) return hr;
+    return FAILED(hr) ? DISP_E_TYPEMISMATCH : S_OK;
+}
+
+}  // namespace
+
+HRESULT LookupNames(const void* table, size_t n, RowFn row, LPOLESTR* names, UINT count, DISPID* ids) {
+    if (!names || !ids || count == 0) return E_INVALIDARG;
+    for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+    if (!names[0]) return DISP_E_UNKNOWNNAME;
+
+    size_t found = n;
+    for (size_t i = 0; i < n && found == n; ++i)
+        if (sameName(row(table, i).name, names[0])) found = i;
+    if (found == n) return DISP_E_UNKNOWNNAME;
+
+    DISPID member = row(table, found).id;
+    ids[0] = member;
+    // Further names are parameter names: their ids are their positions.
+    HRESULT hr = S_OK;
+    for (UINT k = 1; k < count; ++k) {
+        if (!names[k]) { hr = DISP_E_UNKNOWNNAME; continue; }
+        for (size_t i = 0; i < n && ids[k] == DISPID_UNKNOWN; ++i) {
+            MemberView m = row(table, i);
+            if (m.id != member) continue;
+            for (size_t p = 0; p < m.count; ++p)
+                if (sameName(m.params[p].name, names[k])) { ids[k] = static_cast<DISPID>(p); break; }
+        }
+        if (ids[k] == DISPID_UNKNOWN) hr = DISP_E_UNKNOWNNAME;
+    }
+    return hr;
+}
+
+HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, DISPPARAMS* params,
+                 Args& args, size_t* index, EXCEPINFO* excep, UINT* argErr) {
+    DISPPARAMS none{};
+    if (!params) params = &none;
+    if (params->cArgs && !params->rgvarg) return E_INVALIDARG;
+    if (params->cNamedArgs > params->cArgs || (params->cNamedArgs && !params->rgdispidNamedArgs))
+        return E_INVALIDARG;
+
+    // Prefer the row whose kind matches the flags exactly (get for PROPERTYGET, method for
+    // METHOD); fall back to any row that may answer.
+    size_t chosen = n;
+    for (size_t i = 0; i < n; ++i) {
+        MemberView m = row(table, i);
+        if (m.id != id || !answers(m.kind, flags)) continue;
+        bool exact = (m.kind == Kind::Get && (flags & DISPATCH_PROPERTYGET)) ||
+                     (m.kind == Kind::Method && (flags & DISPATCH_METHOD)) || m.kind == Kind::Put;
+        if (chosen == n || exact) chosen = i;
+        if (exact) break;
+    }
+    if (chosen == n) return DISP_E_MEMBERNOTFOUND;
+    *index = chosen;
+    MemberView m = row(table, chosen);
+
+    const UINT total = params->cArgs;
+    const UINT named = params->cNamedArgs;
+    const UINT positional = total - named;
+
+    // The new value of a let arrives as the named argument DISPID_PROPERTYPUT (or as the
+    // only positional one).
+    bool putNamed = false;
+    for (UINT k = 0; k < named; ++k) {
+        DISPID nid = params->rgdispidNamedArgs[k];
+        if (nid == DISPID_PROPERTYPUT && m.kind == Kind::Put) { putNamed = true; continue; }
+        if (nid < 0 || static_cast<size_t>(nid) >= m.count) {
+            if (argErr) *argErr = k;
+            return DISP_E_PARAMNOTFOUND;
+        }
+    }
+    if (positional + (putNamed ? 1 : 0) > m.count) return DISP_E_BADPARAMCOUNT;
+
+    for (size_t p = 0; p < m.count; ++p) {
+        const Param& param = m.params[p];
+        // Locate the argument: positional ones lie at the end of rgvarg, in reverse order.
+        long at = -1;
+        if (m.kind == Kind::Put) {
+            if (putNamed) {
+                for (UINT k = 0; k < named; ++k)
+                    if (params->rgdispidNamedArgs[k] == DISPID_PROPERTYPUT) at = static_cast<long>(k);
+            } else if (positional == 1) {
+                at = static_cast<long>(total - 1);
+            }
+        } else if (p < positional) {
+            at = static_cast<long>(total - 1 - p);
+        } else {
+            for (UINT k = 0; k < named; ++k)
+                if (params->rgdispidNamedArgs[k] == static_cast<DISPID>(p)) at = static_cast<long>(k);
+        }
+
+        VARIANT* out = args.slot(p);
+        args.setCount(p + 1);
+        VARIANT* src = at >= 0 ? &params->rgvarg[at] : nullptr;
+        // Omitted: not passed, passed as "missing", or (for an optional parameter) passed as
+        // JScript's undefined.
+        if (!src || omitted(src) || (param.optional && empty(src))) {
+            if (!param.optional) {
+                if (argErr && src) *argErr = static_cast<UINT>(at);
+                return DISP_E_PARAMNOTOPTIONAL;
+            }
+            HRESULT hr = takeDefault(param, out);
+            if (FAILED(hr)) return hr;
+            continue;
+        }
+        HRESULT hr = convert(param, src, out);
+        if (hr == DISP_E_OVERFLOW) {
+            if (argErr) *argErr = static_cast<UINT>(at);
+            fillException(excep, DISP_E_OVERFLOW, L"Overflow");
+            return DISP_E_EXCEPTION;
+        }
+        if (FAILED(hr)) {
+            if (argErr) *argErr = static_cast<UINT>(at);
+            return hr;
+        }
+    }
+    return S_OK;
+}
+
+HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep) {
+    if (hr == DISP_E_OVERFLOW) {
+        fillException(excep, hr, L"Overflow");
+        return DISP_E_EXCEPTION;
+    }
+    if (hr == DISP_E_DIVBYZERO) {
+        fillException(excep, hr, L"Division by zero");
+        return DISP_E_EXCEPTION;
+    }
+    if (hr == DISP_E_BADINDEX) {
+        fillException(excep, hr, L"Subscript out of range");
+        return DISP_E_EXCEPTION;
+    }
+    return hr;
+}
+
+}  // namespace mv

@@ -1,0 +1,155 @@
+// Late binding from one member table per class. Each row names a member, its dispatch id,
+// its kind (property get, property let, method), its parameters with their types,
+// optional flags and defaults, and the handler that does the work. The dispatcher answers
+// GetIDsOfNames and Invoke from the rows: it looks names up without regard to case, takes
+// arguments in reverse order, dereferences by-reference arguments of any kind (VBScript
+// passes VT_BYREF|VT_VARIANT), fills omitted optionals with their defaults, converts with
+// VariantChangeType and reports the standard errors. Handlers see converted arguments only.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "core/hresult.h"
+#include "core/text.h"
+
+namespace mv {
+
+enum class Kind : unsigned char { Get, Put, Method };
+
+struct Param {
+    const wchar_t* name;
+    VARTYPE vt;                        // VT_I4, VT_BSTR, VT_BOOL or VT_VARIANT
+    bool optional;
+    long defLong;                      // default of an omitted VT_I4 / VT_BOOL argument
+    const wchar_t* defText;            // default of an omitted VT_BSTR argument
+};
+
+constexpr Param Req(const wchar_t* name, VARTYPE vt) { return {name, vt, false, 0, nullptr}; }
+constexpr Param Opt(const wchar_t* name, VARTYPE vt, long def = 0) { return {name, vt, true, def, nullptr}; }
+constexpr Param OptText(const wchar_t* name, const wchar_t* def = L"") { return {name, VT_BSTR, true, 0, def}; }
+
+constexpr size_t kMaxParams = 10;
+
+// Converted arguments, in parameter order.
+class Args {
+public:
+    Args();
+    Args(const Args&) = delete;
+    Args& operator=(const Args&) = delete;
+    ~Args();
+
+    size_t size() const { return count_; }
+    long lng(size_t i) const { return v_[i].lVal; }
+    bool flag(size_t i) const { return v_[i].boolVal != VARIANT_FALSE; }
+    BSTR bstr(size_t i) const { return v_[i].bstrVal; }  // may be null: counts as empty
+    std::wstring text(size_t i) const { return toWide(v_[i].bstrVal); }
+    std::string ansi(size_t i) const { return toAnsi(v_[i].bstrVal); }
+    const VARIANT& var(size_t i) const { return v_[i]; }
+
+    VARIANT* slot(size_t i) { return &v_[i]; }
+    void setCount(size_t n) { count_ = n; }
+
+private:
+    VARIANT v_[kMaxParams];
+    size_t count_ = 0;
+};
+
+// Where a handler puts its answer; the caller may not want one.
+class Result {
+public:
+    explicit Result(VARIANT* v) : v_(v) {}
+    void setLong(long n);
+    void setBool(bool b);
+    void setText(const std::wstring& s);
+    void setText(const wchar_t* s, size_t len);
+    void setObject(IDispatch* p);  // shares the reference; null gives a null object
+    void setUnknown(IUnknown* p);
+
+private:
+    VARIANT* v_;
+};
+
+template <typename T>
+struct Member {
+    const wchar_t* name;
+    DISPID id;
+    Kind kind;
+    std::initializer_list<Param> params;
+    HRESULT (*fn)(T&, const Args&, Result&);
+};
+
+// The type-independent part of a member row, as the dispatcher sees it.
+struct MemberView {
+    const wchar_t* name;
+    DISPID id;
+    Kind kind;
+    const Param* params;
+    size_t count;
+};
+
+// The shared dispatcher. `rows` returns row i of a table of n rows.
+using RowFn = MemberView (*)(const void* table, size_t i);
+
+HRESULT LookupNames(const void* table, size_t n, RowFn row, LPOLESTR* names, UINT count, DISPID* ids);
+
+// Finds the row that answers (id, flags), binds the arguments into `args` and returns its
+// index in *index; S_OK when the handler may run.
+HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, DISPPARAMS* params,
+                 Args& args, size_t* index, EXCEPINFO* excep, UINT* argErr);
+
+// Turns a handler's failure into what the caller sees: overflow and division by zero
+// become DISP_E_EXCEPTION with an EXCEPINFO, as a script's own arithmetic errors do.
+HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep);
+
+template <typename T>
+class DispatchTable {
+public:
+    template <size_t N>
+    explicit constexpr DispatchTable(const Member<T> (&rows)[N]) : rows_(rows), n_(N) {}
+
+    size_t size() const { return n_; }
+    const Member<T>& operator[](size_t i) const { return rows_[i]; }
+
+    HRESULT getIDsOfNames(LPOLESTR* names, UINT count, DISPID* ids) const {
+        return LookupNames(rows_, n_, &view, names, count, ids);
+    }
+
+    HRESULT invoke(T& self, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
+                   EXCEPINFO* excep, UINT* argErr) const {
+        Args args;
+        size_t index = 0;
+        HRESULT hr = BindCall(rows_, n_, &view, id, flags, params, args, &index, excep, argErr);
+        if (FAILED(hr)) return hr;
+        if (result) VariantInit(result);
+        Result out(result);
+        try {
+            hr = rows_[index].fn(self, args, out);
+        } catch (...) {
+            hr = E_OUTOFMEMORY;  // no exception crosses a COM method
+        }
+        return FinishCall(hr, excep);
+    }
+
+    static MemberView view(const void* table, size_t i) {
+        const Member<T>& m = static_cast<const Member<T>*>(table)[i];
+        return {m.name, m.id, m.kind, m.params.begin(), m.params.size()};
+    }
+
+private:
+    const Member<T>* rows_;
+    size_t n_;
+};
+
+}  // namespace mv
+
+namespace mv {
+
+// Handler of a member whose behaviour the library does not offer yet.
+template <typename T>
+HRESULT NotBuilt(T&, const Args&, Result&) { return E_NOTIMPL; }
+
+}  // namespace mv

@@ -1,0 +1,93 @@
+// IUnknown and IDispatch for the library's automation classes, answered from each class's
+// member table. A class derives from DispatchObject<Self, Interface> and provides
+//   static const DispatchTable<Self>& members();
+//   static HRESULT typeInfo(ITypeInfo** out);   // E_NOTIMPL when it has none
+//   void finalRelease();                         // runs once, when the last reference goes
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include "com/dispatch.h"
+#include "com/module.h"
+#include "core/unique.h"
+
+namespace mv {
+
+template <typename Self, typename Interface = IDispatch>
+class DispatchObject : public Interface, private CountedObject {
+public:
+    DispatchObject() = default;
+    virtual ~DispatchObject() = default;
+
+    IDispatch* dispatch() { return static_cast<IDispatch*>(this); }
+    ULONG refs() const { return refs_; }
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+            IsEqualIID(iid, Self::interfaceId())) {
+            *out = static_cast<Interface*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        ULONG n = --refs_;
+        if (n == 0) {
+            refs_ = 1;  // keep nested AddRef/Release pairs during the teardown harmless
+            static_cast<Self*>(this)->finalRelease();
+            delete this;
+            return 0;
+        }
+        static_cast<Self*>(this)->countDropped(n);  // may end the object: return n only
+        return n;
+    }
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (!count) return E_INVALIDARG;
+        ITypeInfo* info = nullptr;
+        *count = SUCCEEDED(Self::typeInfo(&info)) ? 1 : 0;
+        if (info) info->Release();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** out) override {
+        if (!out) return E_INVALIDARG;
+        *out = nullptr;
+        if (index != 0) return DISP_E_BADINDEX;
+        return Self::typeInfo(out);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                            DISPID* ids) override {
+        return Self::members().getIDsOfNames(names, count, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
+                                     VARIANT* result, EXCEPINFO* excep, UINT* argErr) override {
+        if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+        Self& self = *static_cast<Self*>(this);
+        ComPtr<IDispatch> keep(dispatch());  // the call may drop the caller's last reference
+        return Self::members().invoke(self, id, flags, params, result, excep, argErr);
+    }
+
+    // Defaults for classes without a type description or teardown of their own.
+    static const IID& interfaceId() { return IID_IDispatch; }
+    static HRESULT typeInfo(ITypeInfo** out) { *out = nullptr; return E_NOTIMPL; }
+    void finalRelease() {}
+    void countDropped(ULONG) {}
+
+private:
+    ULONG refs_ = 1;  // the creator's reference
+};
+
+// Creates an object holding the creator's one reference.
+template <typename T, typename... A>
+ComPtr<T> MakeObject(A&&... a) {
+    return ComPtr<T>::attach(new T(std::forward<A>(a)...));
+}
+
+}  // namespace mv

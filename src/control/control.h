@@ -1,0 +1,62 @@
+// The control object: one child window of a form (button, label, text box, combo box,
+// list box, progress bar, frame, image, option box or check box), its name, kind, event
+// strings and the state its kind-specific members keep.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "com/dispatch_object.h"
+#include "core/unique.h"
+
+namespace mv {
+
+class Form;
+
+struct ControlEvents {
+    std::wstring show, hide, click, doubleClick, change, lostFocus, gotFocus;
+};
+
+class Control final : public DispatchObject<Control> {
+public:
+    static ComPtr<Control> Create() { return MakeObject<Control>(); }
+    static const DispatchTable<Control>& members();
+
+    // Set up by the form's Addcontrol, in this order.
+    HRESULT AttachWindow(HWND hwnd);
+    void SetName(const std::wstring& name) { name_ = name; }
+    void SetParentForm(Form* form);
+    // Hands an event string to the form's pending-event slot.
+    void FireEvent(const std::wstring& event);
+
+    HWND hwnd() const { return hwnd_; }
+    const std::wstring& name() const { return name_; }
+    long kind() const { return kind_; }
+    Form* form() const { return form_.get(); }
+    ControlEvents& events() { return events_; }
+
+    // Lifetime: the form's collection and the control keep each other; see form.cpp.
+    void countDropped(ULONG refs);
+    void ForgetParent();
+
+    Control() = default;
+
+private:
+    ~Control() override = default;
+
+    std::wstring name_;
+    long kind_ = 0;
+    std::wstring imageSource_;
+    HWND hwnd_ = nullptr;
+    UniqueTheme theme_;
+    ComPtr<Form> form_;
+    UniqueFont font_;
+    long maxProgress_ = 0;
+    bool customPainted_ = false;
+    RECT rect_{};
+    long longestItem_ = 0;
+    ControlEvents events_;
+};
+
+}  // namespace mv

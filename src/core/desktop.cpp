@@ -1,0 +1,134 @@
+// Desktop: forms registry, form creation, window-to-object lookups.
+#include "core/desktop.h"
+
+#include <cmath>
+
+#include "control/control.h"
+#include "core/diagnostics.h"
+#include "core/property_table.h"
+#include "core/text.h"
+#include "form/form.h"
+#include "window/form_class.h"
+#include "window/message_pass.h"
+#include "window/window_props.h"
+
+namespace mv {
+
+namespace {
+
+ComPtr<Desktop> g_current;
+
+constexpr int kMajor = 1, kMinor = 1, kRevision = 42;
+
+// Primary screen size in twips (at the display's logical resolution), divided by 15.
+long ScreenTwipsBy15(int metric, int logPixels) {
+    HDC dc = GetDC(nullptr);
+    int dpi = dc ? GetDeviceCaps(dc, logPixels) : 96;
+    if (dc) ReleaseDC(nullptr, dc);
+    if (dpi <= 0) dpi = 96;
+    double twips = GetSystemMetrics(metric) * 1440.0 / dpi;
+    return static_cast<long>(std::floor(twips / 15.0));
+}
+
+}  // namespace
+
+Desktop* CurrentDesktop() { return g_current.get(); }
+
+void ReleaseIdleDesktop() {
+    if (g_current && g_current->refs() == 1 && g_current->formCount() == 0) g_current.reset();
+}
+
+Desktop::Desktop() : forms_(std::make_shared<KeyedCollection>()) {}
+
+ComPtr<Desktop> Desktop::Create() {
+    ComPtr<Desktop> d = MakeObject<Desktop>();
+    g_current = d;  // releases the previous Desktop, which then closes its forms
+    SetDebugFlag(false);
+    RegisterFormClass(kFormClassName);
+    InitPropertyTable();
+    InitControlLibrary();
+    return d;
+}
+
+void Desktop::finalRelease() {
+    closeAll();
+    UnregisterFormClass(kFormClassName);
+}
+
+std::wstring Desktop::version(bool infoEx) {
+    std::wstring text = std::to_wstring(kMajor) + L"." + std::to_wstring(kMinor) + std::to_wstring(kRevision);
+    if (infoEx) {
+        MessageBoxA(nullptr,
+                    "Questions, ideas and reports about Morvane are welcome.\n"
+                    "Please send them, with the script that shows the problem, to:\n"
+                    "morvane@users.noreply.example.org\n"
+                    "\n"
+                    "Morvane, by the Morvane developers",
+                    "Informations", MB_ICONINFORMATION | MB_OK);
+    }
+    return text;
+}
+
+long Desktop::count() {
+    long n = static_cast<long>(forms_->count());
+    DoEvents();
+    return n;
+}
+
+long Desktop::height() const { return ScreenTwipsBy15(SM_CYSCREEN, LOGPIXELSY); }
+long Desktop::width() const { return ScreenTwipsBy15(SM_CXSCREEN, LOGPIXELSX); }
+
+IDispatch* Desktop::lookupForm(const VARIANT& nameOrPosition) const { return forms_->lookup(nameOrPosition); }
+
+HRESULT Desktop::newEnum(IUnknown** out) const { return KeyedCollection::NewEnum(forms_, out); }
+
+ComPtr<Form> Desktop::createForm(const std::wstring& name, const std::wstring& caption, long left,
+                                 long top, long width, long height) {
+    if (forms_->byKey(name)) return {};
+    HWND hwnd = CreateWindowExA(0, kFormClassName, toAnsi(caption).c_str(), WS_OVERLAPPEDWINDOW,
+                                left, top, width, height, nullptr, nullptr, ModuleInstance(), nullptr);
+    if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
+
+    ComPtr<Form> form = Form::Create();
+    form->SetFormName(name);
+    form->SetFormDesktop(this);
+    form->AttachFormWindow(hwnd);
+    if (!forms_->add(name, form->dispatch())) {
+        ShowError(L"Error in adding object " + name, L"Addform method");
+        return {};
+    }
+    SetWindowValue(hwnd, prop::kPosition, static_cast<LONG_PTR>(forms_->count()));
+    return form;
+}
+
+void Desktop::closeAll() {
+    ComPtr<IDispatch> keep(dispatch());
+    // Forms leave the registry while the walk runs (and window procedures may remove
+    // others meanwhile): walk a copy of the registry as it was at the start.
+    std::vector<ComPtr<Form>> all;
+    for (size_t i = 1; i <= forms_->count(); ++i)
+        all.emplace_back(static_cast<Form*>(forms_->byPosition(static_cast<long>(i))));
+    for (ComPtr<Form>& f : all) f->DestroyForm();
+}
+
+Form* Desktop::FormFromHwnd(HWND hwnd) const {
+    long position = static_cast<long>(GetWindowValue(hwnd, prop::kPosition));
+    return static_cast<Form*>(forms_->byPosition(position));
+}
+
+Control* Desktop::ControlFromHwnd(HWND hwnd) const {
+    Form* form = FormFromHwnd(GetParent(hwnd));
+    if (!form) return nullptr;
+    return form->controlAt(static_cast<long>(GetWindowValue(hwnd, prop::kPosition)));
+}
+
+void Desktop::RemoveForm(const std::wstring& key) {
+    ComPtr<IDispatch> keep(dispatch());
+    forms_->remove(key);
+    for (size_t i = 1; i <= forms_->count(); ++i) {
+        auto* f = static_cast<Form*>(forms_->byPosition(static_cast<long>(i)));
+        SetWindowValue(f->hwnd(), prop::kPosition, static_cast<LONG_PTR>(i));
+    }
+}
+
+}  // namespace mv

@@ -1,0 +1,77 @@
+// Desktop: the one creatable class and the root of the object model. It keeps the forms
+// registry, creates forms, and maps windows back to their form and control objects for
+// the window procedures (through CurrentDesktop).
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "com/dispatch_object.h"
+#include "com/keyed_collection.h"
+#include "core/desktop_interface.h"
+
+namespace mv {
+
+class Form;
+class Control;
+
+constexpr long kDefaultPosition = static_cast<long>(0x80000000);  // CW_USEDEFAULT
+
+class Desktop final : public DispatchObject<Desktop, IDesktopDual> {
+public:
+    static ComPtr<Desktop> Create();
+    static const DispatchTable<Desktop>& members();
+    static const IID& interfaceId();
+    static HRESULT typeInfo(ITypeInfo** out);
+
+    // Members as the script sees them.
+    std::wstring version(bool infoEx);
+    long count();
+    long height() const;
+    long width() const;
+    IDispatch* lookupForm(const VARIANT& nameOrPosition) const;  // borrowed; null when absent
+    ComPtr<Form> createForm(const std::wstring& name, const std::wstring& caption, long left,
+                            long top, long width, long height);
+    void closeAll();
+    HRESULT newEnum(IUnknown** out) const;
+
+    // Friends of the window procedures and forms.
+    Form* FormFromHwnd(HWND hwnd) const;        // borrowed; null when none
+    Control* ControlFromHwnd(HWND hwnd) const;  // borrowed; null when none
+    void RemoveForm(const std::wstring& key);
+    size_t formCount() const { return forms_->count(); }
+
+    void finalRelease();
+
+    // _Desktop
+    HRESULT STDMETHODCALLTYPE get_Version(VARIANT_BOOL* InfoEx, BSTR* result) override;
+    HRESULT STDMETHODCALLTYPE get_DebugOption(long* result) override;
+    HRESULT STDMETHODCALLTYPE put_DebugOption(long* value) override;
+    HRESULT STDMETHODCALLTYPE get_Height(long* result) override;
+    HRESULT STDMETHODCALLTYPE get_Width(long* result) override;
+    HRESULT STDMETHODCALLTYPE get_NewEnum(IUnknown** result) override;
+    HRESULT STDMETHODCALLTYPE forms(VARIANT* vItemName, IDispatch** result) override;
+    HRESULT STDMETHODCALLTYPE get_Count(long* result) override;
+    HRESULT STDMETHODCALLTYPE CreateForm(BSTR* sfrName, BSTR* sFrCaption, long* nleft, long* nTop,
+                                         long* nWidth, long* nHeight, IDispatch** result) override;
+    HRESULT STDMETHODCALLTYPE CloseAll() override;
+
+    Desktop();
+
+private:
+    ~Desktop() override = default;
+
+    std::shared_ptr<KeyedCollection> forms_;
+};
+
+// The most recently created Desktop (borrowed; null before the first). The slot holds a
+// counted reference, so the current Desktop lives while it is current.
+Desktop* CurrentDesktop();
+
+// Lets the current Desktop go when nothing but the slot holds it (no script reference and
+// no form): called when the host asks whether the library may unload.
+void ReleaseIdleDesktop();
+
+}  // namespace mv

@@ -1,0 +1,23 @@
+// Diagnostics switch and error reporter.
+#include "core/diagnostics.h"
+
+#include <windows.h>
+
+#include "core/text.h"
+
+namespace mv {
+
+namespace {
+bool g_debugFlag = false;
+}
+
+bool DebugFlag() { return g_debugFlag; }
+void SetDebugFlag(bool on) { g_debugFlag = on; }
+
+void ShowError(const std::wstring& message, const std::wstring& title) {
+    if (!g_debugFlag) return;
+    MessageBoxA(nullptr, toAnsi(message).c_str(), toAnsi(title).c_str(),
+                MB_SYSTEMMODAL | MB_ICONEXCLAMATION);
+}
+
+}  // namespace mv

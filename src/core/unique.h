@@ -1,0 +1,162 @@
+// Owners for platform handles and COM values: one small type per kind, so that every
+// handle the library takes is given back on every path.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+#include <uxtheme.h>
+
+#include <utility>
+
+namespace mv {
+
+template <typename H, typename Close>
+class Unique {
+public:
+    Unique() = default;
+    explicit Unique(H h) : h_(h) {}
+    Unique(const Unique&) = delete;
+    Unique& operator=(const Unique&) = delete;
+    Unique(Unique&& o) noexcept : h_(o.release()) {}
+    Unique& operator=(Unique&& o) noexcept { reset(o.release()); return *this; }
+    ~Unique() { reset(); }
+
+    H get() const { return h_; }
+    H release() { H h = h_; h_ = H{}; return h; }
+    void reset(H h = H{}) { if (h_) Close{}(h_); h_ = h; }
+    H* put() { reset(); return &h_; }  // out-parameter: frees the old one first
+    explicit operator bool() const { return h_ != H{}; }
+
+private:
+    H h_ = H{};
+};
+
+struct GdiClose { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
+struct ThemeClose { void operator()(HTHEME h) const { CloseThemeData(h); } };
+struct KeyClose { void operator()(HKEY h) const { RegCloseKey(h); } };
+struct WindowClose { void operator()(HWND h) const { DestroyWindow(h); } };
+
+using UniqueFont = Unique<HFONT, GdiClose>;
+using UniquePen = Unique<HPEN, GdiClose>;
+using UniqueBrush = Unique<HBRUSH, GdiClose>;
+using UniqueBitmap = Unique<HBITMAP, GdiClose>;
+using UniqueTheme = Unique<HTHEME, ThemeClose>;
+using UniqueKey = Unique<HKEY, KeyClose>;
+using UniqueWindow = Unique<HWND, WindowClose>;  // top-level windows only
+
+// A window's device context from GetDC/GetWindowDC, released with ReleaseDC.
+class WindowDc {
+public:
+    WindowDc(HWND hwnd, HDC dc) : hwnd_(hwnd), dc_(dc) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { if (dc_) ReleaseDC(hwnd_, dc_); }
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// BeginPaint/EndPaint.
+class PaintDc {
+public:
+    explicit PaintDc(HWND hwnd) : hwnd_(hwnd) { dc_ = BeginPaint(hwnd, &ps_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { EndPaint(hwnd_, &ps_); }
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
+// SelectObject, restoring the previous object when the scope ends.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+    ~SelectGuard() { if (old_) SelectObject(dc_, old_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// LockWindowUpdate for the length of a scope.
+class UpdateLock {
+public:
+    explicit UpdateLock(HWND hwnd) { LockWindowUpdate(hwnd); }
+    UpdateLock(const UpdateLock&) = delete;
+    UpdateLock& operator=(const UpdateLock&) = delete;
+    ~UpdateLock() { LockWindowUpdate(nullptr); }
+};
+
+// An automation string. Null counts as empty, as automation callers expect.
+class Bstr {
+public:
+    Bstr() = default;
+    explicit Bstr(const wchar_t* s) : s_(SysAllocString(s)) {}
+    Bstr(const wchar_t* s, UINT len) : s_(SysAllocStringLen(s, len)) {}
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    Bstr(Bstr&& o) noexcept : s_(o.detach()) {}
+    Bstr& operator=(Bstr&& o) noexcept { reset(o.detach()); return *this; }
+    ~Bstr() { SysFreeString(s_); }
+
+    BSTR get() const { return s_; }
+    BSTR detach() { BSTR s = s_; s_ = nullptr; return s; }
+    void reset(BSTR s = nullptr) { SysFreeString(s_); s_ = s; }
+    BSTR* put() { reset(); return &s_; }
+    UINT length() const { return SysStringLen(s_); }
+
+private:
+    BSTR s_ = nullptr;
+};
+
+// VariantInit/VariantClear.
+class Variant {
+public:
+    Variant() { VariantInit(&v_); }
+    Variant(const Variant&) = delete;
+    Variant& operator=(const Variant&) = delete;
+    ~Variant() { VariantClear(&v_); }
+
+    VARIANT* get() { return &v_; }
+    const VARIANT* get() const { return &v_; }
+    VARIANT* put() { VariantClear(&v_); return &v_; }
+
+private:
+    VARIANT v_;
+};
+
+// A counted COM reference.
+template <typename T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ComPtr(T* p) : p_(p) { if (p_) p_->AddRef(); }  // NOLINT: shares the reference
+    ComPtr(const ComPtr& o) : ComPtr(o.p_) {}
+    ComPtr(ComPtr&& o) noexcept : p_(o.detach()) {}
+    ComPtr& operator=(const ComPtr& o) { ComPtr(o).swap(*this); return *this; }
+    ComPtr& operator=(ComPtr&& o) noexcept { ComPtr(std::move(o)).swap(*this); return *this; }
+    ~ComPtr() { reset(); }
+
+    static ComPtr attach(T* p) { ComPtr c; c.p_ = p; return c; }
+    T* detach() { T* p = p_; p_ = nullptr; return p; }
+    void reset() { if (p_) { T* p = p_; p_ = nullptr; p->Release(); } }
+    T** put() { reset(); return &p_; }
+    T* get() const { return p_; }
+    T* operator->() const { return p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+    void swap(ComPtr& o) noexcept { std::swap(p_, o.p_); }
+
+private:
+    T* p_ = nullptr;
+};
+
+}  // namespace mv

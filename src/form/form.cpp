@@ -1,0 +1,102 @@
+// Form object core: identity, attachment to its window, destruction, visibility and the
+// LastEvent pump.
+//
+// Lifetime. Desktop's registry holds each form; the form holds its controls collection and
+// its Desktop; every control holds its form. A destroyed form has left the registry, but
+// its controls stay in its collection for good, so form and controls hold each other. Once
+// nothing else holds any of them (the script dropped them, no cache keeps a control) the
+// group is unreachable: collectIfUnreachable notices that from the reference counts and
+// ends the group, so a script that drops its references leaks nothing.
+#include "form/form.h"
+
+#include <uxtheme.h>
+
+#include "control/control.h"
+#include "core/desktop.h"
+#include "core/os_level.h"
+#include "window/message_pass.h"
+#include "window/window_props.h"
+
+namespace mv {
+
+Form::Form() : controls_(std::make_shared<KeyedCollection>()) {}
+
+Form::~Form() = default;
+
+void Form::SetFormDesktop(Desktop* desktop) { desktop_ = ComPtr<Desktop>(desktop); }
+
+void Form::AttachFormWindow(HWND hwnd) {
+    if (attached_) return;
+    attached_ = true;
+    hwnd_ = hwnd;
+    if (GetOsLevel() > 5) theme_.reset(OpenThemeData(hwnd, L"WINDOW"));
+}
+
+Control* Form::controlAt(long position) const {
+    return static_cast<Control*>(controls_->byPosition(position));
+}
+
+long Form::visible() const { return HasStyle(hwnd_, WS_VISIBLE) ? 1 : 0; }
+
+void Form::setVisible(long value) {
+    if (value != 0) {
+        ShowWindow(hwnd_, SW_SHOWNORMAL);
+        UpdateWindow(hwnd_);
+    } else {
+        ShowWindow(hwnd_, SW_HIDE);
+    }
+    DoEvents();
+}
+
+std::wstring Form::lastEvent() {
+    ComPtr<IDispatch> keep(dispatch());  // an event may end the script's last reference
+    for (;;) {
+        bool due = !pending_.empty() || destroyed_;
+        if (visible() != 1 || due) {
+            std::wstring event;
+            event.swap(pending_);
+            return event;
+        }
+        DoEvents();
+        // Never block while an event is already due: look again right before waiting, and
+        // wait in a way that also wakes for input already sitting in the queue.
+        if (!pending_.empty() || destroyed_ || !IsWindowVisible(hwnd_)) continue;
+        MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        DoEvents();
+    }
+}
+
+void Form::DestroyForm() {
+    ComPtr<IDispatch> keep(dispatch());  // removal from the registry may drop the last reference
+    if (destroyed_) return;
+    setVisible(0);
+    destroyed_ = true;
+    for (size_t i = 1; i <= controls_->count(); ++i)
+        if (Control* c = controlAt(static_cast<long>(i))) DestroyWindow(c->hwnd());
+    if (GetWindowValue(hwnd_, prop::kIsDestroyed) != 1) {
+        SetWindowValue(hwnd_, prop::kIsDestroyed, 1);
+        DestroyWindow(hwnd_);
+    }
+    theme_.reset();
+    if (desktop_) desktop_->RemoveForm(name_);
+}
+
+void Form::finalRelease() { DestroyForm(); }
+
+void Form::countDropped(ULONG refs) {
+    if (destroyed_ && refs == controls_->count()) collectIfUnreachable();
+}
+
+void Form::collectIfUnreachable() {
+    // Unreachable: destroyed (so out of the registry), held only by its own controls, and
+    // each control held only by this form's collection.
+    if (!destroyed_ || refs() != controls_->count()) return;
+    for (size_t i = 1; i <= controls_->count(); ++i)
+        if (controlAt(static_cast<long>(i))->refs() != 1) return;
+    ComPtr<IDispatch> keep(dispatch());  // this object ends when keep goes, and not before
+    std::vector<ComPtr<IDispatch>> items = controls_->takeAll();
+    for (ComPtr<IDispatch>& item : items) static_cast<Control*>(item.get())->ForgetParent();
+    items.clear();
+}
+
+}  // namespace mv

@@ -1,0 +1,80 @@
+// The form object: one top-level window of the form class, its controls, its own event
+// strings and the one-string pending-event slot through which every event of the form and
+// its controls reaches the script's LastEvent.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "com/dispatch_object.h"
+#include "com/keyed_collection.h"
+#include "core/unique.h"
+
+namespace mv {
+
+class Desktop;
+class Control;
+
+struct FormEvents {
+    std::wstring show, hide, gotFocus, lostFocus;
+};
+
+class Form final : public DispatchObject<Form> {
+public:
+    static ComPtr<Form> Create() { return MakeObject<Form>(); }
+    static const DispatchTable<Form>& members();
+
+    // Set up by Desktop.CreateForm, in this order.
+    void SetFormName(const std::wstring& name) { name_ = name; }
+    void SetFormDesktop(Desktop* desktop);
+    void AttachFormWindow(HWND hwnd);
+
+    // The pending event becomes a copy of s (an empty s empties it).
+    void SetLastEvent(const std::wstring& s) { pending_ = s; }
+    // Hides the form, destroys its control windows and its window, closes its theme and
+    // takes it out of the registry; runs its steps at most once.
+    void DestroyForm();
+
+    HWND hwnd() const { return hwnd_; }
+    const std::wstring& name() const { return name_; }
+    Desktop* desktop() const { return desktop_.get(); }
+    bool destroyed() const { return destroyed_; }
+    KeyedCollection& controls() { return *controls_; }
+    const std::shared_ptr<KeyedCollection>& controlsShared() const { return controls_; }
+    Control* controlAt(long position) const;  // borrowed; null outside 1..Count
+
+    FormEvents& events() { return events_; }
+    HWND ownerWindow() const { return owner_; }
+    void setOwnerWindow(HWND owner) { owner_ = owner; }
+    RECT& windowRect() { return rect_; }
+
+    long visible() const;
+    void setVisible(long value);
+    std::wstring lastEvent();
+
+    // Lifetime: see form.cpp.
+    void finalRelease();
+    void countDropped(ULONG refs);
+    void collectIfUnreachable();
+
+    Form();
+
+private:
+    ~Form() override;
+
+    std::shared_ptr<KeyedCollection> controls_;
+    std::wstring name_;
+    HWND hwnd_ = nullptr;
+    UniqueTheme theme_;
+    ComPtr<Desktop> desktop_;
+    HWND owner_ = nullptr;
+    bool attached_ = false;
+    bool destroyed_ = false;
+    RECT rect_{};
+    std::wstring pending_;
+    FormEvents events_;
+};
+
+}  // namespace mv

@@ -1,0 +1,20 @@
+// The form window class and the common-controls initialisation.
+#pragma once
+
+#include <windows.h>
+
+namespace mv {
+
+constexpr const char* kFormClassName = "MVVBMainWND";
+
+// Registers the form class with FormWndProc; a refused registration (the class exists
+// already) is not reported: the first registration goes on serving.
+void RegisterFormClass(const char* className);
+void UnregisterFormClass(const char* className);
+
+// InitCommonControls, so that progress bars can be created; failures are ignored.
+void InitControlLibrary();
+
+LRESULT CALLBACK FormWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+}  // namespace mv

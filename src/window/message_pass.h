@@ -1,0 +1,19 @@
+// One pass over the thread's pending messages, and the style tests that run it.
+#pragma once
+
+#include <windows.h>
+
+namespace mv {
+
+// Peeks, translates and dispatches every message waiting in the thread's queue, then
+// returns. Window procedures run inside it.
+void DoEvents();
+
+// GetWindowLongA, then one message pass; returns the value read before the pass.
+LONG ReadWindowLong(HWND hwnd, int index);
+
+// True when the style (extended style) has any bit of the mask set.
+bool HasStyle(HWND hwnd, LONG mask);
+bool HasExStyle(HWND hwnd, LONG mask);
+
+}  // namespace mv
