@@ -2,11 +2,12 @@
 # Runs a Windows program in the project's 32-bit Wine prefix:
 #   tools/wine-run.sh [--prefix DIR] PROGRAM [ARGS...]
 # CTest uses it as the cross-compiling emulator. It expects a session
-# (tools/session.sh) to provide the display and the wineserver.
+# (tools/session.sh) to provide the display and the wineserver. The prefix is
+# never taken from WINEPREFIX, so ~/.wine is never touched.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-prefix="$root/build/wineprefix"
+prefix="${MORVANE_BUILD:-$root/build}/wineprefix"
 if [ "${1:-}" = --prefix ]; then
     prefix=$2
     shift 2

@@ -1,0 +1,10 @@
+// Smoke test: the registered library creates its Desktop object by ProgID.
+var failures = 0;
+function ok(cond, msg) { if (!cond) { failures++; WScript.Echo("FAIL: " + msg); } }
+
+var desktop = new ActiveXObject("Morvane.Desktop");
+ok(desktop != null, "new ActiveXObject(\"Morvane.Desktop\") = " + desktop);
+var version = desktop.Version(false);
+ok(version == "1.142", "Version(false) = " + version);
+
+if (failures == 0) WScript.Echo("PASS");
