@@ -4,7 +4,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${MORVANE_BUILD:-$root/build}
+build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G "Unix Makefiles" \

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${MORVANE_BUILD:-$root/build}
+build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
 winpath() { local p=$1; echo "Z:${p//\//\\}"; }
 
 "$root/tools/install-deps.sh"

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${MORVANE_BUILD:-$root/build}
+build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
 prefix="$build/wineprefix"
 reg="$root/tools/wine-prefix.reg"
 stamp="$prefix/.morvane-prefix"       # holds the checksum of the settings applied
@@ -15,6 +15,12 @@ want=$(sha256sum "$reg" | cut -d' ' -f1)
 [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ] && exit 0
 
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+# Waiting for the server below would wait for a running session's server forever.
+source "$root/tools/session.sh"
+if [ -d "$prefix" ] && _session_server_running; then
+    echo "prefix.sh: a wineserver is running for $prefix; stop its session first" >&2
+    exit 1
+fi
 # No Mono or Gecko: their install prompts would wait for a click.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Everything here runs without a display, and the wineserver it starts must be

@@ -16,7 +16,8 @@ _session_keepalive_pid=""
 _session_server=""
 
 session_start() {
-    local build=${MORVANE_BUILD:-$_session_root/build}
+    local build
+    build=$(realpath -m "${MORVANE_BUILD:-$_session_root/build}")
     local prefix="$build/wineprefix" logs="$build/session"
     if [ -n "$_session_xvfb_pid" ]; then
         echo "session: already started (DISPLAY=$DISPLAY)" >&2

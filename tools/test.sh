@@ -6,7 +6,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${MORVANE_BUILD:-$root/build}
+build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
 
 "$root/tools/install-deps.sh"
 "$root/tools/build.sh"

@@ -7,9 +7,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-prefix="${MORVANE_BUILD:-$root/build}/wineprefix"
+prefix=$(realpath -m "${MORVANE_BUILD:-$root/build}/wineprefix")
 if [ "${1:-}" = --prefix ]; then
-    prefix=$2
+    prefix=$(realpath -m "$2")
     shift 2
 fi
 
