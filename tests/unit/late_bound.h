@@ -1,0 +1,83 @@
+// Late-bound calls as a script host makes them: names looked up with GetIDsOfNames,
+// arguments passed in reverse order through IDispatch::Invoke.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace test {
+
+// One argument, owned.
+class Arg {
+public:
+    Arg(long n) { VariantInit(&v_); V_VT(&v_) = VT_I4; V_I4(&v_) = n; }          // NOLINT
+    Arg(int n) : Arg(static_cast<long>(n)) {}                                      // NOLINT
+    Arg(double d) { VariantInit(&v_); V_VT(&v_) = VT_R8; V_R8(&v_) = d; }          // NOLINT
+    Arg(const wchar_t* s) { VariantInit(&v_); V_VT(&v_) = VT_BSTR; V_BSTR(&v_) = SysAllocString(s); }  // NOLINT
+    Arg(const std::wstring& s) {                                                   // NOLINT
+        VariantInit(&v_);
+        V_VT(&v_) = VT_BSTR;
+        V_BSTR(&v_) = SysAllocStringLen(s.data(), static_cast<UINT>(s.size()));
+    }
+    Arg(IDispatch* p) { VariantInit(&v_); V_VT(&v_) = VT_DISPATCH; V_DISPATCH(&v_) = p; if (p) p->AddRef(); }  // NOLINT
+    explicit Arg(const VARIANT& v) { VariantInit(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&v)); }
+    Arg(const Arg& o) { VariantInit(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&o.v_)); }
+    Arg& operator=(const Arg&) = delete;
+    ~Arg() { VariantClear(&v_); }
+
+    static Arg Missing() { VARIANT v; VariantInit(&v); V_VT(&v) = VT_ERROR; V_ERROR(&v) = DISP_E_PARAMNOTFOUND; return Arg(v); }
+    static Arg Empty() { VARIANT v; VariantInit(&v); return Arg(v); }
+    static Arg Null() { VARIANT v; VariantInit(&v); V_VT(&v) = VT_NULL; return Arg(v); }
+    static Arg Bool(bool b) { VARIANT v; VariantInit(&v); V_VT(&v) = VT_BOOL; V_BOOL(&v) = b ? VARIANT_TRUE : VARIANT_FALSE; return Arg(v); }
+    // VBScript passes variables as VT_BYREF|VT_VARIANT pointing at the variable.
+    static Arg ByRef(VARIANT* var) { VARIANT v; VariantInit(&v); V_VT(&v) = VT_BYREF | VT_VARIANT; V_VARIANTREF(&v) = var; return Arg(v); }
+    static Arg ByRefLong(long* p) { VARIANT v; VariantInit(&v); V_VT(&v) = VT_BYREF | VT_I4; V_I4REF(&v) = p; return Arg(v); }
+
+    VARIANT& get() { return v_; }
+
+private:
+    VARIANT v_;
+};
+
+struct Outcome {
+    HRESULT hr = E_FAIL;
+    VARIANT value;
+    EXCEPINFO excep{};
+    UINT argErr = ~0u;
+
+    Outcome() { VariantInit(&value); }
+    Outcome(const Outcome&) = delete;
+    Outcome(Outcome&& o) noexcept : hr(o.hr), value(o.value), excep(o.excep), argErr(o.argErr) {
+        VariantInit(&o.value);
+        o.excep = EXCEPINFO{};
+    }
+    ~Outcome() {
+        VariantClear(&value);
+        SysFreeString(excep.bstrSource);
+        SysFreeString(excep.bstrDescription);
+        SysFreeString(excep.bstrHelpFile);
+    }
+    long lng() const;           // the value as a number (0 when it is none)
+    std::wstring text() const;  // the value as text
+    IDispatch* object() const;  // borrowed; null when none
+};
+
+DISPID IdOf(IDispatch* obj, const wchar_t* name);
+
+// Any flags; named arguments are given by their dispatch ids (DISPID_PROPERTYPUT for a let).
+Outcome InvokeRaw(IDispatch* obj, DISPID id, WORD flags, std::vector<Arg> args,
+                  std::vector<DISPID> namedIds = {});
+
+Outcome Get(IDispatch* obj, const wchar_t* name, std::vector<Arg> args = {});
+Outcome Put(IDispatch* obj, const wchar_t* name, Arg value);
+Outcome Call(IDispatch* obj, const wchar_t* name, std::vector<Arg> args = {});
+
+// Shortcuts that expect success.
+long GetLong(IDispatch* obj, const wchar_t* name);
+std::wstring GetText(IDispatch* obj, const wchar_t* name);
+
+}  // namespace test
