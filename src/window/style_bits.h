@@ -1,0 +1,29 @@
+// Style setters with a frame refresh, window text and the focus hand-over shared by the
+// properties of forms and controls.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <string>
+
+namespace mv {
+
+// Internal Booleans are 16-bit: the style setters set their bits for exactly -1
+// (VARIANT_TRUE) and clear them for any other value, 1 included.
+constexpr VARIANT_BOOL AsFlag(bool on) { return on ? VARIANT_TRUE : VARIANT_FALSE; }
+
+// Sets (on = -1) or clears the bits of the mask in the style / extended style, with
+// drawing suspended, then recomputes and redraws the frame.
+void SetStyleBit(HWND hwnd, LONG mask, VARIANT_BOOL on);
+void SetExStyleBit(HWND hwnd, LONG mask, VARIANT_BOOL on);
+
+// The window text, read through a 255-character buffer: at most 254 characters.
+std::wstring GetWindowCaption(HWND hwnd);
+
+// Hands the keyboard focus to a visible window through two WM_ACTIVATE messages (one to
+// the window that has the focus, one to the window that takes it) and shows its caret.
+// Runs a message pass first, also for 0; does nothing for 0 or a hidden window.
+void FocusWindow(HWND hwnd);
+
+}  // namespace mv
