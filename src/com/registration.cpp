@@ -80,7 +80,11 @@ extern "C" HRESULT WINAPI DllUnregisterServer() {
         LONG rc = RegDeleteKeyA(HKEY_CLASSES_ROOT, it->key.c_str());
         if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) result = HRESULT_FROM_WIN32(rc);
     }
-    HRESULT hr = UnRegisterTypeLib(mv::LIBID_Morvane, 1, 0, 0x0409, SYS_WIN32);
-    if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_CANTLOADLIBRARY) result = hr;
+    BSTR registered = nullptr;  // unregister the type library only while it is registered
+    if (SUCCEEDED(QueryPathOfRegTypeLib(mv::LIBID_Morvane, 1, 0, 0x0409, &registered))) {
+        SysFreeString(registered);
+        HRESULT hr = UnRegisterTypeLib(mv::LIBID_Morvane, 1, 0, 0x0409, SYS_WIN32);
+        if (FAILED(hr)) result = hr;
+    }
     return result;
 }

@@ -1,0 +1,94 @@
+// Self-registration of morvane.dll: what it writes, and that unregistration removes
+// exactly that. The test leaves the library registered, as the suite needs it.
+#include <gtest/gtest.h>
+
+#include "com/module.h"
+#include "core/unique.h"
+#include "fixtures.h"
+
+using namespace test;
+
+namespace {
+
+std::string GuidText(const GUID& g) {
+    wchar_t w[40];
+    StringFromGUID2(g, w, 40);
+    return std::string(w, w + wcslen(w));
+}
+
+bool KeyExists(const std::string& path) {
+    mv::UniqueKey k;
+    return RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, k.put()) == ERROR_SUCCESS;
+}
+
+std::string ReadValue(const std::string& path, const char* name) {
+    char buf[MAX_PATH * 2] = {};
+    LONG size = sizeof(buf);
+    DWORD type = 0, bytes = sizeof(buf);
+    mv::UniqueKey k;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, k.put()) != ERROR_SUCCESS) return "<none>";
+    if (RegQueryValueExA(k.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &bytes) != ERROR_SUCCESS)
+        return "<none>";
+    (void)size;
+    return buf;
+}
+
+using EntryPoint = HRESULT(WINAPI*)();
+
+}  // namespace
+
+TEST(Registration, WritesProgIdServerAndTypeLibraryAndRemovesExactlyThem) {
+    std::wstring dll = ProgramDir() + L"morvane.dll";
+    HMODULE lib = LoadLibraryW(dll.c_str());
+    ASSERT_NE(lib, nullptr);
+    auto reg = reinterpret_cast<EntryPoint>(GetProcAddress(lib, "DllRegisterServer"));
+    auto unreg = reinterpret_cast<EntryPoint>(GetProcAddress(lib, "DllUnregisterServer"));
+    ASSERT_NE(reg, nullptr);
+    ASSERT_NE(unreg, nullptr);
+    ASSERT_NE(GetProcAddress(lib, "DllGetClassObject"), nullptr);
+    ASSERT_NE(GetProcAddress(lib, "DllCanUnloadNow"), nullptr);
+
+    const std::string clsid = GuidText(mv::CLSID_Desktop);
+    const std::string classKey = "CLSID\\" + clsid;
+    const std::string libKey = "TypeLib\\" + GuidText(mv::LIBID_Morvane);
+    const std::string ifaceKey = "Interface\\" + GuidText(mv::IID__Desktop);
+
+    ASSERT_EQ(reg(), S_OK);
+    ASSERT_EQ(unreg(), S_OK);
+    for (const std::string& k : {std::string("Morvane.Desktop"), classKey, libKey, ifaceKey})
+        EXPECT_FALSE(KeyExists(k)) << k;
+    EXPECT_EQ(unreg(), S_OK);  // nothing left to remove is not a failure
+
+    ASSERT_EQ(reg(), S_OK);
+    EXPECT_EQ(ReadValue("Morvane.Desktop\\CLSID", nullptr), clsid);
+    char path[MAX_PATH];
+    GetModuleFileNameA(lib, path, MAX_PATH);
+    EXPECT_EQ(ReadValue(classKey + "\\InprocServer32", nullptr), path);
+    EXPECT_EQ(ReadValue(classKey + "\\InprocServer32", "ThreadingModel"), "Apartment");
+    EXPECT_EQ(ReadValue(classKey + "\\ProgID", nullptr), "Morvane.Desktop");
+    EXPECT_TRUE(KeyExists(libKey + "\\1.0"));
+    EXPECT_TRUE(KeyExists(ifaceKey));
+    BSTR tlbPath = nullptr;
+    EXPECT_EQ(QueryPathOfRegTypeLib(mv::LIBID_Morvane, 1, 0, 0x0409, &tlbPath), S_OK);
+    SysFreeString(tlbPath);
+
+    // The ProgID creates a Desktop through the class factory.
+    CoInitialize(nullptr);
+    CLSID byProgId;
+    ASSERT_EQ(CLSIDFromProgID(L"Morvane.Desktop", &byProgId), S_OK);
+    EXPECT_TRUE(IsEqualCLSID(byProgId, mv::CLSID_Desktop));
+    {
+        mv::ComPtr<IDispatch> d;
+        ASSERT_EQ(CoCreateInstance(byProgId, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                   reinterpret_cast<void**>(d.put())), S_OK);
+        EXPECT_EQ(GetText(d.get(), L"Version"), L"1.142");
+        UINT count = 0;
+        d->GetTypeInfoCount(&count);
+        EXPECT_EQ(count, 1u);
+        mv::ComPtr<IUnknown> dual;
+        EXPECT_EQ(d->QueryInterface(mv::IID__Desktop, reinterpret_cast<void**>(dual.put())), S_OK);
+    }
+    CoFreeUnusedLibraries();
+    CoUninitialize();
+    FreeLibrary(lib);
+}
