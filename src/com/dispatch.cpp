@@ -234,7 +234,7 @@ HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, 
         HRESULT hr = convert(param, src, out);
         if (hr == DISP_E_OVERFLOW) {
             if (argErr) *argErr = static_cast<UINT>(at);
-            fillException(excep, DISP_E_OVERFLOW, L"Overflow");
+            fillException(excep, kScriptOverflow, L"Overflow");
             return DISP_E_EXCEPTION;
         }
         if (FAILED(hr)) {
@@ -247,15 +247,15 @@ HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, 
 
 HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep) {
     if (hr == DISP_E_OVERFLOW) {
-        fillException(excep, hr, L"Overflow");
+        fillException(excep, kScriptOverflow, L"Overflow");
         return DISP_E_EXCEPTION;
     }
     if (hr == DISP_E_DIVBYZERO) {
-        fillException(excep, hr, L"Division by zero");
+        fillException(excep, kScriptDivByZero, L"Division by zero");
         return DISP_E_EXCEPTION;
     }
     if (hr == DISP_E_BADINDEX) {
-        fillException(excep, hr, L"Subscript out of range");
+        fillException(excep, kScriptSubscript, L"Subscript out of range");
         return DISP_E_EXCEPTION;
     }
     return hr;

@@ -101,6 +101,12 @@ HRESULT LookupNames(const void* table, size_t n, RowFn row, LPOLESTR* names, UIN
 HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, DISPPARAMS* params,
                  Args& args, size_t* index, EXCEPINFO* excep, UINT* argErr);
 
+// What a script sees in an EXCEPINFO: the Basic runtime's error numbers (6 overflow,
+// 9 subscript out of range, 11 division by zero), as automation objects report them.
+constexpr HRESULT kScriptOverflow = static_cast<HRESULT>(0x800A0006);
+constexpr HRESULT kScriptSubscript = static_cast<HRESULT>(0x800A0009);
+constexpr HRESULT kScriptDivByZero = static_cast<HRESULT>(0x800A000B);
+
 // Turns a handler's failure into what the caller sees: overflow and division by zero
 // become DISP_E_EXCEPTION with an EXCEPINFO, as a script's own arithmetic errors do.
 HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep);

@@ -126,17 +126,17 @@ TEST_F(ProbeTest, StandardErrors) {
 TEST_F(ProbeTest, OverflowAndDivisionByZeroFailTheCallWithAnException) {
     Outcome o = Call(obj(), L"Echo", {Arg(1e20)});
     EXPECT_EQ(o.hr, DISP_E_EXCEPTION);
-    EXPECT_EQ(o.excep.scode, DISP_E_OVERFLOW);
+    EXPECT_EQ(o.excep.scode, mv::kScriptOverflow);
     EXPECT_EQ(o.argErr, 0u);
     ASSERT_NE(o.excep.bstrDescription, nullptr);
     EXPECT_STREQ(o.excep.bstrDescription, L"Overflow");
 
     Outcome d = Call(obj(), L"Divide");
     EXPECT_EQ(d.hr, DISP_E_EXCEPTION);
-    EXPECT_EQ(d.excep.scode, DISP_E_DIVBYZERO);
+    EXPECT_EQ(d.excep.scode, mv::kScriptDivByZero);
     Outcome g = Call(obj(), L"Grow");
     EXPECT_EQ(g.hr, DISP_E_EXCEPTION);
-    EXPECT_EQ(g.excep.scode, DISP_E_OVERFLOW);
+    EXPECT_EQ(g.excep.scode, mv::kScriptOverflow);
 }
 
 TEST_F(ProbeTest, PropertyLetAndGetShareOneId) {
