@@ -3,6 +3,8 @@
 
 #include <cwchar>
 #include <cwctype>
+#include <memory>
+#include <vector>
 
 namespace mv {
 
@@ -48,10 +50,74 @@ void Result::setUnknown(IUnknown* p) {
     if (p) p->AddRef();
 }
 
+// Open addressing over folded names; a name too long for the buffer matches nothing,
+// since no member name is that long.
+class NameIndex {
+public:
+    static constexpr size_t kMaxName = 64;
+
+    NameIndex(const void* table, size_t n, RowFn row) {
+        size_t cap = 16;
+        while (cap < 2 * n) cap *= 2;
+        slots_.assign(cap, Slot{});
+        for (size_t i = 0; i < n; ++i) {
+            wchar_t buf[kMaxName];
+            size_t len = 0;
+            unsigned hash = fold(row(table, i).name, buf, &len);
+            if (!len) continue;
+            for (size_t at = hash & (cap - 1);; at = (at + 1) & (cap - 1)) {
+                Slot& s = slots_[at];
+                if (s.key.empty()) { s.key.assign(buf, len); s.row = i; break; }
+                if (s.key.size() == len && wmemcmp(s.key.data(), buf, len) == 0) break;  // first row wins
+            }
+        }
+    }
+
+    // The first row with this name, or n when none.
+    size_t find(const wchar_t* name, size_t n) const {
+        wchar_t buf[kMaxName];
+        size_t len = 0;
+        unsigned hash = fold(name, buf, &len);
+        if (!len) return n;
+        const size_t mask = slots_.size() - 1;
+        for (size_t at = hash & mask;; at = (at + 1) & mask) {
+            const Slot& s = slots_[at];
+            if (s.key.empty()) return n;
+            if (s.key.size() == len && wmemcmp(s.key.data(), buf, len) == 0) return s.row;
+        }
+    }
+
+private:
+    struct Slot { std::wstring key; size_t row = 0; };
+
+    // Lower-cases into buf and hashes (FNV-1a); len 0 when empty or too long.
+    static unsigned fold(const wchar_t* name, wchar_t* buf, size_t* len) {
+        unsigned hash = 2166136261u;
+        size_t i = 0;
+        for (; name[i]; ++i) {
+            if (i == kMaxName) { *len = 0; return 0; }
+            wchar_t c = name[i];
+            if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + 32);
+            else if (c > 0x7F) c = static_cast<wchar_t>(std::towlower(c));
+            buf[i] = c;
+            hash = (hash ^ c) * 16777619u;
+        }
+        *len = i;
+        return hash;
+    }
+
+    std::vector<Slot> slots_;
+};
+
 namespace {
 
 bool sameName(const wchar_t* a, const wchar_t* b) {
     return std::towlower(*a) == std::towlower(*b) && _wcsicmp(a, b) == 0;
+}
+
+std::vector<std::unique_ptr<NameIndex>>& Indexes() {
+    static std::vector<std::unique_ptr<NameIndex>> all;  // one per table, for the process
+    return all;
 }
 
 bool answers(Kind kind, WORD flags) {
@@ -132,14 +198,17 @@ HRESULT convert(const Param& p, VARIANT* src, VARIANT* out) {
 
 }  // namespace
 
-HRESULT LookupNames(const void* table, size_t n, RowFn row, LPOLESTR* names, UINT count, DISPID* ids) {
+HRESULT LookupNames(const void* table, size_t n, RowFn row, const NameIndex*& index, LPOLESTR* names,
+                    UINT count, DISPID* ids) {
     if (!names || !ids || count == 0) return E_INVALIDARG;
     for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
     if (!names[0]) return DISP_E_UNKNOWNNAME;
 
-    size_t found = n;
-    for (size_t i = 0; i < n && found == n; ++i)
-        if (sameName(row(table, i).name, names[0])) found = i;
+    if (!index) {
+        Indexes().push_back(std::make_unique<NameIndex>(table, n, row));
+        index = Indexes().back().get();
+    }
+    size_t found = index->find(names[0], n);
     if (found == n) return DISP_E_UNKNOWNNAME;
 
     DISPID member = row(table, found).id;

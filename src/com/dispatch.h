@@ -94,7 +94,12 @@ struct MemberView {
 // The shared dispatcher. `rows` returns row i of a table of n rows.
 using RowFn = MemberView (*)(const void* table, size_t i);
 
-HRESULT LookupNames(const void* table, size_t n, RowFn row, LPOLESTR* names, UINT count, DISPID* ids);
+// Member names folded to lower case, hashed to their first row; built once per table on
+// its first name lookup (script hosts look names up at nearly every call).
+class NameIndex;
+
+HRESULT LookupNames(const void* table, size_t n, RowFn row, const NameIndex*& index, LPOLESTR* names,
+                    UINT count, DISPID* ids);
 
 // Finds the row that answers (id, flags), binds the arguments into `args` and returns its
 // index in *index; S_OK when the handler may run.
@@ -121,7 +126,7 @@ public:
     const Member<T>& operator[](size_t i) const { return rows_[i]; }
 
     HRESULT getIDsOfNames(LPOLESTR* names, UINT count, DISPID* ids) const {
-        return LookupNames(rows_, n_, &view, names, count, ids);
+        return LookupNames(rows_, n_, &view, index_, names, count, ids);
     }
 
     HRESULT invoke(T& self, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
@@ -148,6 +153,7 @@ public:
 private:
     const Member<T>* rows_;
     size_t n_;
+    mutable const NameIndex* index_ = nullptr;
 };
 
 }  // namespace mv
