@@ -16,7 +16,7 @@ namespace mv {
 
 namespace {
 
-ComPtr<Desktop> g_current;
+StaticRef<Desktop> g_current;
 
 constexpr int kMajor = 1, kMinor = 1, kRevision = 42;
 
@@ -42,7 +42,7 @@ Desktop::Desktop() : forms_(std::make_shared<KeyedCollection>()) {}
 
 ComPtr<Desktop> Desktop::Create() {
     ComPtr<Desktop> d = MakeObject<Desktop>();
-    g_current = d;  // releases the previous Desktop, which then closes its forms
+    g_current.reset(d.get());  // releases the previous Desktop, which then closes its forms
     SetDebugFlag(false);
     RegisterFormClass(kFormClassName);
     InitPropertyTable();

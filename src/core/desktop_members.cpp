@@ -50,7 +50,7 @@ const Member<D> kRows[] = {
 
 const DispatchTable<D> kTable(kRows);
 
-ComPtr<ITypeInfo> g_typeInfo;
+StaticRef<ITypeInfo> g_typeInfo;
 
 template <typename T>
 T orDefault(const T* p, T def) { return p ? *p : def; }
@@ -69,7 +69,9 @@ HRESULT Desktop::typeInfo(ITypeInfo** out) {
         if (n == 0 || n >= MAX_PATH) return TYPE_E_CANTLOADLIBRARY;
         ComPtr<ITypeLib> lib;
         RETURN_IF_FAILED(LoadTypeLibEx(path, REGKIND_NONE, lib.put()));
-        RETURN_IF_FAILED(lib->GetTypeInfoOfGuid(IID__Desktop, g_typeInfo.put()));
+        ComPtr<ITypeInfo> info;
+        RETURN_IF_FAILED(lib->GetTypeInfoOfGuid(IID__Desktop, info.put()));
+        g_typeInfo.reset(info.get());
     }
     *out = g_typeInfo.get();
     (*out)->AddRef();

@@ -159,4 +159,28 @@ private:
     T* p_ = nullptr;
 };
 
+// A counted reference kept in a process-wide slot. Unlike ComPtr it does not release at
+// process exit: the library's static destructors run while the process is being torn
+// down, when windows must not be destroyed and other modules may already be gone.
+template <typename T>
+class StaticRef {
+public:
+    constexpr StaticRef() = default;
+    StaticRef(const StaticRef&) = delete;
+    StaticRef& operator=(const StaticRef&) = delete;
+
+    T* get() const { return p_; }
+    T* operator->() const { return p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+    void reset(T* p = nullptr) {
+        if (p) p->AddRef();
+        T* old = p_;
+        p_ = p;
+        if (old) old->Release();  // may run arbitrary teardown: the slot is consistent first
+    }
+
+private:
+    T* p_ = nullptr;
+};
+
 }  // namespace mv
