@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "com/module.h"
+#include "com/query.h"
 #include "core/desktop.h"
 
 namespace mv {
@@ -11,14 +12,7 @@ namespace {
 class DesktopFactory final : public IClassFactory {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-            *out = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return E_NOINTERFACE;
+        return QueryFor(static_cast<IClassFactory*>(this), iid, {&IID_IUnknown, &IID_IClassFactory}, out);
     }
     // A static object: its references do not keep the library loaded (LockServer does).
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }

@@ -10,6 +10,7 @@
 
 #include "com/dispatch.h"
 #include "com/module.h"
+#include "com/query.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -25,15 +26,7 @@ public:
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, Self::interfaceId())) {
-            *out = static_cast<Interface*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return E_NOINTERFACE;
+        return QueryFor(static_cast<Interface*>(this), iid, {&IID_IUnknown, &IID_IDispatch, &Self::interfaceId()}, out);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
     ULONG STDMETHODCALLTYPE Release() override {

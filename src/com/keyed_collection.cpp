@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "com/module.h"
+#include "com/query.h"
 #include "core/text.h"
 
 namespace mv {
@@ -24,14 +25,7 @@ public:
         : coll_(std::move(coll)), pos_(pos) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IEnumVARIANT)) {
-            *out = static_cast<IEnumVARIANT*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return E_NOINTERFACE;
+        return QueryFor(static_cast<IEnumVARIANT*>(this), iid, {&IID_IUnknown, &IID_IEnumVARIANT}, out);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
     ULONG STDMETHODCALLTYPE Release() override {
