@@ -1,0 +1,89 @@
+// A form's position and size (the outer window rectangle in screen pixels, frame and title
+// bar included), its frame refresh and its focus.
+#include "form/form_shape.h"
+
+#include "core/unique.h"
+#include "form/form.h"
+#include "window/style_bits.h"
+#include "window/window_props.h"
+
+namespace mv {
+namespace form_shape {
+
+namespace {
+
+struct Placement {
+    long left = 0, top = 0, width = 0, height = 0;
+};
+
+// Reads the window rectangle into the form's scratch rectangle. A width or height beyond
+// 32 bits is the script's overflow error; a destroyed form reads all zeros.
+HRESULT ReadPlacement(Form& f, Placement* out) {
+    *out = Placement{};
+    RECT& rc = f.windowRect();
+    rc = RECT{};
+    HWND w = LiveWindow(f);
+    if (!w || !GetWindowRect(w, &rc)) return S_OK;
+    long long width = static_cast<long long>(rc.right) - rc.left;
+    long long height = static_cast<long long>(rc.bottom) - rc.top;
+    if (width > 0x7FFFFFFFLL || width < -0x80000000LL || height > 0x7FFFFFFFLL || height < -0x80000000LL)
+        return DISP_E_OVERFLOW;
+    *out = { rc.left, rc.top, static_cast<long>(width), static_cast<long>(height) };
+    return S_OK;
+}
+
+template <long Placement::*Field>
+HRESULT GetPlacement(Form& f, Result& r) {
+    Placement p;
+    RETURN_IF_FAILED(ReadPlacement(f, &p));
+    r.setLong(p.*Field);
+    return S_OK;
+}
+
+// Negative values leave their coordinate or dimension unchanged. A form locked against
+// moving lets exactly this one change through the form window procedure.
+HRESULT Place(Form& f, long left, long top, long width, long height) {
+    Placement p;
+    RETURN_IF_FAILED(ReadPlacement(f, &p));
+    HWND w = LiveWindow(f);
+    if (!w) return S_OK;
+    if (left >= 0) p.left = left;
+    if (top >= 0) p.top = top;
+    if (width >= 0) p.width = width;
+    if (height >= 0) p.height = height;
+    if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
+    UpdateLock frozen(w);
+    SetWindowPos(w, nullptr, p.left, p.top, p.width, p.height, SWP_NOZORDER);
+    return S_OK;
+}
+
+}  // namespace
+
+HRESULT GetLeft(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::left>(f, r); }
+HRESULT GetTop(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::top>(f, r); }
+HRESULT GetWidth(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::width>(f, r); }
+HRESULT GetHeight(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::height>(f, r); }
+
+HRESULT PutLeft(Form& f, const Args& a, Result&) { return Place(f, a.lng(0), -1, -1, -1); }
+HRESULT PutTop(Form& f, const Args& a, Result&) { return Place(f, -1, a.lng(0), -1, -1); }
+HRESULT PutWidth(Form& f, const Args& a, Result&) { return Place(f, -1, -1, a.lng(0), -1); }
+HRESULT PutHeight(Form& f, const Args& a, Result&) { return Place(f, -1, -1, -1, a.lng(0)); }
+
+HRESULT MoveResize(Form& f, const Args& a, Result&) {
+    return Place(f, a.lng(0), a.lng(1), a.lng(2), a.lng(3));
+}
+
+// Recomputes and redraws the frame after style changes.
+HRESULT Refresh(Form& f, const Args&, Result&) {
+    if (HWND w = LiveWindow(f))
+        SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+    return S_OK;
+}
+
+HRESULT SetFocus(Form& f, const Args&, Result&) {
+    FocusWindow(LiveWindow(f));  // does nothing for a hidden form
+    return S_OK;
+}
+
+}  // namespace form_shape
+}  // namespace mv
