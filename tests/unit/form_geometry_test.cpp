@@ -1,7 +1,7 @@
 // Form position and size: the outer window rectangle, read back with GetWindowRect.
 #include <gtest/gtest.h>
 
-#include "fixtures.h"
+#include "form_fixture.h"
 #include "window/window_props.h"
 
 using namespace test;
@@ -14,15 +14,7 @@ RECT RectOf(HWND w) {
     return rc;
 }
 
-struct FormGeometry : DesktopTest {
-    IDispatch* form = nullptr;
-    HWND hwnd = nullptr;
-    void SetUp() override {
-        DesktopTest::SetUp();
-        form = createForm(L"geo", {Arg(100), Arg(80), Arg(320), Arg(240)});
-        ASSERT_NE(form, nullptr);
-        hwnd = hwndOf(form);
-    }
+struct FormGeometry : FormTest {
     void expectRect(long l, long t, long w, long h, const char* what) {
         RECT rc = RectOf(hwnd);
         EXPECT_EQ(l, rc.left) << what;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "fixtures.h"
+#include "form_fixture.h"
 #include "window/window_props.h"
 
 using namespace test;
@@ -39,15 +39,7 @@ const FlagCase kFlagCases[] = {
     { L"ShowInTaskbar", WS_EX_TOOLWINDOW, true,  false, 1 },
 };
 
-struct FormShape : DesktopTest {
-    IDispatch* form = nullptr;
-    HWND hwnd = nullptr;
-    void SetUp() override {
-        DesktopTest::SetUp();
-        form = createForm(L"shape", {Arg(100), Arg(80), Arg(320), Arg(240)});
-        ASSERT_NE(form, nullptr);
-        hwnd = hwndOf(form);
-    }
+struct FormShape : FormTest {
     LONG bits(const FlagCase& c) const { return (c.exStyle ? ExStyle(hwnd) : Style(hwnd)) & c.mask; }
 };
 
