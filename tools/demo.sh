@@ -9,7 +9,12 @@ build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
 winpath() { local p=$1; echo "Z:${p//\//\\}"; }
 
 "$root/tools/install-deps.sh"
-"$root/tools/build.sh" >/dev/null
+mkdir -p "$build"
+if ! "$root/tools/build.sh" >"$build/demo-build.log" 2>&1; then
+    tail -n 40 "$build/demo-build.log" >&2
+    echo "demo: build failed (full log: $build/demo-build.log)" >&2
+    exit 1
+fi
 "$root/tools/prefix.sh"
 
 source "$root/tools/session.sh"
