@@ -12,6 +12,11 @@ std::string toAnsi(const wchar_t* s, size_t len);
 inline std::string toAnsi(const std::wstring& s) { return toAnsi(s.data(), s.size()); }
 inline std::string toAnsi(BSTR s) { return toAnsi(s, SysStringLen(s)); }
 
+// The system-code-page form of s when every character has an exact equivalent there;
+// false otherwise. A path must not cross with a best-fit look-alike or the default
+// character '?' in place of a character: either would name another file, or a wildcard.
+bool toAnsiExact(const std::wstring& s, std::string* out);
+
 std::wstring fromAnsi(const char* s, size_t len);
 inline std::wstring fromAnsi(const std::string& s) { return fromAnsi(s.data(), s.size()); }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 #include <oleauto.h>
 #include <uxtheme.h>
 
@@ -35,6 +36,7 @@ struct GdiClose { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
 struct ThemeClose { void operator()(HTHEME h) const { CloseThemeData(h); } };
 struct KeyClose { void operator()(HKEY h) const { RegCloseKey(h); } };
 struct WindowClose { void operator()(HWND h) const { DestroyWindow(h); } };
+struct TaskMemClose { void operator()(void* p) const { CoTaskMemFree(p); } };
 
 using UniqueFont = Unique<HFONT, GdiClose>;
 using UniquePen = Unique<HPEN, GdiClose>;
@@ -43,6 +45,8 @@ using UniqueBitmap = Unique<HBITMAP, GdiClose>;
 using UniqueTheme = Unique<HTHEME, ThemeClose>;
 using UniqueKey = Unique<HKEY, KeyClose>;
 using UniqueWindow = Unique<HWND, WindowClose>;  // top-level windows only
+template <typename T>
+using UniqueTaskMem = Unique<T*, TaskMemClose>;  // memory the system handed over (CoTaskMemAlloc)
 
 // A window's device context from GetDC/GetWindowDC, released with ReleaseDC.
 class WindowDc {

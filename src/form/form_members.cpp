@@ -3,6 +3,7 @@
 #include "form/form.h"
 
 #include "core/desktop.h"
+#include "form/form_services.h"
 #include "form/form_shape.h"
 
 namespace mv {
@@ -83,7 +84,7 @@ const Member<F> kRows[] = {
     { L"Count", 0x68030000, Kind::Get, {},
       [](F& f, const Args&, Result& r) { r.setLong(static_cast<long>(f.controls().count())); return S_OK; } },
     { L"ShowMsgBox", 0x6003001B, Kind::Method,
-      { Req(L"sText", VT_BSTR), OptText(L"sCaption", L"Message"), Opt(L"nStyle", VT_I4) }, NotBuilt<F> },
+      { Req(L"sText", VT_BSTR), OptText(L"sCaption", L"Message"), Opt(L"nStyle", VT_I4) }, ShowMsgBox },
     { L"AddProgressBar", 0x6003001C, Kind::Method,
       { Req(L"sCtrlName", VT_BSTR), Opt(L"nleft", VT_I4), Opt(L"nTop", VT_I4), Opt(L"nWidth", VT_I4),
         Opt(L"nHeight", VT_I4), Opt(L"nPBStyle", VT_I4, 1) }, NotBuilt<F> },
@@ -124,17 +125,17 @@ const Member<F> kRows[] = {
     { L"Refresh", 0x60030028, Kind::Method, {}, form_shape::Refresh },
     { L"SetFocus", 0x60030029, Kind::Method, {}, form_shape::SetFocus },
     { L"ShowFolderBrowser", 0x6003002A, Kind::Method,
-      { OptText(L"sStartDirectory", L""), OptText(L"sSubCaption", L"Select Folder") }, NotBuilt<F> },
-    { L"ShowFileBrowserOpen", 0x6003002B, Kind::Method, {}, NotBuilt<F> },
-    { L"ShowFileBrowserSave", 0x6003002C, Kind::Method, {}, NotBuilt<F> },
+      { OptText(L"sStartDirectory", L""), OptText(L"sSubCaption", L"Select Folder") }, ShowFolderBrowser },
+    { L"ShowFileBrowserOpen", 0x6003002B, Kind::Method, {}, ShowFileBrowserOpen },
+    { L"ShowFileBrowserSave", 0x6003002C, Kind::Method, {}, ShowFileBrowserSave },
     { L"CopyFilePB", 0x6003002D, Kind::Method,
       { Req(L"sFSource", VT_BSTR), Req(L"sFTarget", VT_BSTR), Opt(L"nSilent", VT_I4, 0),
-        Opt(L"nReplaceAll", VT_I4, 0) }, NotBuilt<F> },
+        Opt(L"nReplaceAll", VT_I4, 0) }, CopyFilePB },
     { L"MoveFilePB", 0x6003002E, Kind::Method,
       { Req(L"sFSource", VT_BSTR), Req(L"sFTarget", VT_BSTR), Opt(L"nSilent", VT_I4, 0),
-        Opt(L"nReplaceAll", VT_I4, 0) }, NotBuilt<F> },
+        Opt(L"nReplaceAll", VT_I4, 0) }, MoveFilePB },
     { L"RecycleFilePB", 0x6003002F, Kind::Method,
-      { Req(L"sFSource", VT_BSTR), Opt(L"nSilent", VT_I4, 0), Opt(L"nReplaceAll", VT_I4, 0) }, NotBuilt<F> },
+      { Req(L"sFSource", VT_BSTR), Opt(L"nSilent", VT_I4, 0), Opt(L"nReplaceAll", VT_I4, 0) }, RecycleFilePB },
 };
 
 const DispatchTable<F> kTable(kRows);

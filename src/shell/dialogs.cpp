@@ -1,0 +1,74 @@
+// Folder browser and file dialogs through the shell's and the common dialogs' ANSI entry
+// points.
+#include "shell/dialogs.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include "core/text.h"
+#include "core/unique.h"
+
+namespace mv {
+
+namespace {
+
+// The folder to select when the folder browser opens, for its callback. One browser at a
+// time: the dialog is modal and everything runs on the script's thread.
+std::string g_startDirectory;
+
+constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
+constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
+constexpr size_t kFileBufferLength = 513;  // 512 blanks and a NUL, also the name box's first text
+
+using FileDialogFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
+    static const char kFilter[] = "All (*.*)\0*.*\0";  // the literal adds the list's final NUL
+    std::string file(kFileBufferLength - 1, ' ');       // c_str() supplies the 513th character
+    OPENFILENAMEA request{};
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // without the fields of later versions
+    request.hwndOwner = owner;
+    request.lpstrFilter = kFilter;
+    request.nFilterIndex = 1;
+    request.lpstrFile = file.data();
+    request.nMaxFile = static_cast<DWORD>(kFileBufferLength);
+    request.Flags = flags;
+    if (!show(&request)) return L"";
+    // The dialog wrote the path and a NUL over the start of the blanks.
+    file.resize(file.find('\0') == std::string::npos ? file.size() : file.find('\0'));
+    const size_t first = file.find_first_not_of(' ');
+    if (first == std::string::npos) return L"";
+    file = file.substr(first, file.find_last_not_of(' ') - first + 1);
+    return fromAnsi(file);
+}
+
+}  // namespace
+
+int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM) {
+    if (message == BFFM_INITIALIZED)
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(g_startDirectory.c_str()));
+    return 0;
+}
+
+std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::wstring& startDirectory) {
+    // A start folder the system code page cannot hold exactly would select another one.
+    if (!toAnsiExact(startDirectory, &g_startDirectory) || g_startDirectory.size() >= MAX_PATH)
+        g_startDirectory.clear();
+    const std::string caption = toAnsi(title);
+    BROWSEINFOA request{};
+    request.hwndOwner = owner;
+    request.lpszTitle = caption.c_str();
+    request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
+    request.lpfn = &BrowseCallback;
+    UniqueTaskMem<ITEMIDLIST> chosen(SHBrowseForFolderA(&request));
+    if (!chosen) return L"";
+    char path[300] = {};
+    if (!SHGetPathFromIDListA(chosen.get(), path)) return L"";
+    return fromAnsi(path, strnlen(path, sizeof(path)));
+}
+
+std::wstring BrowseForFileOpen(HWND owner) { return ShowFileDialog(owner, &GetOpenFileNameA, kOpenFlags); }
+
+std::wstring BrowseForFileSave(HWND owner) { return ShowFileDialog(owner, &GetSaveFileNameA, kSaveFlags); }
+
+}  // namespace mv

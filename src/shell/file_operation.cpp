@@ -1,0 +1,75 @@
+// Shell file operations on the script's comma-separated path lists.
+//
+// The shell takes a list as entries each ended by a NUL, the whole list by a second NUL.
+// Everything here works on the library's own copies of the script's strings. A list that
+// could make the shell act on something the script did not name is refused before the
+// shell sees it: an empty entry would end the shell's list early (the entries after it
+// would be skipped while the operation reports success), a character without an exact
+// equivalent in the system code page would reach the shell as '?' (a wildcard) or as a
+// look-alike, and the shell overruns its own buffers on entries much longer than a path
+// may be.
+#include "shell/file_operation.h"
+
+#include <shellapi.h>
+
+#include "core/text.h"
+
+namespace mv {
+
+namespace {
+
+constexpr size_t kShortest = 4;  // a list shorter than this cannot be a path
+
+// Appends the shell's form of one comma-separated list to *out; false when the list
+// cannot name files safely. Trailing commas end nothing early and are let through.
+bool ToShellList(const std::wstring& list, std::string* out) {
+    if (list.find(L'\0') != std::wstring::npos) return false;
+    const size_t end = list.find_last_not_of(L',');
+    if (end == std::wstring::npos) return false;  // no entry at all
+    out->clear();
+    std::string entry;
+    size_t start = 0;
+    for (;;) {
+        size_t comma = list.find(L',', start);
+        if (comma > end) comma = std::wstring::npos;
+        const size_t stop = comma == std::wstring::npos ? end + 1 : comma;
+        if (!toAnsiExact(list.substr(start, stop - start), &entry)) return false;
+        if (entry.empty() || entry.size() >= MAX_PATH) return false;
+        out->append(entry);
+        out->push_back('\0');
+        if (comma == std::wstring::npos) break;
+        start = comma + 1;
+    }
+    out->push_back('\0');
+    return true;
+}
+
+}  // namespace
+
+long ShellFileOperation(UINT operation, const std::wstring& source, const std::wstring& target, HWND owner,
+                        bool silent, bool replaceAll) {
+    const bool usesTarget = operation != FO_DELETE;
+    if (source.size() < kShortest || (usesTarget && target.size() < kShortest)) return kFileOpRejected;
+    std::string from, to;
+    if (!ToShellList(source, &from)) return kFileOpRejected;
+    if (usesTarget && !ToShellList(target, &to)) return kFileOpRejected;
+
+    SHFILEOPSTRUCTA request{};
+    request.hwnd = owner;
+    request.wFunc = operation;
+    request.pFrom = from.c_str();
+    request.pTo = usesTarget ? to.c_str() : nullptr;
+    FILEOP_FLAGS flags = FOF_MULTIDESTFILES | FOF_ALLOWUNDO | FOF_NOCONFIRMMKDIR;
+    if (silent) flags |= FOF_SILENT;
+    if (replaceAll) flags |= FOF_NOCONFIRMATION;
+    request.fFlags = flags;
+
+    const int result = SHFileOperationA(&request);
+    // A file the user declined to replace, or a cancelled progress window, may come back
+    // as result 0 with the aborted mark: that is not success.
+    if (result == 0) return request.fAnyOperationsAborted ? kFileOpCancelled : kFileOpDone;
+    if (result == 1 || result == -1) return 0;
+    return result;
+}
+
+}  // namespace mv
