@@ -1,0 +1,141 @@
+// Answering modal dialogs from another thread.
+#include "dialog_answer.h"
+
+#include <vector>
+
+namespace test {
+
+namespace {
+
+bool IsShownDialog(HWND hwnd) {
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof(cls));
+    return lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(hwnd);
+}
+
+struct OwnedSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwned(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<OwnedSearch*>(param);
+    if (!IsShownDialog(hwnd)) return TRUE;
+    if (s->owner && GetWindow(hwnd, GW_OWNER) != s->owner) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+struct DescendantSearch {
+    const char* cls;
+    const char* text;
+    HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<DescendantSearch*>(param);
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof(cls));
+    if (lstrcmpiA(cls, s->cls) != 0) return TRUE;
+    if (s->text && TextOf(hwnd) != s->text) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectDialogs(HWND hwnd, LPARAM param) {
+    if (IsShownDialog(hwnd)) reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+    return TRUE;
+}
+
+// Waits up to five seconds for the test's thread to show no dialog any more; then closes
+// what is left. True when nothing was left.
+bool NoDialogLeft(DWORD thread) {
+    for (int i = 0; i < 140; ++i) {
+        std::vector<HWND> open;
+        EnumThreadWindows(thread, CollectDialogs, reinterpret_cast<LPARAM>(&open));
+        if (open.empty()) return i < 100;
+        if (i >= 100)
+            for (HWND h : open) PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        Sleep(50);
+    }
+    return false;
+}
+
+}  // namespace
+
+HWND WaitForOwnedDialog(HWND owner, DWORD ms) {
+    DWORD end = GetTickCount() + ms;
+    do {
+        OwnedSearch s{owner, nullptr};
+        EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&s));
+        if (s.found) {
+            Sleep(100);  // let it finish its set-up (initial selection, focus)
+            return s.found;
+        }
+        Sleep(20);
+    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+    return nullptr;
+}
+
+HWND FindDescendant(HWND parent, const char* cls, const char* text) {
+    DescendantSearch s{cls, text, nullptr};
+    EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+std::string TextOf(HWND hwnd) {
+    LRESULT n = SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    n = SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(n));
+    return text;
+}
+
+void TypeInto(HWND edit, const std::string& text) {
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// Posted: the click may open another modal window (a question) inside the dialog's own
+// handling of it, and a sent message would wait for that window to close.
+void Press(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+Answerer::Answerer(std::function<bool()> steps) : testThread_(GetCurrentThreadId()) {
+    thread_ = std::thread([this, steps] {
+        bool answered = steps();
+        ok_ = NoDialogLeft(testThread_) && answered;
+    });
+}
+
+Answerer::~Answerer() {
+    if (thread_.joinable()) thread_.join();
+}
+
+bool Answerer::ok() {
+    if (thread_.joinable()) thread_.join();
+    return ok_;
+}
+
+bool AnswerWith(HWND owner, int button) {
+    HWND dialog = WaitForOwnedDialog(owner);
+    if (!dialog) return false;
+    Press(dialog, button);
+    return true;
+}
+
+bool AnswerByClosing(HWND owner) {
+    HWND dialog = WaitForOwnedDialog(owner);
+    if (!dialog) return false;
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+}
+
+bool ChooseFile(HWND owner, const std::string& path) {
+    HWND dialog = WaitForOwnedDialog(owner);
+    HWND name = dialog ? FindDescendant(dialog, "Edit") : nullptr;
+    if (!name) return false;
+    TypeInto(name, path);
+    Press(dialog, IDOK);
+    return true;
+}
+
+}  // namespace test

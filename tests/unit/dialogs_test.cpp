@@ -1,0 +1,182 @@
+// The form's message box, folder browser and file dialogs, answered by a person at the
+// screen (another thread) while the script's call waits for them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/text.h"
+#include "service_fixture.h"
+
+using namespace test;
+
+namespace {
+
+std::wstring W(const std::string& s) { return mv::fromAnsi(s); }
+
+class Dialogs : public ServiceTest {};
+
+std::string ItemText(HWND tree, HTREEITEM item) {
+    char text[MAX_PATH] = {};
+    TVITEMA tv{};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = text;
+    tv.cchTextMax = MAX_PATH;
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+    return text;
+}
+
+// In the folder tree: opens the selected folder and selects its child `name`, as a click
+// on the [+] and then on the child does.
+bool SelectChild(HWND tree, const std::string& name) {
+    auto selected = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!selected) return false;
+    SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(selected));
+    auto child = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(selected)));
+    while (child && ItemText(tree, child) != name)
+        child = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)));
+    if (!child) return false;
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child));
+    return true;
+}
+
+std::string LastPart(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+
+}  // namespace
+
+TEST_F(Dialogs, MessageBoxGivesTheButtonPressed) {
+    struct Case { std::vector<Arg> args; int press; long result; const char* title; const char* text; };
+    const Case cases[] = {
+        { {L"Go on?", L"Question", 4}, IDYES, 6, "Question", "Go on?" },
+        { {L"Go on?", L"Question", 4}, IDNO, 7, "Question", "Go on?" },
+        { {L"Only a text"}, IDOK, 1, "Message", "Only a text" },                 // defaults
+        { {L"caf\u00e9", Arg::Missing(), MB_OKCANCEL}, IDCANCEL, 2, "Message", "caf\xe9" },
+    };
+    for (const Case& c : cases) {
+        std::string title, text;
+        bool ownerEnabled = true;
+        Answerer user([&] {
+            HWND box = WaitForOwnedDialog(owner_);
+            if (!box) return false;
+            title = TextOf(box);
+            HWND label = FindDescendant(box, "Static", c.text);
+            text = label ? TextOf(label) : "";
+            ownerEnabled = IsWindowEnabled(owner_);
+            if (c.press == IDCANCEL) PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);  // the close box
+            else Press(box, c.press);
+            return true;
+        });
+        Outcome o = Call(form_, L"ShowMsgBox", c.args);
+        EXPECT_TRUE(user.ok());
+        EXPECT_EQ(o.hr, S_OK);
+        EXPECT_EQ(o.lng(), c.result) << c.text;
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(text, c.text);
+        EXPECT_FALSE(ownerEnabled) << "the form takes no input while its box is open";
+    }
+    EXPECT_TRUE(IsWindowEnabled(owner_));
+}
+
+TEST_F(Dialogs, FolderBrowserStartsAtItsFolderAndGivesTheChosenOne) {
+    CreateDirectoryA((dir_ / "Chosen").c_str(), nullptr);
+    CreateDirectoryA((dir_ / "Other").c_str(), nullptr);
+    std::string startedAt, caption;
+    Answerer user([&] {
+        HWND dialog = WaitForOwnedDialog(owner_);
+        HWND tree = dialog ? FindDescendant(dialog, "SysTreeView32") : nullptr;
+        if (!tree) return false;
+        caption = FindDescendant(dialog, "Static", "Pick a folder") ? "Pick a folder" : "";
+        startedAt = ItemText(tree, reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)));
+        if (!SelectChild(tree, "Chosen")) return false;
+        Press(dialog, IDOK);
+        return true;
+    });
+    Outcome o = Call(form_, L"ShowFolderBrowser", {W(dir_.path()), L"Pick a folder"});
+    EXPECT_TRUE(user.ok());
+    EXPECT_EQ(startedAt, LastPart(dir_.path()));
+    EXPECT_EQ(caption, "Pick a folder");
+    EXPECT_EQ(o.text(), W(dir_ / "Chosen"));
+}
+
+TEST_F(Dialogs, FolderBrowserCancelledGivesNothingWhateverItWasGiven) {
+    struct Case { std::vector<Arg> args; const char* caption; };
+    const Case cases[] = {
+        { {}, "Select Folder" },                                  // defaults
+        { {std::wstring(1 << 20, L'x'), L"Long start"}, "Long start" },
+        { {L"C:\\no\\such\\folder", L"Missing start"}, "Missing start" },
+        { {L"C:\\\u6587", L"Foreign start"}, "Foreign start" },
+        { {L"", std::wstring(1 << 20, L'y')}, nullptr },         // a 1 MB caption
+    };
+    for (const Case& c : cases) {
+        bool captionShown = false;
+        Answerer user([&] {
+            HWND dialog = WaitForOwnedDialog(owner_);
+            if (!dialog) return false;
+            captionShown = !c.caption || FindDescendant(dialog, "Static", c.caption);
+            Press(dialog, IDCANCEL);
+            return true;
+        });
+        Outcome o = Call(form_, L"ShowFolderBrowser", c.args);
+        EXPECT_TRUE(user.ok());
+        EXPECT_EQ(o.hr, S_OK);
+        EXPECT_EQ(o.text(), L"");
+        EXPECT_TRUE(captionShown) << c.caption;
+    }
+}
+
+TEST_F(Dialogs, OpenDialogTakesOnlyExistingFiles) {
+    WriteFile(dir_ / "there.txt", "x");
+    std::string firstName, filter, refusal;
+    Answerer user([&] {
+        HWND dialog = WaitForOwnedDialog(owner_);
+        HWND name = dialog ? FindDescendant(dialog, "Edit") : nullptr;
+        if (!name) return false;
+        firstName = TextOf(name);
+        filter = FindDescendant(dialog, "ComboBox", "All (*.*)") ? "All (*.*)" : "";
+        TypeInto(name, dir_ / "not-there.txt");
+        Press(dialog, IDOK);
+        HWND refused = WaitForOwnedDialog(dialog);  // the dialog's own message
+        if (!refused) return false;
+        refusal = TextOf(GetDlgItem(refused, 0xFFFF));  // a message box's text
+        Press(refused, IDOK);
+        return ChooseFile(owner_, dir_ / "there.txt");
+    });
+    Outcome o = Call(form_, L"ShowFileBrowserOpen");
+    EXPECT_TRUE(user.ok());
+    EXPECT_EQ(o.text(), W(dir_ / "there.txt"));
+    EXPECT_EQ(firstName, std::string(512, ' ')) << "the name box starts with 512 blanks";
+    EXPECT_EQ(filter, "All (*.*)");
+    EXPECT_FALSE(refusal.empty()) << "a missing file was not refused";  // Wine: "File does not exist"
+
+    Answerer cancel([&] { return AnswerWith(owner_, IDCANCEL); });
+    EXPECT_EQ(Call(form_, L"ShowFileBrowserOpen").text(), L"");
+    EXPECT_TRUE(cancel.ok());
+}
+
+TEST_F(Dialogs, SaveDialogAsksBeforeOverwriting) {
+    WriteFile(dir_ / "kept.txt", "kept");
+    std::string question;
+    Answerer user([&] {
+        if (!ChooseFile(owner_, dir_ / "kept.txt")) return false;
+        HWND dialog = WaitForOwnedDialog(owner_);
+        HWND ask = dialog ? WaitForOwnedDialog(dialog) : nullptr;
+        if (!ask) return false;
+        question = TextOf(GetDlgItem(ask, 0xFFFF));
+        Press(ask, IDYES);
+        return true;
+    });
+    Outcome o = Call(form_, L"ShowFileBrowserSave");
+    EXPECT_TRUE(user.ok());
+    EXPECT_EQ(o.text(), W(dir_ / "kept.txt"));
+    EXPECT_FALSE(question.empty()) << "no question before overwriting";
+    EXPECT_EQ(ReadFile(dir_ / "kept.txt"), "kept") << "choosing a name writes nothing";
+
+    Answerer fresh([&] { return ChooseFile(owner_, dir_ / "fresh.txt"); });
+    EXPECT_EQ(Call(form_, L"ShowFileBrowserSave").text(), W(dir_ / "fresh.txt"));
+    EXPECT_TRUE(fresh.ok());
+
+    Answerer cancel([&] { return AnswerByClosing(owner_); });
+    EXPECT_EQ(Call(form_, L"ShowFileBrowserSave").text(), L"");
+    EXPECT_TRUE(cancel.ok());
+}

@@ -1,0 +1,191 @@
+// Copying, moving and recycling real files through the form's methods, as a script calls
+// them, with the shell's questions answered by a person at the screen (another thread).
+//
+// Measured under Wine 8: the shell shows no progress window at all (silent or not); a
+// question answered No, a closed question and a cancelled operation all come back as
+// ERROR_CANCELLED (1223) with the aborted mark set; a missing source gives 0x402; the
+// recycle bin is the XDG trash under the user's Unix home ($HOME/.local/share/Trash).
+#include <gtest/gtest.h>
+
+#include "core/text.h"
+#include "service_fixture.h"
+
+using namespace test;
+
+namespace {
+
+std::wstring W(const std::string& s) { return mv::fromAnsi(s); }
+
+constexpr long kDone = 1, kRejected = 2, kCancelled = ERROR_CANCELLED;
+
+class FileOperations : public ServiceTest {
+protected:
+    long run(const wchar_t* method, std::vector<Arg> args) {
+        Outcome o = Call(form_, method, std::move(args));
+        EXPECT_EQ(o.hr, S_OK) << "calling " << mv::toAnsi(method);
+        return o.lng();
+    }
+    long copy(const std::string& from, const std::string& to, long silent = 1, long replaceAll = 1) {
+        return run(L"CopyFilePB", {W(from), W(to), silent, replaceAll});
+    }
+};
+
+// The user's recycle bin as Wine keeps it: the XDG trash under the Unix home, which Wine
+// shows as WINEHOMEDIR (\??\Z:\home\user). Empty when not running under Wine.
+std::string TrashFolder() {
+    char home[MAX_PATH] = {};
+    if (!GetEnvironmentVariableA("WINEHOMEDIR", home, MAX_PATH)) return "";
+    std::string h = home;
+    if (h.rfind("\\??\\", 0) == 0) h = h.substr(4);
+    return h + "\\.local\\share\\Trash";
+}
+
+}  // namespace
+
+TEST_F(FileOperations, CopyReplacesWithBothSwitchesAndPairsListsInOrder) {
+    WriteFile(dir_ / "new.txt", "new bytes");
+    WriteFile(dir_ / "old.txt", "old");
+    EXPECT_EQ(copy(dir_ / "new.txt", dir_ / "old.txt"), kDone);
+    EXPECT_EQ(ReadFile(dir_ / "old.txt"), "new bytes");
+    EXPECT_EQ(ReadFile(dir_ / "new.txt"), "new bytes") << "a copy leaves its source";
+
+    // The n-th source goes to the n-th target; a missing target folder is made silently.
+    WriteFile(dir_ / "one", "1");
+    WriteFile(dir_ / "two", "22");
+    EXPECT_EQ(copy(dir_ / "one," + dir_ / "two", dir_ / "first," + dir_ / "made\\second"), kDone);
+    EXPECT_EQ(ReadFile(dir_ / "first"), "1");
+    EXPECT_EQ(ReadFile(dir_ / "made\\second"), "22");
+    // Trailing commas name nothing more.
+    EXPECT_EQ(copy(dir_ / "one,,", dir_ / "third,"), kDone);
+    EXPECT_EQ(ReadFile(dir_ / "third"), "1");
+    // Wildcards are the script's own way of naming several files.
+    CreateDirectoryA((dir_ / "wild").c_str(), nullptr);
+    EXPECT_EQ(copy(dir_ / "*.txt", dir_ / "wild"), kDone);
+    EXPECT_EQ(Listing(dir_ / "wild"), "new.txt old.txt ");
+}
+
+TEST_F(FileOperations, ReplacingWithoutReplaceAllAsksFirst) {
+    struct Case { int answer; long result; const char* target; };
+    const Case cases[] = {
+        { IDNO, kCancelled, "old" },      // No: the target stays byte for byte
+        { IDCANCEL, kCancelled, "old" },  // the close box
+        { IDYES, kDone, "new" },
+    };
+    for (const Case& c : cases) {
+        WriteFile(dir_ / "src", "new");
+        WriteFile(dir_ / "dst", "old");
+        std::string title;
+        Answerer user([&] {
+            HWND question = WaitForOwnedDialog(owner_);
+            if (!question) return false;
+            title = TextOf(question);
+            if (c.answer == IDCANCEL) PostMessageA(question, WM_SYSCOMMAND, SC_CLOSE, 0);
+            else Press(question, c.answer);
+            return true;
+        });
+        EXPECT_EQ(copy(dir_ / "src", dir_ / "dst", 0, 0), c.result) << "answer " << c.answer;
+        EXPECT_TRUE(user.ok()) << "the question was not owned by the form, or stayed open";
+        EXPECT_EQ(title, "Confirm file overwrite");
+        EXPECT_EQ(ReadFile(dir_ / "dst"), c.target) << "answer " << c.answer;
+        EXPECT_EQ(ReadFile(dir_ / "src"), "new");
+    }
+}
+
+TEST_F(FileOperations, MoveLeavesNoSourceAndRecycleFillsTheRecycleBin) {
+    WriteFile(dir_ / "moving", "moved bytes");
+    EXPECT_EQ(run(L"MoveFilePB", {W(dir_ / "moving"), W(dir_ / "moved"), 1, 1}), kDone);
+    EXPECT_FALSE(Exists(dir_ / "moving"));
+    EXPECT_EQ(ReadFile(dir_ / "moved"), "moved bytes");
+
+    // Asked first without replace-all: No keeps the file where it is.
+    const std::string name = "mvrecycle-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetTickCount()) + ".txt";
+    WriteFile(dir_ / name, "recycled bytes");
+    Answerer no([&] { return AnswerWith(owner_, IDNO); });
+    EXPECT_EQ(run(L"RecycleFilePB", {W(dir_ / name)}), kCancelled);
+    EXPECT_TRUE(no.ok());
+    EXPECT_EQ(ReadFile(dir_ / name), "recycled bytes");
+
+    Answerer yes([&] { return AnswerWith(owner_, IDYES); });
+    EXPECT_EQ(run(L"RecycleFilePB", {W(dir_ / name), 0, 0}), kDone);
+    EXPECT_TRUE(yes.ok());
+    EXPECT_FALSE(Exists(dir_ / name)) << "the file left its folder";
+
+    const std::string trash = TrashFolder();
+    if (trash.empty()) GTEST_SKIP() << "not under Wine: the recycle bin is not a folder to look into";
+    const std::string kept = trash + "\\files\\" + name, info = trash + "\\info\\" + name + ".trashinfo";
+    EXPECT_EQ(ReadFile(kept), "recycled bytes") << "not in the recycle bin " << trash;
+    EXPECT_NE(ReadFile(info).find(name), std::string::npos) << ReadFile(info);
+    // Only what this test put there.
+    DeleteFileA(kept.c_str());
+    DeleteFileA(info.c_str());
+}
+
+TEST_F(FileOperations, ListsThatCannotNameFilesSafelyAreRefusedAndTouchNothing) {
+    WriteFile(dir_ / "a.txt", "A");
+    WriteFile(dir_ / "b.txt", "B");
+    // Real files whose names the system code page cannot hold: as '?' or as a look-alike
+    // they would reach the shell as a wildcard matching a.txt, or as a.txt itself.
+    CloseHandle(CreateFileW((W(dir_.path()) + L"\\\u6587.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, 0, nullptr));
+    CloseHandle(CreateFileW((W(dir_.path()) + L"\\\u0101.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, 0, nullptr));
+    const std::string before = Listing(dir_.path());
+    const std::wstring a = W(dir_ / "a.txt"), b = W(dir_ / "b.txt"), to = W(dir_ / "c.txt");
+    const std::wstring folder = W(dir_.path());
+    struct Case { const wchar_t* method; std::wstring source, target; const char* why; };
+    const Case cases[] = {
+        { L"CopyFilePB", L"a.t", to, "source shorter than 4" },
+        { L"CopyFilePB", L"", to, "empty source" },
+        { L"CopyFilePB", a, L"", "empty target" },
+        { L"MoveFilePB", a, L"c:\\", "target shorter than 4" },
+        { L"RecycleFilePB", L"C:\\", L"", "short recycle" },
+        { L"CopyFilePB", a + L"," + std::wstring(1 << 20, L'x'), to, "1 MB source entry" },
+        { L"CopyFilePB", a, folder + L"\\" + std::wstring(1 << 20, L'x'), "1 MB target" },
+        { L"RecycleFilePB", folder + L"\\" + std::wstring(300, L'x'), L"", "entry longer than a path" },
+        { L"RecycleFilePB", L"," + a, L"", "empty first entry" },
+        { L"RecycleFilePB", a + L",," + b, L"", "empty entry before another" },
+        { L"RecycleFilePB", L",,,,", L"", "only commas" },
+        { L"RecycleFilePB", a + std::wstring(L"\0", 1) + b, L"", "NUL inside" },
+        { L"RecycleFilePB", folder + L"\\\u6587.txt", L"", "character outside the code page" },
+        { L"RecycleFilePB", folder + L"\\\u0101.txt", L"", "character with a look-alike" },
+        { L"CopyFilePB", a, folder + L"\\\u6587.txt", "target outside the code page" },
+    };
+    for (const Case& c : cases) {
+        std::vector<Arg> args{c.source};
+        if (std::wstring(c.method) != L"RecycleFilePB") args.push_back(c.target);
+        args.push_back(1);
+        args.push_back(1);
+        EXPECT_EQ(run(c.method, args), kRejected) << c.why;
+        EXPECT_EQ(Listing(dir_.path()), before) << c.why;
+    }
+    EXPECT_EQ(ReadFile(dir_ / "a.txt"), "A");
+}
+
+TEST_F(FileOperations, FailuresOfTheShellAreNeverSuccess) {
+    WriteFile(dir_ / "a.txt", "A");
+    const std::string before = Listing(dir_.path());
+    struct Case { std::string source, target; };
+    const Case cases[] = {
+        { dir_ / "missing.txt", dir_ / "x.txt" },
+        { "\"" + dir_ / "a.txt\"", dir_ / "x.txt" },        // quotes are part of the name
+        { dir_ / "a.txt," + dir_ / "a.txt", dir_ / "x1," + dir_ / "x2," + dir_ / "x3" },  // 2 to 3
+    };
+    for (const Case& c : cases) {
+        long result = copy(c.source, c.target);
+        EXPECT_NE(result, kDone) << c.source;
+        EXPECT_NE(result, kRejected) << c.source << ": refused by the shell, not by the library";
+        EXPECT_EQ(Listing(dir_.path()), before) << c.source;
+    }
+    // The caller's own string keeps its commas (a VBScript variable passed by reference).
+    VARIANT list;
+    VariantInit(&list);
+    V_VT(&list) = VT_BSTR;
+    V_BSTR(&list) = SysAllocString(W(dir_ / "a.txt," + dir_ / "a.txt").c_str());
+    const std::wstring sent = V_BSTR(&list);
+    copy(dir_ / "a.txt", dir_ / "y.txt");
+    Call(form_, L"CopyFilePB", {Arg::ByRef(&list), Arg(W(dir_ / "y1," + dir_ / "y2")), 1, 1});
+    EXPECT_EQ(std::wstring(V_BSTR(&list), SysStringLen(V_BSTR(&list))), sent);
+    VariantClear(&list);
+    EXPECT_EQ(ReadFile(dir_ / "y2"), "A");
+}

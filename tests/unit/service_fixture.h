@@ -1,0 +1,54 @@
+// Set-up shared by the tests of the form's services: COM and OLE as a script host has
+// them, a shown form whose window owns the dialogs, and a scratch folder of real files.
+#pragma once
+
+#include <ole2.h>
+
+#include <string>
+
+#include "dialog_answer.h"
+#include "fixtures.h"
+
+namespace test {
+
+// A fresh folder under the user's temporary folder, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder();
+
+    const std::string& path() const { return path_; }  // ends without a backslash
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);  // "<none>" when it cannot be read
+bool Exists(const std::string& path);
+// The names in a folder, sorted, with a trailing backslash on folders.
+std::string Listing(const std::string& folder);
+
+class ServiceTest : public DesktopTest {
+protected:
+    void SetUp() override {
+        DesktopTest::SetUp();
+        OleInitialize(nullptr);
+        form_ = createForm(L"Services");
+        Put(form_, L"Visible", Arg(1));
+        owner_ = hwndOf(form_);
+    }
+    void TearDown() override {
+        DesktopTest::TearDown();
+        OleUninitialize();
+    }
+
+    IDispatch* form_ = nullptr;
+    HWND owner_ = nullptr;
+    ScratchFolder dir_;
+};
+
+}  // namespace test
