@@ -8,6 +8,7 @@
 #include "shell/file_operation.h"
 
 namespace mv {
+namespace form_services {
 
 namespace {
 
@@ -54,4 +55,5 @@ HRESULT MoveFilePB(Form& form, const Args& a, Result& r) { return RunFileOperati
 // The shell's delete with undo allowed: the files go to the recycle bin.
 HRESULT RecycleFilePB(Form& form, const Args& a, Result& r) { return RunFileOperation(form, FO_DELETE, a, r); }
 
+}  // namespace form_services
 }  // namespace mv

@@ -6,6 +6,7 @@
 #include "form/form.h"
 
 namespace mv {
+namespace form_services {
 
 HRESULT ShowMsgBox(Form& form, const Args& a, Result& r);
 HRESULT ShowFolderBrowser(Form& form, const Args& a, Result& r);
@@ -15,4 +16,5 @@ HRESULT CopyFilePB(Form& form, const Args& a, Result& r);
 HRESULT MoveFilePB(Form& form, const Args& a, Result& r);
 HRESULT RecycleFilePB(Form& form, const Args& a, Result& r);
 
+}  // namespace form_services
 }  // namespace mv

@@ -99,6 +99,29 @@ void TypeInto(HWND edit, const std::string& text) {
 // handling of it, and a sent message would wait for that window to close.
 void Press(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
+std::string ItemText(HWND tree, HTREEITEM item) {
+    char text[MAX_PATH] = {};
+    TVITEMA tv{};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = text;
+    tv.cchTextMax = MAX_PATH;
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+    return text;
+}
+
+bool SelectChild(HWND tree, const std::string& name) {
+    auto selected = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!selected) return false;
+    SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(selected));
+    auto child = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(selected)));
+    while (child && !name.empty() && ItemText(tree, child) != name)
+        child = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)));
+    if (!child) return false;
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child));
+    return true;
+}
+
 Answerer::Answerer(std::function<bool()> steps) : testThread_(GetCurrentThreadId()) {
     thread_ = std::thread([this, steps] {
         bool answered = steps();
@@ -129,12 +152,21 @@ bool AnswerByClosing(HWND owner) {
     return true;
 }
 
-bool ChooseFile(HWND owner, const std::string& path) {
+HWND ChooseFile(HWND owner, const std::string& path) {
     HWND dialog = WaitForOwnedDialog(owner);
     HWND name = dialog ? FindDescendant(dialog, "Edit") : nullptr;
-    if (!name) return false;
+    if (!name) return nullptr;
     TypeInto(name, path);
     Press(dialog, IDOK);
+    return dialog;
+}
+
+bool WaitUntilClosed(HWND dialog, DWORD ms) {
+    DWORD end = GetTickCount() + ms;
+    while (IsWindow(dialog) && IsWindowVisible(dialog)) {
+        if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
+        Sleep(20);
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -21,6 +22,12 @@ HWND FindDescendant(HWND parent, const char* cls, const char* text = nullptr);
 std::string TextOf(HWND hwnd);                    // WM_GETTEXT, any length
 void TypeInto(HWND edit, const std::string& text);  // WM_SETTEXT
 void Press(HWND dialog, int id);                  // clicks the dialog's button `id`
+
+// In a folder browser's tree: opens the selected folder, as a click on its [+] does, and
+// selects its child `name` (the first child when `name` is empty: item texts can be read
+// only inside the process that shows the tree).
+bool SelectChild(HWND tree, const std::string& name);
+std::string ItemText(HWND tree, HTREEITEM item);  // the same process only
 
 // Runs `steps` on its own thread, then waits for the test's thread to show no dialog any
 // more. A dialog still open five seconds after the steps (an answer that did not work) is
@@ -45,7 +52,10 @@ private:
 // The dialogs of one answer: each step waits for the dialog owned by `owner`, then acts.
 bool AnswerWith(HWND owner, int button);                     // presses a button
 bool AnswerByClosing(HWND owner);                            // the close box
-// Types `path` into the file dialog's name box and presses its default button.
-bool ChooseFile(HWND owner, const std::string& path);
+// Types `path` into the file dialog's name box and presses its default button; returns
+// the dialog, or null when none came.
+HWND ChooseFile(HWND owner, const std::string& path);
+// Waits for a dialog that was answered to go away; false when it is still there.
+bool WaitUntilClosed(HWND dialog, DWORD ms = 10000);
 
 }  // namespace test

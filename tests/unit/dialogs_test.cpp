@@ -2,8 +2,6 @@
 // screen (another thread) while the script's call waits for them.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <commctrl.h>
 
 #include "core/text.h"
 #include "service_fixture.h"
@@ -15,31 +13,6 @@ namespace {
 std::wstring W(const std::string& s) { return mv::fromAnsi(s); }
 
 class Dialogs : public ServiceTest {};
-
-std::string ItemText(HWND tree, HTREEITEM item) {
-    char text[MAX_PATH] = {};
-    TVITEMA tv{};
-    tv.mask = TVIF_TEXT;
-    tv.hItem = item;
-    tv.pszText = text;
-    tv.cchTextMax = MAX_PATH;
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
-    return text;
-}
-
-// In the folder tree: opens the selected folder and selects its child `name`, as a click
-// on the [+] and then on the child does.
-bool SelectChild(HWND tree, const std::string& name) {
-    auto selected = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    if (!selected) return false;
-    SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(selected));
-    auto child = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(selected)));
-    while (child && ItemText(tree, child) != name)
-        child = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)));
-    if (!child) return false;
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child));
-    return true;
-}
 
 std::string LastPart(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
@@ -140,7 +113,7 @@ TEST_F(Dialogs, OpenDialogTakesOnlyExistingFiles) {
         if (!refused) return false;
         refusal = TextOf(GetDlgItem(refused, 0xFFFF));  // a message box's text
         Press(refused, IDOK);
-        return ChooseFile(owner_, dir_ / "there.txt");
+        return ChooseFile(owner_, dir_ / "there.txt") != nullptr;
     });
     Outcome o = Call(form_, L"ShowFileBrowserOpen");
     EXPECT_TRUE(user.ok());
@@ -158,8 +131,7 @@ TEST_F(Dialogs, SaveDialogAsksBeforeOverwriting) {
     WriteFile(dir_ / "kept.txt", "kept");
     std::string question;
     Answerer user([&] {
-        if (!ChooseFile(owner_, dir_ / "kept.txt")) return false;
-        HWND dialog = WaitForOwnedDialog(owner_);
+        HWND dialog = ChooseFile(owner_, dir_ / "kept.txt");
         HWND ask = dialog ? WaitForOwnedDialog(dialog) : nullptr;
         if (!ask) return false;
         question = TextOf(GetDlgItem(ask, 0xFFFF));
@@ -172,7 +144,7 @@ TEST_F(Dialogs, SaveDialogAsksBeforeOverwriting) {
     EXPECT_FALSE(question.empty()) << "no question before overwriting";
     EXPECT_EQ(ReadFile(dir_ / "kept.txt"), "kept") << "choosing a name writes nothing";
 
-    Answerer fresh([&] { return ChooseFile(owner_, dir_ / "fresh.txt"); });
+    Answerer fresh([&] { return ChooseFile(owner_, dir_ / "fresh.txt") != nullptr; });
     EXPECT_EQ(Call(form_, L"ShowFileBrowserSave").text(), W(dir_ / "fresh.txt"));
     EXPECT_TRUE(fresh.ok());
 
