@@ -8,23 +8,29 @@ namespace test {
 
 namespace {
 
-void RemoveTree(const std::string& path) {
+// Calls fn(name, isFolder) for every entry of `folder` but "." and "..".
+template <typename Fn>
+void ForEachEntry(const std::string& folder, Fn fn) {
     WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string full = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full);
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(h, &found));
-        FindClose(h);
-    }
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = found.cFileName;
+        if (name != "." && name != "..") fn(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileA(h, &found));
+    FindClose(h);
+}
+
+void RemoveTree(const std::string& path) {
+    ForEachEntry(path, [&](const std::string& name, bool isFolder) {
+        std::string full = path + "\\" + name;
+        if (isFolder) {
+            RemoveTree(full);
+        } else {
+            SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(full.c_str());
+        }
+    });
     RemoveDirectoryA(path.c_str());
 }
 
@@ -64,16 +70,7 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 
 std::string Listing(const std::string& folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            names.push_back(name + ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? "\\" : ""));
-        } while (FindNextFileA(h, &found));
-        FindClose(h);
-    }
+    ForEachEntry(folder, [&](const std::string& name, bool isFolder) { names.push_back(name + (isFolder ? "\\" : "")); });
     std::sort(names.begin(), names.end());
     std::string out;
     for (const std::string& n : names) out += n + " ";
