@@ -1,14 +1,36 @@
-// Control object core: attachment to its window and form, and event hand-over.
+// Control object core: attachment to its window and form, event hand-over, and the
+// members every kind answers (visibility, border, geometry, refresh).
 #include "control/control.h"
 
 #include <uxtheme.h>
 
+#include "core/hresult.h"
 #include "core/os_level.h"
 #include "core/property_table.h"
 #include "form/form.h"
+#include "window/message_pass.h"
 #include "window/window_props.h"
 
 namespace mv {
+
+namespace {
+
+constexpr UINT kFrameOnly = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED;
+
+// Border values: 1 is the thin line, 2 and 8 (10 as the getter reads it) the sunken edge.
+constexpr long kBorderLine = 0x1;
+constexpr long kBorderSunken = 0x2 | 0x8;
+
+HRESULT Extent(LONG from, LONG to, long* out) {
+    long long d = static_cast<long long>(to) - from;
+    if (d > 0x7FFFFFFFLL || d < -0x80000000LL) return DISP_E_OVERFLOW;
+    *out = static_cast<long>(d);
+    return S_OK;
+}
+
+LONG WithBits(LONG value, LONG mask, bool on) { return on ? (value | mask) : (value & ~mask); }
+
+}  // namespace
 
 HRESULT Control::AttachWindow(HWND hwnd) {
     hwnd_ = hwnd;
@@ -30,5 +52,52 @@ void Control::countDropped(ULONG refs) {
 }
 
 void Control::ForgetParent() { form_.reset(); }
+
+long Control::visible() const { return HasStyle(hwnd_, WS_VISIBLE) ? 1 : 0; }
+
+void Control::setVisible(long value) { ShowWindow(hwnd_, value != 0 ? SW_SHOWNORMAL : SW_HIDE); }
+
+long Control::borderStyle() const {
+    long value = HasExStyle(hwnd_, WS_EX_CLIENTEDGE) ? 10 : 0;
+    if (HasStyle(hwnd_, WS_BORDER)) value += 1;
+    return value;
+}
+
+void Control::setBorderStyle(long value) {
+    SetWindowLongA(hwnd_, GWL_EXSTYLE,
+                   WithBits(GetWindowLongA(hwnd_, GWL_EXSTYLE), WS_EX_CLIENTEDGE, value & kBorderSunken));
+    SetWindowLongA(hwnd_, GWL_STYLE, WithBits(GetWindowLongA(hwnd_, GWL_STYLE), WS_BORDER, value & kBorderLine));
+    refresh();
+}
+
+POINT Control::position() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    POINT topLeft{r.left, r.top};
+    ScreenToClient(form_ ? form_->hwnd() : GetParent(hwnd_), &topLeft);
+    return topLeft;
+}
+
+HRESULT Control::size(long* width, long* height) const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    RETURN_IF_FAILED(Extent(r.left, r.right, width));
+    return Extent(r.top, r.bottom, height);
+}
+
+HRESULT Control::moveResize(long left, long top, long width, long height) {
+    long w = 0, h = 0;
+    RETURN_IF_FAILED(size(&w, &h));
+    POINT at = position();
+    if (left >= 0) at.x = left;
+    if (top >= 0) at.y = top;
+    if (width >= 0) w = width;
+    if (height >= 0) h = height;
+    MoveWindow(hwnd_, at.x, at.y, w, h, TRUE);
+    if (kind_ == kImage) refresh();
+    return S_OK;
+}
+
+void Control::refresh() { SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kFrameOnly); }
 
 }  // namespace mv

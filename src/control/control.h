@@ -36,6 +36,18 @@ public:
     Form* form() const { return form_.get(); }
     ControlEvents& events() { return events_; }
 
+    // Members every kind answers. The style tests behind visible() and borderStyle() run
+    // a message pass. Geometry is in the form's client coordinates, sizes are the outer
+    // window's; a negative MoveResize argument leaves that value unchanged.
+    long visible() const;
+    void setVisible(long value);
+    long borderStyle() const;
+    void setBorderStyle(long value);
+    POINT position() const;
+    HRESULT size(long* width, long* height) const;
+    HRESULT moveResize(long left, long top, long width, long height);
+    void refresh();
+
     // Lifetime: the form's collection and the control keep each other; see form.cpp.
     void countDropped(ULONG refs);
     void ForgetParent();

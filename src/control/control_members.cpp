@@ -10,39 +10,87 @@ namespace {
 
 using C = Control;
 
+template <std::wstring ControlEvents::*Field>
+HRESULT GetEvent(C& c, const Args&, Result& r) { r.setText(c.events().*Field); return S_OK; }
+
+template <std::wstring ControlEvents::*Field>
+HRESULT PutEvent(C& c, const Args& a, Result&) { c.events().*Field = a.text(0); return S_OK; }
+
+HRESULT GetHwnd(C& c, const Args&, Result& r) {
+    r.setLong(static_cast<long>(reinterpret_cast<LONG_PTR>(c.hwnd())));
+    return S_OK;
+}
+
+HRESULT GetLeft(C& c, const Args&, Result& r) { r.setLong(c.position().x); return S_OK; }
+HRESULT GetTop(C& c, const Args&, Result& r) { r.setLong(c.position().y); return S_OK; }
+
+HRESULT GetWidth(C& c, const Args&, Result& r) {
+    long w = 0, h = 0;
+    RETURN_IF_FAILED(c.size(&w, &h));
+    r.setLong(w);
+    return S_OK;
+}
+
+HRESULT GetHeight(C& c, const Args&, Result& r) {
+    long w = 0, h = 0;
+    RETURN_IF_FAILED(c.size(&w, &h));
+    r.setLong(h);
+    return S_OK;
+}
+
+// Left, Top, Width and Height set one value of MoveResize and leave the others (-1).
+template <int Slot>
+HRESULT PutGeometry(C& c, const Args& a, Result&) {
+    long v[4] = {-1, -1, -1, -1};
+    v[Slot] = a.lng(0);
+    return c.moveResize(v[0], v[1], v[2], v[3]);
+}
+
 const Member<C> kRows[] = {
-    { L"hwnd", 0x68030020, Kind::Get, {}, NotBuilt<C> },
-    { L"name", 0x6803001F, Kind::Get, {}, NotBuilt<C> },
-    { L"Visible", 0x6803001E, Kind::Get, {}, NotBuilt<C> },
-    { L"Visible", 0x6803001E, Kind::Put, { Req(L"nNewVisible", VT_I4) }, NotBuilt<C> },
-    { L"BorderStyle", 0x6803001D, Kind::Get, {}, NotBuilt<C> },
-    { L"BorderStyle", 0x6803001D, Kind::Put, { Req(L"nNewBorder", VT_I4) }, NotBuilt<C> },
-    { L"Left", 0x6803001C, Kind::Get, {}, NotBuilt<C> },
-    { L"Left", 0x6803001C, Kind::Put, { Req(L"nNewLeft", VT_I4) }, NotBuilt<C> },
-    { L"Top", 0x6803001B, Kind::Get, {}, NotBuilt<C> },
-    { L"Top", 0x6803001B, Kind::Put, { Req(L"nNewTop", VT_I4) }, NotBuilt<C> },
-    { L"Height", 0x6803001A, Kind::Get, {}, NotBuilt<C> },
-    { L"Height", 0x6803001A, Kind::Put, { Req(L"nNewHeight", VT_I4) }, NotBuilt<C> },
-    { L"Width", 0x68030019, Kind::Get, {}, NotBuilt<C> },
-    { L"Width", 0x68030019, Kind::Put, { Req(L"nNewWidth", VT_I4) }, NotBuilt<C> },
-    { L"Parent", 0x68030018, Kind::Get, {}, NotBuilt<C> },
-    { L"OnShow", 0x68030017, Kind::Get, {}, NotBuilt<C> },
-    { L"OnShow", 0x68030017, Kind::Put, { Req(L"sNewOnShow", VT_BSTR) }, NotBuilt<C> },
-    { L"OnHide", 0x68030016, Kind::Get, {}, NotBuilt<C> },
-    { L"OnHide", 0x68030016, Kind::Put, { Req(L"sNewOnHide", VT_BSTR) }, NotBuilt<C> },
-    { L"OnClick", 0x68030015, Kind::Get, {}, NotBuilt<C> },
-    { L"OnClick", 0x68030015, Kind::Put, { Req(L"sNewOnClick", VT_BSTR) }, NotBuilt<C> },
-    { L"OnDoubleClick", 0x68030014, Kind::Get, {}, NotBuilt<C> },
-    { L"OnDoubleClick", 0x68030014, Kind::Put, { Req(L"sNewOnDoubleclick", VT_BSTR) }, NotBuilt<C> },
-    { L"OnChange", 0x68030013, Kind::Get, {}, NotBuilt<C> },
-    { L"OnChange", 0x68030013, Kind::Put, { Req(L"sNewOnChange", VT_BSTR) }, NotBuilt<C> },
-    { L"OnGotfocus", 0x68030012, Kind::Get, {}, NotBuilt<C> },
-    { L"OnGotfocus", 0x68030012, Kind::Put, { Req(L"sNewOnGotfocus", VT_BSTR) }, NotBuilt<C> },
-    { L"OnLostfocus", 0x68030011, Kind::Get, {}, NotBuilt<C> },
-    { L"OnLostfocus", 0x68030011, Kind::Put, { Req(L"sNewOnLostfocus", VT_BSTR) }, NotBuilt<C> },
+    { L"hwnd", 0x68030020, Kind::Get, {}, GetHwnd },
+    { L"name", 0x6803001F, Kind::Get, {},
+      [](C& c, const Args&, Result& r) { r.setText(c.name()); return S_OK; } },
+    { L"Visible", 0x6803001E, Kind::Get, {},
+      [](C& c, const Args&, Result& r) { r.setLong(c.visible()); return S_OK; } },
+    { L"Visible", 0x6803001E, Kind::Put, { Req(L"nNewVisible", VT_I4) },
+      [](C& c, const Args& a, Result&) { c.setVisible(a.lng(0)); return S_OK; } },
+    { L"BorderStyle", 0x6803001D, Kind::Get, {},
+      [](C& c, const Args&, Result& r) { r.setLong(c.borderStyle()); return S_OK; } },
+    { L"BorderStyle", 0x6803001D, Kind::Put, { Req(L"nNewBorder", VT_I4) },
+      [](C& c, const Args& a, Result&) { c.setBorderStyle(a.lng(0)); return S_OK; } },
+    { L"Left", 0x6803001C, Kind::Get, {}, GetLeft },
+    { L"Left", 0x6803001C, Kind::Put, { Req(L"nNewLeft", VT_I4) }, PutGeometry<0> },
+    { L"Top", 0x6803001B, Kind::Get, {}, GetTop },
+    { L"Top", 0x6803001B, Kind::Put, { Req(L"nNewTop", VT_I4) }, PutGeometry<1> },
+    { L"Height", 0x6803001A, Kind::Get, {}, GetHeight },
+    { L"Height", 0x6803001A, Kind::Put, { Req(L"nNewHeight", VT_I4) }, PutGeometry<3> },
+    { L"Width", 0x68030019, Kind::Get, {}, GetWidth },
+    { L"Width", 0x68030019, Kind::Put, { Req(L"nNewWidth", VT_I4) }, PutGeometry<2> },
+    { L"Parent", 0x68030018, Kind::Get, {},
+      [](C& c, const Args&, Result& r) { r.setObject(c.form() ? c.form()->dispatch() : nullptr); return S_OK; } },
+    { L"OnShow", 0x68030017, Kind::Get, {}, GetEvent<&ControlEvents::show> },
+    { L"OnShow", 0x68030017, Kind::Put, { Req(L"sNewOnShow", VT_BSTR) }, PutEvent<&ControlEvents::show> },
+    { L"OnHide", 0x68030016, Kind::Get, {}, GetEvent<&ControlEvents::hide> },
+    { L"OnHide", 0x68030016, Kind::Put, { Req(L"sNewOnHide", VT_BSTR) }, PutEvent<&ControlEvents::hide> },
+    { L"OnClick", 0x68030015, Kind::Get, {}, GetEvent<&ControlEvents::click> },
+    { L"OnClick", 0x68030015, Kind::Put, { Req(L"sNewOnClick", VT_BSTR) }, PutEvent<&ControlEvents::click> },
+    { L"OnDoubleClick", 0x68030014, Kind::Get, {}, GetEvent<&ControlEvents::doubleClick> },
+    { L"OnDoubleClick", 0x68030014, Kind::Put, { Req(L"sNewOnDoubleclick", VT_BSTR) },
+      PutEvent<&ControlEvents::doubleClick> },
+    { L"OnChange", 0x68030013, Kind::Get, {}, GetEvent<&ControlEvents::change> },
+    { L"OnChange", 0x68030013, Kind::Put, { Req(L"sNewOnChange", VT_BSTR) },
+      PutEvent<&ControlEvents::change> },
+    { L"OnGotfocus", 0x68030012, Kind::Get, {}, GetEvent<&ControlEvents::gotFocus> },
+    { L"OnGotfocus", 0x68030012, Kind::Put, { Req(L"sNewOnGotfocus", VT_BSTR) },
+      PutEvent<&ControlEvents::gotFocus> },
+    { L"OnLostfocus", 0x68030011, Kind::Get, {}, GetEvent<&ControlEvents::lostFocus> },
+    { L"OnLostfocus", 0x68030011, Kind::Put, { Req(L"sNewOnLostfocus", VT_BSTR) },
+      PutEvent<&ControlEvents::lostFocus> },
     { L"MoveResize", 0x60030021, Kind::Method, { Opt(L"nNewLeft", VT_I4, -1), Opt(L"nNewTop", VT_I4, -1), Opt(L"nNewWidth", VT_I4, -1),
-        Opt(L"nNewHeight", VT_I4, -1) }, NotBuilt<C> },
-    { L"Refresh", 0x60030022, Kind::Method, {}, NotBuilt<C> },
+        Opt(L"nNewHeight", VT_I4, -1) },
+      [](C& c, const Args& a, Result&) { return c.moveResize(a.lng(0), a.lng(1), a.lng(2), a.lng(3)); } },
+    { L"Refresh", 0x60030022, Kind::Method, {},
+      [](C& c, const Args&, Result&) { c.refresh(); return S_OK; } },
     { L"FontSize", 0x6803000F, Kind::Get, {}, NotBuilt<C> },
     { L"FontSize", 0x6803000F, Kind::Put, { Req(L"nNewFontSize", VT_I4) }, NotBuilt<C> },
     { L"FontName", 0x6803000E, Kind::Get, {}, NotBuilt<C> },

@@ -1,46 +1,162 @@
-// The form window procedure: turns the form window's events into the form's event strings
-// and starts the form's teardown when its window is destroyed from outside.
+// The form window procedure. It turns the form window's events into the form's event
+// strings (OnShow, OnHide, OnGotfocus, OnLostfocus), turns selection changes of the
+// form's combo and list boxes into their OnChange, remembers and restores the focused
+// control, keeps an owner window disabled while the form is shown, hides the form when
+// the user closes it, holds the move lock of forms without a system menu, and starts the
+// form's teardown when its window is destroyed from outside. Everything else goes to the
+// default window procedure.
+//
+// Objects are found through the current Desktop only. When the form or control of a
+// window cannot be found, nothing is posted and the message goes on as usual. Handlers
+// run re-entrantly (SendMessage to the form itself, ShowWindow, and the message passes
+// inside the style tests and focus hand-overs), so each one holds a reference to the
+// objects it uses for as long as it uses them.
+#include "control/control.h"
 #include "core/desktop.h"
+#include "core/property_table.h"
 #include "form/form.h"
+#include "window/ctrl_wndproc.h"
 #include "window/form_class.h"
+#include "window/message_pass.h"
+#include "window/style_bits.h"
+#include "window/message_table.h"
 #include "window/window_props.h"
 
 namespace mv {
 
 namespace {
 
-using Handler = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
-struct MessageRow { UINT msg; Handler fn; };
+// The control last looked up for a selection change (NotifyCtrlCache).
+ComPtr<Control> g_notifyCache;
 
-Form* FindForm(HWND hwnd) {
+LRESULT Default(const WindowMessage& m) { return DefWindowProcA(m.hwnd, m.msg, m.wp, m.lp); }
+
+ComPtr<Form> FindForm(HWND hwnd) {
     Desktop* d = CurrentDesktop();
-    return d ? d->FormFromHwnd(hwnd) : nullptr;
+    return ComPtr<Form>(d ? d->FormFromHwnd(hwnd) : nullptr);
 }
+
+void Post(const ComPtr<Form>& form, std::wstring FormEvents::*field) {
+    if (!form) return;
+    std::wstring event = form->events().*field;
+    if (!event.empty()) form->SetLastEvent(event);
+}
+
+HWND WindowValue(HWND hwnd, const char* name) { return reinterpret_cast<HWND>(GetWindowValue(hwnd, name)); }
 
 // The window is going away. When the library did not start it (DestroyForm marks the
 // window first), detach the form: destroy its controls' windows and take it out of the
-// registry, exactly once.
-LRESULT OnDestroy(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (GetWindowValue(hwnd, prop::kIsDestroyed) != 1) {
-        SetWindowValue(hwnd, prop::kIsDestroyed, 1);
-        if (Form* form = FindForm(hwnd)) {
-            ComPtr<Form> keep(form);
-            form->DestroyForm();
+// registry, exactly once. Either way the control caches let go of the form's controls.
+LRESULT OnDestroy(const WindowMessage& m) {
+    if (GetWindowValue(m.hwnd, prop::kIsDestroyed) != 1) {
+        SetWindowValue(m.hwnd, prop::kIsDestroyed, 1);
+        if (ComPtr<Form> form = FindForm(m.hwnd)) form->DestroyForm();
+    }
+    ForgetCachedControl(m.hwnd);
+    if (g_notifyCache && g_notifyCache->form() && g_notifyCache->form()->hwnd() == m.hwnd) {
+        ComPtr<Control> gone;
+        gone.swap(g_notifyCache);
+    }
+    return Default(m);
+}
+
+// Deactivation (not by minimising): remember the focused window for the next activation.
+LRESULT OnActivate(const WindowMessage& m) {
+    if (m.wp == 0) {
+        SetWindowValue(m.hwnd, prop::kLastFocused, reinterpret_cast<LONG_PTR>(GetFocus()));
+        Post(FindForm(m.hwnd), &FormEvents::lostFocus);
+    }
+    return Default(m);
+}
+
+// While a form this window owns is shown, the focus goes on to that form. Otherwise the
+// last focused control (or the default control) gets it back.
+LRESULT OnSetFocus(const WindowMessage& m) {
+    HWND owned = WindowValue(m.hwnd, prop::kOwnedChild);
+    if (owned && (GetWindowLongA(owned, GWL_STYLE) & WS_VISIBLE)) {
+        FocusWindow(owned);
+        return 0;
+    }
+    HWND last = WindowValue(m.hwnd, prop::kLastFocused);
+    FocusWindow(last ? last : WindowValue(m.hwnd, prop::kDefaultCtl));
+    Post(FindForm(m.hwnd), &FormEvents::gotFocus);
+    return Default(m);
+}
+
+LRESULT OnShowWindow(const WindowMessage& m) {
+    if (m.wp == 1) {
+        ComPtr<Form> form = FindForm(m.hwnd);
+        Post(form, &FormEvents::show);
+        if (form && form->ownerWindow()) EnableWindow(form->ownerWindow(), FALSE);
+        SendMessageA(m.hwnd, WM_SETFOCUS, 0, 0);
+    } else if (m.wp == 0) {
+        ComPtr<Form> form = FindForm(m.hwnd);
+        Post(form, &FormEvents::hide);
+        if (form && form->ownerWindow()) {
+            EnableWindow(form->ownerWindow(), TRUE);
+            FocusWindow(form->ownerWindow());
         }
     }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    return Default(m);
+}
+
+// The move lock: without a system menu (close switched off), a form marked not moveable
+// keeps its place and size; a pending programmatic move (2) goes through once.
+LRESULT OnWindowPosChanging(const WindowMessage& m) {
+    auto* pos = reinterpret_cast<WINDOWPOS*>(m.lp);
+    if (pos && GetWindowValue(m.hwnd, prop::kCloseDeactivated) == 1) {
+        LONG_PTR lock = GetWindowValue(m.hwnd, prop::kNotMoveable);
+        if (lock == 1) pos->flags |= SWP_NOSIZE | SWP_NOMOVE;
+        if (lock == 2) SetWindowValue(m.hwnd, prop::kNotMoveable, 1);
+    }
+    return Default(m);
+}
+
+// A selection change in a combo or list box posts the control's OnChange.
+LRESULT OnCommand(const WindowMessage& m) {
+    HWND from = reinterpret_cast<HWND>(m.lp);
+    if (!from || !IsWindow(from)) return Default(m);
+    LONG_PTR kind = GetWindowValue(from, prop::kKind);
+    short code = static_cast<short>(HIWORD(m.wp));
+    if ((kind == kComboBox || kind == kListBox) && code == 1) {  // CBN_SELCHANGE, LBN_SELCHANGE
+        if (!g_notifyCache || g_notifyCache->hwnd() != from) {
+            Desktop* d = CurrentDesktop();
+            g_notifyCache = ComPtr<Control>(d ? d->ControlFromHwnd(from) : nullptr);
+        }
+        ComPtr<Control> c = g_notifyCache;
+        if (c && !c->events().change.empty()) c->FireEvent(c->events().change);
+    }
+    return Default(m);
+}
+
+// The user's close command (close box, Alt+F4, system menu) hides the form; it is
+// ignored while the close command is switched off (no system menu). The low four bits of
+// a system command are the system's own: SC_CLOSE with any of them set is still the close
+// command, and the default procedure would destroy the form for it.
+constexpr WPARAM kSysCommandMask = 0xFFF0;
+
+LRESULT OnSysCommand(const WindowMessage& m) {
+    if ((m.wp & kSysCommandMask) != SC_CLOSE) return Default(m);
+    if (!HasStyle(m.hwnd, WS_SYSMENU)) return 0;
+    SetWindowValue(m.hwnd, prop::kLastFocused, 0);
+    ShowWindow(m.hwnd, SW_HIDE);
+    return 0;
 }
 
 const MessageRow kFormMessages[] = {
-    { WM_DESTROY, OnDestroy },
+    { WM_DESTROY,           OnDestroy           },
+    { WM_ACTIVATE,          OnActivate          },
+    { WM_SETFOCUS,          OnSetFocus          },
+    { WM_SHOWWINDOW,        OnShowWindow        },
+    { WM_WINDOWPOSCHANGING, OnWindowPosChanging },
+    { WM_COMMAND,           OnCommand           },
+    { WM_SYSCOMMAND,        OnSysCommand        },
 };
 
 }  // namespace
 
 LRESULT CALLBACK FormWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    for (const MessageRow& row : kFormMessages)
-        if (row.msg == msg) return row.fn(hwnd, msg, wp, lp);
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    return Dispatch(kFormMessages, {hwnd, msg, wp, lp, 0}, Default);
 }
 
 }  // namespace mv

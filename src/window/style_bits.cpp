@@ -15,6 +15,19 @@ namespace {
 // Only the frame is recomputed and redrawn: no move, no size, no change of z-order.
 constexpr UINT kFrameOnly = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED;
 
+// Focus hand-overs nest: a form taking the focus hands it on to its last focused control
+// or to the form it owns. Owner marks that form a cycle (A owns B, B owns A) would nest
+// without end; past this depth a hand-over does nothing.
+constexpr int kMaxFocusNesting = 8;
+int g_focusNesting = 0;
+
+struct NestingGuard {
+    NestingGuard() { ++g_focusNesting; }
+    ~NestingGuard() { --g_focusNesting; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+};
+
 void SetBits(HWND hwnd, int index, LONG mask, VARIANT_BOOL on) {
     LONG value = GetWindowLongA(hwnd, index);
     value = on == VARIANT_TRUE ? (value | mask) : (value & ~mask);
@@ -41,7 +54,8 @@ std::wstring GetWindowCaption(HWND hwnd) {
 
 void FocusWindow(HWND hwnd) {
     bool visible = HasStyle(hwnd, WS_VISIBLE);  // the message pass runs also for 0
-    if (!hwnd || !visible) return;
+    if (!hwnd || !visible || g_focusNesting >= kMaxFocusNesting) return;
+    NestingGuard nested;
     long activeMinimised = 0;
     MakeLongOf(WA_ACTIVE, 1, &activeMinimised);  // 0x10001, always in range
     SendMessageA(GetFocus(), WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(hwnd));

@@ -1,0 +1,154 @@
+// The control subclass procedure. It turns a control's clicks, double-clicks, focus
+// changes and showing or hiding into the control's event strings, gives forms their Tab
+// and Shift+Tab navigation (forms are plain windows, not dialogs), makes Enter and Space
+// click command buttons, and redraws images; then, unless it consumes the message, it
+// hands the message to the procedure the control's class gave it ("MVVBOldProc").
+//
+// The control object is found from the window: a one-entry cache (CtrlCache) holds the
+// object of the window that had the last message, so a stream of messages to one control
+// costs one property read each. When the object cannot be found (the control is being
+// created, or its form is no longer registered) no event is posted and the message still
+// goes on.
+#include "window/ctrl_wndproc.h"
+
+#include "control/control.h"
+#include "core/desktop.h"
+#include "core/property_table.h"
+#include "form/form.h"
+#include "window/tab_order.h"
+#include "window/message_table.h"
+#include "window/window_props.h"
+
+namespace mv {
+
+namespace {
+
+// A click waits this long before it posts, so that the double-click that may follow is
+// seen first; the wait dispatches nothing.
+constexpr DWORD kClickDelayMs = 25;
+
+ComPtr<Control> g_ctrlCache;
+
+LRESULT PassOn(const WindowMessage& m) {
+    auto old = reinterpret_cast<WNDPROC>(GetWindowValue(m.hwnd, prop::kOldProc));
+    if (!old || old == &CtrlWndProc) return DefWindowProcA(m.hwnd, m.msg, m.wp, m.lp);
+    return CallWindowProcA(old, m.hwnd, m.msg, m.wp, m.lp);
+}
+
+// The control object of the window, from the cache or the registry. The reference keeps
+// it alive while the handler runs, whatever the cache holds by then.
+ComPtr<Control> FindControl(HWND hwnd) {
+    if (!g_ctrlCache || g_ctrlCache->hwnd() != hwnd) {
+        Desktop* desktop = CurrentDesktop();
+        g_ctrlCache = ComPtr<Control>(desktop ? desktop->ControlFromHwnd(hwnd) : nullptr);
+    }
+    return g_ctrlCache;
+}
+
+void Post(const ComPtr<Control>& c, std::wstring ControlEvents::*field) {
+    if (!c) return;
+    std::wstring event = c->events().*field;
+    if (!event.empty()) c->FireEvent(event);
+}
+
+LRESULT OnPaint(const WindowMessage& m) {
+    if (m.kind == kImage)
+        if (ComPtr<Control> c = FindControl(m.hwnd)) c->refresh();
+    return PassOn(m);
+}
+
+LRESULT OnSetFocus(const WindowMessage& m) {
+    Post(FindControl(m.hwnd), &ControlEvents::gotFocus);
+    return PassOn(m);
+}
+
+LRESULT OnKillFocus(const WindowMessage& m) {
+    Post(FindControl(m.hwnd), &ControlEvents::lostFocus);
+    return PassOn(m);
+}
+
+LRESULT OnShowWindow(const WindowMessage& m) {
+    if (m.wp == 1) Post(FindControl(m.hwnd), &ControlEvents::show);
+    if (m.wp == 0) Post(FindControl(m.hwnd), &ControlEvents::hide);
+    return PassOn(m);
+}
+
+// Tab moves the focus on (Shift+Tab back) and never reaches the control, whatever its
+// kind. Enter on a command button becomes Space, which its class treats as a press.
+LRESULT OnKeyDown(const WindowMessage& m) {
+    const UINT key = static_cast<UINT>(m.wp);
+    if (key == VK_TAB) {
+        bool reverse = GetAsyncKeyState(VK_SHIFT) != 0;  // down now, or pressed since last asked
+        FocusNextControl(m.hwnd, reverse);
+        return 0;
+    }
+    if (key == VK_RETURN && m.kind == kCmdButton) {
+        SendMessageA(m.hwnd, WM_KEYDOWN, VK_SPACE, m.lp);
+        return 0;
+    }
+    return PassOn(m);
+}
+
+// Tab's character would reach the control after the focus has left it (a multi-line text
+// box would take it as text): the key-down has done all that Tab does.
+LRESULT OnChar(const WindowMessage& m) {
+    if (m.wp == '\t') return 0;
+    return PassOn(m);
+}
+
+// Releasing Enter or Space on a command button clicks it, through the click handling.
+LRESULT OnKeyUp(const WindowMessage& m) {
+    const UINT key = static_cast<UINT>(m.wp);
+    if ((key == VK_RETURN || key == VK_SPACE) && m.kind == kCmdButton) SendMessageA(m.hwnd, WM_LBUTTONUP, 0, 0);
+    return PassOn(m);
+}
+
+// A release posts OnClick, unless it ends a double-click that has just been posted.
+LRESULT OnButtonUp(const WindowMessage& m) {
+    ComPtr<Control> c = FindControl(m.hwnd);
+    if (c && !c->events().click.empty()) {
+        SleepEx(kClickDelayMs, FALSE);
+        if (GetWindowValue(m.hwnd, prop::kDblClkDone) == 1)
+            SetWindowValue(m.hwnd, prop::kDblClkDone, 0);
+        else
+            Post(c, &ControlEvents::click);
+    }
+    return PassOn(m);
+}
+
+LRESULT OnDoubleClick(const WindowMessage& m) {
+    ComPtr<Control> c = FindControl(m.hwnd);
+    if (c && !c->events().doubleClick.empty()) {
+        Post(c, &ControlEvents::doubleClick);
+        SetWindowValue(m.hwnd, prop::kDblClkDone, 1);
+    }
+    return PassOn(m);
+}
+
+const MessageRow kControlMessages[] = {
+    { WM_PAINT,         OnPaint       },
+    { WM_SETFOCUS,      OnSetFocus    },
+    { WM_KILLFOCUS,     OnKillFocus   },
+    { WM_SHOWWINDOW,    OnShowWindow  },
+    { WM_KEYDOWN,       OnKeyDown     },
+    { WM_CHAR,          OnChar        },
+    { WM_KEYUP,         OnKeyUp       },
+    { WM_LBUTTONUP,     OnButtonUp    },
+    { WM_LBUTTONDBLCLK, OnDoubleClick },
+};
+
+}  // namespace
+
+LRESULT CALLBACK CtrlWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const WindowMessage m{hwnd, msg, wp, lp, static_cast<long>(GetWindowValue(hwnd, prop::kKind))};
+    return Dispatch(kControlMessages, m, PassOn);
+}
+
+void ForgetCachedControl(HWND formWindow) {
+    if (g_ctrlCache && g_ctrlCache->form() && g_ctrlCache->form()->hwnd() == formWindow) {
+        ComPtr<Control> gone;
+        gone.swap(g_ctrlCache);  // released after the slot is empty: the release may end it
+    }
+}
+
+}  // namespace mv

@@ -1,0 +1,30 @@
+// Window procedures as message tables: one row per message the procedure acts on, each
+// with a handler that receives the message unpacked.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+namespace mv {
+
+struct WindowMessage {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wp;
+    LPARAM lp;
+    long kind;  // the control kind of a control window; 0 for a form window
+};
+
+using MessageHandler = LRESULT (*)(const WindowMessage&);
+struct MessageRow { UINT msg; MessageHandler fn; };
+
+// The handler of the row for `msg`, or `otherwise` when the table has none.
+template <size_t N>
+LRESULT Dispatch(const MessageRow (&rows)[N], const WindowMessage& m, MessageHandler otherwise) {
+    for (const MessageRow& row : rows)
+        if (row.msg == m.msg) return row.fn(m);
+    return otherwise(m);
+}
+
+}  // namespace mv
