@@ -64,6 +64,9 @@ ok(main.OnHide.length === big.length, "a 1 MB event string");
 // Closing all: the registry empties, the objects still answer.
 desk.CloseAll();
 ok(desk.Count === 0, "Count after CloseAll = " + desk.Count);
+// The OnShow string posted when the form was shown is still pending: it comes first.
+var pending = main.LastEvent;
+ok(pending === "shown = true", "the pending event after CloseAll = " + pending);
 ok(main.LastEvent === "", "LastEvent after CloseAll returns at once");
 ok(main.Visible === 0, "Visible after CloseAll = " + main.Visible);
 main.Visible = 1;
