@@ -271,3 +271,29 @@ TEST_F(FormShape, ADestroyedFormActsOnNoWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// The owner window (another form, or any window) takes no input while the form it owns is
+// shown, and gets input and the focus back when the form is hidden.
+TEST_F(FormShape, AnOwnerTakesNoInputWhileItsOwnedFormIsShown) {
+    IDispatch* main = createForm(L"main", {Arg(500), Arg(300), Arg(200), Arg(150)});
+    HWND plain = CreateWindowExA(0, "EDIT", "plain", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 100, 150, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+    Put(main, L"Visible", Arg(1));
+    for (HWND owner : { hwndOf(main), plain }) {
+        Put(form, L"HwndOwner", Arg(static_cast<long>(reinterpret_cast<LONG_PTR>(owner))));
+        EXPECT_TRUE(IsWindowEnabled(owner)) << "setting the owner changes nothing yet";
+        Put(form, L"Visible", Arg(1));
+        EXPECT_FALSE(IsWindowEnabled(owner)) << "while the owned form is shown";
+        Put(form, L"Visible", Arg(0));
+        EXPECT_TRUE(IsWindowEnabled(owner)) << "after it is hidden";
+        EXPECT_EQ(owner, GetFocus()) << "the owner has the focus back";
+    }
+    Put(form, L"HwndOwner", Arg(0));
+    Put(form, L"Visible", Arg(1));
+    EXPECT_TRUE(IsWindowEnabled(plain)) << "a former owner is left alone";
+    DestroyWindow(plain);
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+// Real input on the virtual display: xdotool, started from inside the test process, moves
+// the X pointer and presses buttons and keys; Wine turns that into the hardware input a
+// user's hand would give. The calling thread keeps dispatching its messages meanwhile, so
+// its windows (and the modal loops they enter, such as a caption drag) see the input.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace test {
+
+// Runs xdotool with the given arguments and waits for it (at most 10 s), dispatching
+// messages. False when xdotool could not be started or failed.
+bool Xdotool(const std::string& args);
+
+// Presses the left button at (x, y), moves by (dx, dy) in steps and releases it.
+bool Drag(int x, int y, int dx, int dy);
+
+}  // namespace test
