@@ -35,6 +35,8 @@ public:
     long kind() const { return kind_; }
     Form* form() const { return form_.get(); }
     ControlEvents& events() { return events_; }
+    // An image's picture file, as its Caption was given (the drawing may lower-case it).
+    std::wstring& imageSource() { return imageSource_; }
 
     // Members every kind answers. The style tests behind visible() and borderStyle() run
     // a message pass. Geometry is in the form's client coordinates, sizes are the outer

@@ -2,6 +2,7 @@
 // interface, with its dispatch id and parameters. The control class has no default member.
 #include "control/control.h"
 
+#include "control/content_props.h"
 #include "form/form.h"
 
 namespace mv {
@@ -97,22 +98,22 @@ const Member<C> kRows[] = {
     { L"FontName", 0x6803000E, Kind::Put, { Req(L"sNewFontName", VT_BSTR) }, NotBuilt<C> },
     { L"FontStyle", 0x6803000D, Kind::Get, {}, NotBuilt<C> },
     { L"FontStyle", 0x6803000D, Kind::Put, { Req(L"sNewFontStyle", VT_BSTR) }, NotBuilt<C> },
-    { L"Enable", 0x6803000C, Kind::Get, {}, NotBuilt<C> },
-    { L"Enable", 0x6803000C, Kind::Put, { Req(L"nNewEnable", VT_I4) }, NotBuilt<C> },
-    { L"Locked", 0x6803000B, Kind::Get, {}, NotBuilt<C> },
-    { L"Locked", 0x6803000B, Kind::Put, { Req(L"nNewLocked", VT_I4) }, NotBuilt<C> },
-    { L"Caption", 0x6803000A, Kind::Put, { Req(L"sNewCaption", VT_BSTR) }, NotBuilt<C> },
-    { L"Caption", 0x6803000A, Kind::Get, {}, NotBuilt<C> },
-    { L"TextAlign", 0x68030009, Kind::Get, {}, NotBuilt<C> },
-    { L"TextAlign", 0x68030009, Kind::Put, { Req(L"nNewTextAlign", VT_I4) }, NotBuilt<C> },
-    { L"PasswordStyle", 0x68030008, Kind::Get, {}, NotBuilt<C> },
-    { L"PasswordStyle", 0x68030008, Kind::Put, { Req(L"nNewPasswordStyle", VT_I4) }, NotBuilt<C> },
-    { L"Value", 0x68030007, Kind::Put, { Req(L"nNewValue", VT_I4) }, NotBuilt<C> },
-    { L"Value", 0x68030007, Kind::Get, {}, NotBuilt<C> },
-    { L"Text", 0x68030006, Kind::Put, { Req(L"sNewText", VT_BSTR) }, NotBuilt<C> },
-    { L"Text", 0x68030006, Kind::Get, {}, NotBuilt<C> },
-    { L"SetFocus", 0x60030027, Kind::Method, {}, NotBuilt<C> },
-    { L"SetAsDefault", 0x60030028, Kind::Method, {}, NotBuilt<C> },
+    { L"Enable", 0x6803000C, Kind::Get, {}, content_props::GetEnable },
+    { L"Enable", 0x6803000C, Kind::Put, { Req(L"nNewEnable", VT_I4) }, content_props::PutEnable },
+    { L"Locked", 0x6803000B, Kind::Get, {}, content_props::GetLocked },
+    { L"Locked", 0x6803000B, Kind::Put, { Req(L"nNewLocked", VT_I4) }, content_props::PutLocked },
+    { L"Caption", 0x6803000A, Kind::Put, { Req(L"sNewCaption", VT_BSTR) }, content_props::PutCaption },
+    { L"Caption", 0x6803000A, Kind::Get, {}, content_props::GetCaption },
+    { L"TextAlign", 0x68030009, Kind::Get, {}, content_props::GetTextAlign },
+    { L"TextAlign", 0x68030009, Kind::Put, { Req(L"nNewTextAlign", VT_I4) }, content_props::PutTextAlign },
+    { L"PasswordStyle", 0x68030008, Kind::Get, {}, content_props::GetPasswordStyle },
+    { L"PasswordStyle", 0x68030008, Kind::Put, { Req(L"nNewPasswordStyle", VT_I4) }, content_props::PutPasswordStyle },
+    { L"Value", 0x68030007, Kind::Put, { Req(L"nNewValue", VT_I4) }, content_props::PutValue },
+    { L"Value", 0x68030007, Kind::Get, {}, content_props::GetValue },
+    { L"Text", 0x68030006, Kind::Put, { Req(L"sNewText", VT_BSTR) }, content_props::PutText },
+    { L"Text", 0x68030006, Kind::Get, {}, content_props::GetText },
+    { L"SetFocus", 0x60030027, Kind::Method, {}, content_props::SetFocus },
+    { L"SetAsDefault", 0x60030028, Kind::Method, {}, content_props::SetAsDefault },
     { L"ListIndex", 0x68030005, Kind::Put, { Req(L"nNewListIndex", VT_I4) }, NotBuilt<C> },
     { L"ListIndex", 0x68030005, Kind::Get, {}, NotBuilt<C> },
     { L"Count", 0x68030004, Kind::Get, {}, NotBuilt<C> },

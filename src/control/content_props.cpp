@@ -1,0 +1,208 @@
+// Content and state of controls: enabled and read-only state, caption and text, alignment,
+// password masking, check state, focus and the form's default control.
+#include "control/content_props.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "control/control.h"
+#include "core/property_table.h"
+#include "core/text.h"
+#include "form/form.h"
+#include "window/message_pass.h"
+#include "window/style_bits.h"
+#include "window/window_props.h"
+
+namespace mv {
+namespace content_props {
+
+namespace {
+
+constexpr LONG kAlignBits[] = { 0, 0x1, 0x2 };  // left, centre (SS_CENTER, ES_CENTER), right
+constexpr WPARAM kPasswordChar = '*';
+constexpr int kTextBuffer = 255;                // window texts are read through 255 characters
+
+// The control's window while it is still a window of its living form: the handle of a
+// destroyed control may by now name some other window.
+HWND LiveWindow(const Control& c) {
+    Form* form = c.form();
+    if (!form || form->destroyed() || !c.hwnd()) return nullptr;
+    return GetParent(c.hwnd()) == form->hwnd() ? c.hwnd() : nullptr;
+}
+
+// The window to act on, or null when the member does not apply to the control's kind
+// (reported while diagnostics are on) or the window is gone.
+HWND Applicable(const Control& c, const wchar_t* member) {
+    if (!CheckProperty(c.kind(), member, c.name(), false)) return nullptr;
+    return LiveWindow(c);
+}
+
+long ReadTextAlign(HWND w) {
+    if (HasStyle(w, kAlignBits[1])) return 1;
+    if (HasStyle(w, kAlignBits[2])) return 2;
+    return 0;
+}
+
+// The absolute value capped at 2, compared rather than computed so that the most negative
+// number folds to 2 as well.
+long FoldAlign(long value) {
+    if (value == 0) return 0;
+    if (value == 1 || value == -1) return 1;
+    return 2;
+}
+
+std::wstring ComboSelectionText(HWND w) {
+    char buffer[kTextBuffer] = {};
+    LRESULT n = SendMessageA(w, WM_GETTEXT, kTextBuffer, reinterpret_cast<LPARAM>(buffer));
+    if (n <= 0) return std::wstring();
+    return fromAnsi(buffer, strnlen(buffer, static_cast<size_t>(n)));
+}
+
+// Selects the first item whose text is exactly the given one (letter case included); a
+// text that no item has changes nothing.
+void SelectComboItem(HWND w, const std::string& text) {
+    LRESULT count = SendMessageA(w, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        LRESULT len = SendMessageA(w, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (len != static_cast<LRESULT>(text.size())) continue;
+        std::vector<char> item(static_cast<size_t>(len) + 1, '\0');
+        SendMessageA(w, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+        if (std::memcmp(item.data(), text.data(), text.size()) == 0) {
+            SendMessageA(w, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+            return;
+        }
+    }
+}
+
+void SetCaption(Control& c, HWND w, const Args& a) {
+    if (c.kind() == kImage) {
+        c.imageSource() = a.text(0);
+        c.refresh();  // draws the picture
+        return;
+    }
+    SetWindowTextA(w, a.ansi(0).c_str());
+}
+
+std::wstring ReadCaption(Control& c, HWND w) {
+    return c.kind() == kImage ? c.imageSource() : GetWindowCaption(w);
+}
+
+}  // namespace
+
+HRESULT GetEnable(Control& c, const Args&, Result& r) {
+    HWND w = Applicable(c, L"Enable");
+    r.setLong(w && !HasStyle(w, WS_DISABLED) ? 1 : 0);
+    return S_OK;
+}
+
+// Through the style bit, not EnableWindow.
+HRESULT PutEnable(Control& c, const Args& a, Result&) {
+    if (HWND w = Applicable(c, L"Enable")) SetStyleBit(w, WS_DISABLED, AsFlag(a.lng(0) == 0));
+    return S_OK;
+}
+
+// The read-only bit of text boxes, read as it is for every kind the member applies to.
+HRESULT GetLocked(Control& c, const Args&, Result& r) {
+    HWND w = Applicable(c, L"Locked");
+    r.setLong(w && HasStyle(w, ES_READONLY) ? 1 : 0);
+    return S_OK;
+}
+
+HRESULT PutLocked(Control& c, const Args& a, Result&) {
+    if (HWND w = Applicable(c, L"Locked")) SendMessageA(w, EM_SETREADONLY, a.lng(0) != 0 ? 1 : 0, 0);
+    return S_OK;
+}
+
+HRESULT GetCaption(Control& c, const Args&, Result& r) {
+    HWND w = Applicable(c, L"Caption");
+    r.setText(w ? ReadCaption(c, w) : std::wstring());
+    return S_OK;
+}
+
+HRESULT PutCaption(Control& c, const Args& a, Result&) {
+    if (HWND w = Applicable(c, L"Caption")) SetCaption(c, w, a);
+    return S_OK;
+}
+
+HRESULT GetTextAlign(Control& c, const Args&, Result& r) {
+    HWND w = Applicable(c, L"TextAlign");
+    r.setLong(w ? ReadTextAlign(w) : 0);
+    return S_OK;
+}
+
+// The old alignment bit is cleared before the new one is set: both together would make a
+// label an icon (SS_ICON is 3).
+HRESULT PutTextAlign(Control& c, const Args& a, Result&) {
+    HWND w = Applicable(c, L"TextAlign");
+    if (!w) return S_OK;
+    long align = FoldAlign(a.lng(0));
+    long current = ReadTextAlign(w);
+    if (current != 0) SetStyleBit(w, kAlignBits[current], VARIANT_FALSE);
+    if (align != 0) SetStyleBit(w, kAlignBits[align], VARIANT_TRUE);
+    return S_OK;
+}
+
+HRESULT GetPasswordStyle(Control& c, const Args&, Result& r) {
+    HWND w = Applicable(c, L"PasswordStyle");
+    r.setLong(w && HasStyle(w, ES_PASSWORD) ? 1 : 0);
+    return S_OK;
+}
+
+// Multi-line boxes cannot mask their text.
+HRESULT PutPasswordStyle(Control& c, const Args& a, Result&) {
+    HWND w = Applicable(c, L"PasswordStyle");
+    if (!w || HasStyle(w, ES_MULTILINE)) return S_OK;
+    SendMessageA(w, EM_SETPASSWORDCHAR, a.lng(0) != 0 ? kPasswordChar : 0, 0);
+    return S_OK;
+}
+
+// 0 cleared, 1 ticked, 2 indeterminate, as the button reports it.
+HRESULT GetValue(Control& c, const Args&, Result& r) {
+    HWND w = Applicable(c, L"Value");
+    r.setLong(w ? static_cast<long>(SendMessageA(w, BM_GETCHECK, 0, 0)) : 0);
+    return S_OK;
+}
+
+HRESULT PutValue(Control& c, const Args& a, Result&) {
+    if (HWND w = Applicable(c, L"Value")) SendMessageA(w, BM_SETCHECK, a.lng(0) != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    return S_OK;
+}
+
+// A text box's text is its caption; a combo box's is the text of its selection field.
+HRESULT GetText(Control& c, const Args&, Result& r) {
+    HWND w = Applicable(c, L"Text");
+    if (!w) r.setText(std::wstring());
+    else r.setText(c.kind() == kComboBox ? ComboSelectionText(w) : ReadCaption(c, w));
+    return S_OK;
+}
+
+// On a combo box (a drop-down list, which has no free text) the item with exactly that
+// text is selected, as a script writing combo.Text = "Blue" expects.
+HRESULT PutText(Control& c, const Args& a, Result&) {
+    HWND w = Applicable(c, L"Text");
+    if (!w) return S_OK;
+    if (c.kind() == kComboBox) SelectComboItem(w, a.ansi(0));
+    else SetCaption(c, w, a);
+    return S_OK;
+}
+
+// The form gives the focus back to this control when it is activated again.
+HRESULT SetFocus(Control& c, const Args&, Result&) {
+    HWND w = Applicable(c, L"SetFocus");
+    if (!w) return S_OK;
+    FocusWindow(w);  // a hidden control does not take it
+    if (LiveWindow(c)) SetWindowValue(c.form()->hwnd(), prop::kLastFocused, reinterpret_cast<LONG_PTR>(w));
+    return S_OK;
+}
+
+// The control that takes the focus when the form is activated and no other was focused
+// last; the button's own style is not changed.
+HRESULT SetAsDefault(Control& c, const Args&, Result&) {
+    if (HWND w = Applicable(c, L"SetAsDefault"))
+        SetWindowValue(c.form()->hwnd(), prop::kDefaultCtl, reinterpret_cast<LONG_PTR>(w));
+    return S_OK;
+}
+
+}  // namespace content_props
+}  // namespace mv
