@@ -88,13 +88,16 @@ std::wstring ReadCaption(Control& c, HWND w) {
     return c.kind() == kImage ? c.imageSource() : GetWindowCaption(w);
 }
 
-}  // namespace
-
-HRESULT GetEnable(Control& c, const Args&, Result& r) {
-    HWND w = Applicable(c, L"Enable");
-    r.setLong(w && !HasStyle(w, WS_DISABLED) ? 1 : 0);
+// Getters of one style bit: 1 when it is set (or, inverted, when it is clear).
+HRESULT StyleFlag(Control& c, Result& r, const wchar_t* member, LONG bit, bool inverted) {
+    HWND w = Applicable(c, member);
+    r.setLong(w && HasStyle(w, bit) != inverted ? 1 : 0);
     return S_OK;
 }
+
+}  // namespace
+
+HRESULT GetEnable(Control& c, const Args&, Result& r) { return StyleFlag(c, r, L"Enable", WS_DISABLED, true); }
 
 // Through the style bit, not EnableWindow.
 HRESULT PutEnable(Control& c, const Args& a, Result&) {
@@ -103,11 +106,7 @@ HRESULT PutEnable(Control& c, const Args& a, Result&) {
 }
 
 // The read-only bit of text boxes, read as it is for every kind the member applies to.
-HRESULT GetLocked(Control& c, const Args&, Result& r) {
-    HWND w = Applicable(c, L"Locked");
-    r.setLong(w && HasStyle(w, ES_READONLY) ? 1 : 0);
-    return S_OK;
-}
+HRESULT GetLocked(Control& c, const Args&, Result& r) { return StyleFlag(c, r, L"Locked", ES_READONLY, false); }
 
 HRESULT PutLocked(Control& c, const Args& a, Result&) {
     if (HWND w = Applicable(c, L"Locked")) SendMessageA(w, EM_SETREADONLY, a.lng(0) != 0 ? 1 : 0, 0);
@@ -144,9 +143,7 @@ HRESULT PutTextAlign(Control& c, const Args& a, Result&) {
 }
 
 HRESULT GetPasswordStyle(Control& c, const Args&, Result& r) {
-    HWND w = Applicable(c, L"PasswordStyle");
-    r.setLong(w && HasStyle(w, ES_PASSWORD) ? 1 : 0);
-    return S_OK;
+    return StyleFlag(c, r, L"PasswordStyle", ES_PASSWORD, false);
 }
 
 // Multi-line boxes cannot mask their text.

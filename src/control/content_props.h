@@ -9,28 +9,14 @@
 #include "com/dispatch.h"
 
 namespace mv {
-
 class Control;
-
-namespace content_props {
-
-HRESULT GetEnable(Control& c, const Args& a, Result& r);
-HRESULT PutEnable(Control& c, const Args& a, Result& r);
-HRESULT GetLocked(Control& c, const Args& a, Result& r);
-HRESULT PutLocked(Control& c, const Args& a, Result& r);
-HRESULT GetCaption(Control& c, const Args& a, Result& r);
-HRESULT PutCaption(Control& c, const Args& a, Result& r);
-HRESULT GetTextAlign(Control& c, const Args& a, Result& r);
-HRESULT PutTextAlign(Control& c, const Args& a, Result& r);
-HRESULT GetPasswordStyle(Control& c, const Args& a, Result& r);
-HRESULT PutPasswordStyle(Control& c, const Args& a, Result& r);
-HRESULT GetValue(Control& c, const Args& a, Result& r);
-HRESULT PutValue(Control& c, const Args& a, Result& r);
-HRESULT GetText(Control& c, const Args& a, Result& r);
-HRESULT PutText(Control& c, const Args& a, Result& r);
-HRESULT SetFocus(Control& c, const Args& a, Result& r);
-HRESULT SetAsDefault(Control& c, const Args& a, Result& r);
-
-}  // namespace content_props
-
 }  // namespace mv
+
+// Member handlers with the signature of the control's member-table rows.
+namespace mv::content_props {
+
+using Handler = decltype(NotBuilt<Control>);
+Handler GetEnable, PutEnable, GetLocked, PutLocked, GetCaption, PutCaption, GetTextAlign, PutTextAlign,
+    GetPasswordStyle, PutPasswordStyle, GetValue, PutValue, GetText, PutText, SetFocus, SetAsDefault;
+
+}  // namespace mv::content_props

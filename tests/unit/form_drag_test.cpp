@@ -10,12 +10,6 @@ using namespace test;
 
 namespace {
 
-RECT RectOf(HWND w) {
-    RECT rc{};
-    GetWindowRect(w, &rc);
-    return rc;
-}
-
 bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }

@@ -5,6 +5,12 @@
 
 namespace test {
 
+inline RECT RectOf(HWND w) {
+    RECT rc{};
+    GetWindowRect(w, &rc);
+    return rc;
+}
+
 class FormTest : public DesktopTest {
 protected:
     void SetUp() override {

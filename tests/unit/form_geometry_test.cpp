@@ -8,12 +8,6 @@ using namespace test;
 
 namespace {
 
-RECT RectOf(HWND w) {
-    RECT rc{};
-    GetWindowRect(w, &rc);
-    return rc;
-}
-
 struct FormGeometry : FormTest {
     void expectRect(long l, long t, long w, long h, const char* what) {
         RECT rc = RectOf(hwnd);
