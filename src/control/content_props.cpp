@@ -88,6 +88,11 @@ std::wstring ReadCaption(Control& c, HWND w) {
     return c.kind() == kImage ? c.imageSource() : GetWindowCaption(w);
 }
 
+// The style setters redraw only the frame, and a style bit changed in place sends no
+// WM_ENABLE: without this a disabled button would still look enabled and a label keep its
+// old alignment on screen until something else repainted it.
+void Repaint(HWND w) { InvalidateRect(w, nullptr, TRUE); }
+
 // Getters of one style bit: 1 when it is set (or, inverted, when it is clear).
 HRESULT StyleFlag(Control& c, Result& r, const wchar_t* member, LONG bit, bool inverted) {
     HWND w = Applicable(c, member);
@@ -101,7 +106,10 @@ HRESULT GetEnable(Control& c, const Args&, Result& r) { return StyleFlag(c, r, L
 
 // Through the style bit, not EnableWindow.
 HRESULT PutEnable(Control& c, const Args& a, Result&) {
-    if (HWND w = Applicable(c, L"Enable")) SetStyleBit(w, WS_DISABLED, AsFlag(a.lng(0) == 0));
+    HWND w = Applicable(c, L"Enable");
+    if (!w) return S_OK;
+    SetStyleBit(w, WS_DISABLED, AsFlag(a.lng(0) == 0));
+    Repaint(w);
     return S_OK;
 }
 
@@ -139,6 +147,7 @@ HRESULT PutTextAlign(Control& c, const Args& a, Result&) {
     long current = ReadTextAlign(w);
     if (current != 0) SetStyleBit(w, kAlignBits[current], VARIANT_FALSE);
     if (align != 0) SetStyleBit(w, kAlignBits[align], VARIANT_TRUE);
+    Repaint(w);
     return S_OK;
 }
 

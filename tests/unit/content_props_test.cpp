@@ -281,3 +281,54 @@ TEST_F(ContentProps, ControlsOfADestroyedFormActOnNoWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// Dark (text-coloured) pixels of a window's screen area, in its left and right halves,
+// as the screen shows them after the pending paints have run.
+struct Ink {
+    int left = 0, right = 0;
+};
+
+Ink InkOf(HWND w) {
+    PumpFor(150);
+    RECT rc{};
+    GetWindowRect(w, &rc);
+    int width = rc.right - rc.left, height = rc.bottom - rc.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, width, height, screen, rc.left, rc.top, SRCCOPY);
+    Ink ink;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            COLORREF c = GetPixel(mem, x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 120) (x < width / 2 ? ink.left : ink.right)++;
+        }
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ink;
+}
+
+TEST_F(ContentProps, TheScreenShowsTheNewStateAtOnce) {
+    Put(form, L"Visible", Arg(1));
+    Put(ctl[1], L"Caption", Arg(L"WWW"));
+    Ink button = InkOf(win[0]);
+    Ink label = InkOf(win[1]);
+    ASSERT_GT(label.left, 20) << "a left-aligned label draws on its left";
+    ASSERT_EQ(0, label.right);
+    ASSERT_GT(button.left + button.right, 20) << "an enabled button draws black text";
+
+    Put(ctl[0], L"Enable", Arg(0));
+    Put(ctl[1], L"TextAlign", Arg(2));
+    Ink greyed = InkOf(win[0]);
+    Ink right = InkOf(win[1]);
+    EXPECT_LT(greyed.left + greyed.right, (button.left + button.right) / 2) << "the disabled button's text is grey";
+    EXPECT_EQ(0, right.left) << "the label's text moved to the right";
+    EXPECT_GT(right.right, 20);
+}
+
+}  // namespace
