@@ -100,7 +100,7 @@ const KindRow kKinds[] = {
     { L"AddFrame",       true,  "BUTTON",            BS_GROUPBOX,                   0,                 "b" },
     { L"AddOptionBox",   true,  "BUTTON",            BS_AUTORADIOBUTTON,            0,                 "b" },
     { L"AddCheckBox",    true,  "BUTTON",            BS_AUTOCHECKBOX,               0,                 "b" },
-    { L"AddCmdButton",   true,  "BUTTON",            WS_TABSTOP,                    0,                 "b" },
+    { L"AddImage",       true,  "Static",            SS_BITMAP,                     WS_EX_TRANSPARENT, "" },
 };
 
 // Where control i goes: a grid over the form.

@@ -248,5 +248,22 @@ TEST(ControlLookup, AWindowWithoutItsObjectStillWorksAndPostsNothing) {
     EXPECT_EQ(L"<timeout>", LastEventWithin(t.form, kNothing));
 }
 
+TEST(ControlPaint, AnImageRedrawsOnPaintAndThenRests) {
+    Session s;
+    Obj form = s.form(L"paint", 50, 50, 300, 200);
+    Obj image = form.obj(L"AddImage", {L"img", L"", 10, 10, 100, 80});
+    form.put(L"Visible", 1);
+    PumpFor(200);
+    MSG m;
+    int queued = 0;
+    for (; queued < 1000 && PeekMessageA(&m, image.hwnd(), WM_PAINT, WM_PAINT, PM_REMOVE); ++queued)
+        DispatchMessageA(&m);
+    EXPECT_LT(queued, 5) << "painting does not feed itself";
+    InvalidateRect(image.hwnd(), nullptr, TRUE);
+    EXPECT_TRUE(GetUpdateRect(image.hwnd(), nullptr, FALSE));
+    UpdateWindow(image.hwnd());
+    EXPECT_FALSE(GetUpdateRect(image.hwnd(), nullptr, FALSE)) << "one paint leaves nothing to paint";
+}
+
 }  // namespace
 }  // namespace mvtest

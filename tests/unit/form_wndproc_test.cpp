@@ -55,7 +55,7 @@ TEST(FormEvents, CloseCommandIsIgnoredWithoutSystemMenu) {
     Obj form = s.form(L"noclose");
     form.put(L"OnHide", L"hidden()");
     form.put(L"Visible", 1);
-    mv::SetStyleBit(form.hwnd(), WS_SYSMENU, VARIANT_FALSE);
+    form.call(L"ChangeSysMenu", {1, 1, 0});
     PostMessageA(form.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(L"<timeout>", LastEventWithin(form, kNothing));
     EXPECT_EQ(1, form.num(L"Visible"));
@@ -66,7 +66,7 @@ TEST(FormEvents, CloseCommandIsIgnoredWithoutSystemMenu) {
     SendMessageA(form.hwnd(), WM_SYSCOMMAND, SC_CLOSE | 3, 0);
     EXPECT_EQ(1, form.num(L"Visible"));
     EXPECT_TRUE(IsWindow(form.hwnd()));
-    mv::SetStyleBit(form.hwnd(), WS_SYSMENU, VARIANT_TRUE);
+    form.call(L"ChangeSysMenu", {1, 1, 1});
     SendMessageA(form.hwnd(), WM_SYSCOMMAND, SC_CLOSE | 3, 0);
     EXPECT_EQ(0, form.num(L"Visible")) << "and it hides the form when the close command is on";
     EXPECT_TRUE(IsWindow(form.hwnd()));
@@ -131,8 +131,7 @@ TEST(FormEvents, AnOwnerWindowTakesNoInputWhileItsFormIsShown) {
     Obj dialog = s.form(L"dialog", 50, 50, 200, 100);
     Obj ok = dialog.obj(L"AddCmdButton", {L"ok", L"OK", 1, 1, 50, 20});
     main.put(L"Visible", 1);
-    FormOf(dialog)->setOwnerWindow(main.hwnd());
-    SetWindowValue(main.hwnd(), prop::kOwnedChild, reinterpret_cast<LONG_PTR>(dialog.hwnd()));
+    dialog.put(L"HwndOwner", reinterpret_cast<LONG_PTR>(main.hwnd()));
 
     dialog.put(L"Visible", 1);
     EXPECT_FALSE(IsWindowEnabled(main.hwnd()));
@@ -161,18 +160,25 @@ TEST(FormEvents, MoveLockHoldsAndLetsOneProgrammaticMoveThrough) {
     SetWindowPos(h, nullptr, 120, 100, 200, 150, SWP_NOZORDER);
     EXPECT_EQ(120, place().left) << "the lock needs the close command switched off";
 
-    SetWindowValue(h, prop::kCloseDeactivated, 1);
+    form.call(L"ChangeSysMenu", {0, 0, 0});
+    form.put(L"Moveable", 0);
+    ASSERT_EQ(1, GetWindowValue(h, prop::kCloseDeactivated));
+    ASSERT_EQ(1, GetWindowValue(h, prop::kNotMoveable));
+    // Whatever moves or sizes the window (a drag ends in the same call) is held back...
     SetWindowPos(h, nullptr, 300, 300, 250, 250, SWP_NOZORDER);
     EXPECT_EQ(120, place().left);
     EXPECT_EQ(200, place().right - place().left);
 
-    SetWindowValue(h, prop::kNotMoveable, 2);  // what the form's MoveResize does under the lock
-    SetWindowPos(h, nullptr, 300, 310, 250, 260, SWP_NOZORDER);
+    // ...but the script's MoveResize goes through once, and the lock holds again.
+    form.call(L"MoveResize", {300, 310, 250, 260});
     EXPECT_EQ(300, place().left);
+    EXPECT_EQ(310, place().top);
     EXPECT_EQ(260, place().bottom - place().top);
     EXPECT_EQ(1, GetWindowValue(h, prop::kNotMoveable));
     SetWindowPos(h, nullptr, 10, 10, 100, 100, SWP_NOZORDER);
     EXPECT_EQ(300, place().left) << "locked again";
+    form.call(L"MoveResize", {20, -1, -1, -1});
+    EXPECT_EQ(20, place().left);
 }
 
 // A list box with three items, and a combo box with three, on a shown form.
