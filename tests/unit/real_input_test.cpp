@@ -96,6 +96,15 @@ struct Desk {
         SetForegroundWindow(form.hwnd());
         Drain(form);
     }
+    // Runs `xdotool <args>` while the script waits in LastEvent; returns what it got.
+    std::wstring act(const std::string& args, DWORD wait = 5000) {
+        if (!xdo.start(args)) return L"<xdotool did not start>";
+        std::wstring event = LastEventWithin(form, wait);
+        EXPECT_TRUE(xdo.finish()) << "xdotool " << args;
+        return event;
+    }
+    // Puts the pointer over a window (the keyboard follows the pointer on this display).
+    void pointAt(HWND hwnd) { ASSERT_TRUE(xdo.run("mousemove " + Xdo::Middle(hwnd))); }
     // Events LastEvent returns until nothing more comes within `quiet` ms.
     std::vector<std::wstring> eventsUntilQuiet(DWORD first = 5000, DWORD quiet = 700) {
         std::vector<std::wstring> seen;
@@ -113,13 +122,9 @@ TEST(RealInput, MouseClickOnAButton) {
     Desk d;
     RECT r{};
     GetWindowRect(d.form.hwnd(), &r);
-    ASSERT_TRUE(d.xdo.start("mousemove " + std::to_string(r.right - 30) + " " + std::to_string(r.bottom - 30) +
-                            " click 1"));
-    EXPECT_EQ(L"<timeout>", LastEventWithin(d.form, 700)) << "a click beside the controls";
-    EXPECT_TRUE(d.xdo.finish());
-    ASSERT_TRUE(d.xdo.start("mousemove " + Xdo::Middle(d.b.hwnd()) + " click 1"));
-    EXPECT_EQ(L"b click()", LastEventWithin(d.form, 5000));
-    EXPECT_TRUE(d.xdo.finish());
+    std::string beside = std::to_string(r.right - 30) + " " + std::to_string(r.bottom - 30);
+    EXPECT_EQ(L"<timeout>", d.act("mousemove " + beside + " click 1", 700)) << "a click beside the controls";
+    EXPECT_EQ(L"b click()", d.act("mousemove " + Xdo::Middle(d.b.hwnd()) + " click 1"));
     EXPECT_EQ(L"<timeout>", LastEventWithin(d.form, 500)) << "one click, one event";
 }
 
@@ -127,7 +132,7 @@ TEST(RealInput, DoubleClickEndsWithOnDoubleClickAndNoSecondClick) {
     REQUIRE_XDOTOOL();
     Desk d;
     d.a.put(L"OnDoubleClick", L"a double()");
-    ASSERT_TRUE(d.xdo.run("mousemove " + Xdo::Middle(d.a.hwnd())));
+    d.pointAt(d.a.hwnd());
     ASSERT_TRUE(d.xdo.start("click --repeat 2 --delay 80 1"));
     std::vector<std::wstring> seen = d.eventsUntilQuiet();
     EXPECT_TRUE(d.xdo.finish());
@@ -147,21 +152,12 @@ TEST(RealInput, TabAndShiftTabMoveTheFocus) {
     d.a.put(L"OnGotfocus", L"a got()");
     mv::FocusWindow(d.a.hwnd());
     Drain(d.form);
-    ASSERT_TRUE(d.xdo.run("mousemove " + Xdo::Middle(d.form.hwnd())));
-
-    ASSERT_TRUE(d.xdo.start("key Tab"));
-    EXPECT_EQ(L"b got()", LastEventWithin(d.form, 5000));
-    EXPECT_TRUE(d.xdo.finish());
+    d.pointAt(d.form.hwnd());
+    EXPECT_EQ(L"b got()", d.act("key Tab"));
     EXPECT_EQ(d.b.hwnd(), GetFocus());
-
-    ASSERT_TRUE(d.xdo.start("key shift+Tab"));
-    EXPECT_EQ(L"a got()", LastEventWithin(d.form, 5000));
-    EXPECT_TRUE(d.xdo.finish());
+    EXPECT_EQ(L"a got()", d.act("key shift+Tab"));
     EXPECT_EQ(d.a.hwnd(), GetFocus());
-
-    ASSERT_TRUE(d.xdo.start("key shift+Tab"));
-    EXPECT_EQ(L"text got()", LastEventWithin(d.form, 5000)) << "from the first back to the last";
-    EXPECT_TRUE(d.xdo.finish());
+    EXPECT_EQ(L"text got()", d.act("key shift+Tab")) << "from the first back to the last";
 }
 
 TEST(RealInput, EnterOnAFocusedButtonAndNotInATextBox) {
@@ -169,28 +165,22 @@ TEST(RealInput, EnterOnAFocusedButtonAndNotInATextBox) {
     Desk d;
     mv::FocusWindow(d.b.hwnd());
     Drain(d.form);
-    ASSERT_TRUE(d.xdo.run("mousemove " + Xdo::Middle(d.form.hwnd())));
-    ASSERT_TRUE(d.xdo.start("key Return"));
-    EXPECT_EQ(L"b click()", LastEventWithin(d.form, 5000));
-    EXPECT_TRUE(d.xdo.finish());
+    d.pointAt(d.form.hwnd());
+    EXPECT_EQ(L"b click()", d.act("key Return"));
     EXPECT_EQ(L"<timeout>", LastEventWithin(d.form, 500)) << "once";
 
     mv::SetWindowValue(d.form.hwnd(), mv::prop::kDefaultCtl, reinterpret_cast<LONG_PTR>(d.a.hwnd()));
     mv::FocusWindow(d.text.hwnd());
     Drain(d.form);
-    ASSERT_TRUE(d.xdo.start("key Return"));
-    EXPECT_EQ(L"<timeout>", LastEventWithin(d.form, 1000)) << "Enter in a text box posts nothing";
-    EXPECT_TRUE(d.xdo.finish());
+    EXPECT_EQ(L"<timeout>", d.act("key Return", 1000)) << "Enter in a text box posts nothing";
 }
 
 TEST(RealInput, AltF4HidesTheForm) {
     REQUIRE_XDOTOOL();
     Desk d;
     d.form.put(L"OnHide", L"hidden()");
-    ASSERT_TRUE(d.xdo.run("mousemove " + Xdo::Middle(d.form.hwnd())));
-    ASSERT_TRUE(d.xdo.start("key alt+F4"));
-    EXPECT_EQ(L"hidden()", LastEventWithin(d.form, 5000));
-    EXPECT_TRUE(d.xdo.finish());
+    d.pointAt(d.form.hwnd());
+    EXPECT_EQ(L"hidden()", d.act("key alt+F4"));
     EXPECT_EQ(0, d.form.num(L"Visible"));
     EXPECT_TRUE(IsWindow(d.form.hwnd()));
 }
