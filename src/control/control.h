@@ -8,6 +8,7 @@
 #include <string>
 
 #include "com/dispatch_object.h"
+#include "control/item_lengths.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -54,6 +55,16 @@ public:
     void countDropped(ULONG refs);
     void ForgetParent();
 
+    // State of the font, list and progress-bar members (fonts.cpp, list_ops.cpp,
+    // progress.cpp).
+    UniqueFont& ownFont() { return font_; }
+    long maxProgress() const { return maxProgress_; }
+    void setMaxProgress(long value) { maxProgress_ = value; }
+    bool customPainted() const { return customPainted_; }
+    void setCustomPainted(bool on) { customPainted_ = on; }
+    long& longestItem() { return longestItem_; }
+    ItemLengths& itemLengths() { return itemLengths_; }
+
     Control() = default;
 
 private:
@@ -70,6 +81,7 @@ private:
     bool customPainted_ = false;
     RECT rect_{};
     long longestItem_ = 0;
+    ItemLengths itemLengths_;
     ControlEvents events_;
 };
 

@@ -3,6 +3,9 @@
 #include "control/control.h"
 
 #include "control/content_props.h"
+#include "control/fonts.h"
+#include "control/list_ops.h"
+#include "control/progress.h"
 #include "form/form.h"
 
 namespace mv {
@@ -92,12 +95,12 @@ const Member<C> kRows[] = {
       [](C& c, const Args& a, Result&) { return c.moveResize(a.lng(0), a.lng(1), a.lng(2), a.lng(3)); } },
     { L"Refresh", 0x60030022, Kind::Method, {},
       [](C& c, const Args&, Result&) { c.refresh(); return S_OK; } },
-    { L"FontSize", 0x6803000F, Kind::Get, {}, NotBuilt<C> },
-    { L"FontSize", 0x6803000F, Kind::Put, { Req(L"nNewFontSize", VT_I4) }, NotBuilt<C> },
-    { L"FontName", 0x6803000E, Kind::Get, {}, NotBuilt<C> },
-    { L"FontName", 0x6803000E, Kind::Put, { Req(L"sNewFontName", VT_BSTR) }, NotBuilt<C> },
-    { L"FontStyle", 0x6803000D, Kind::Get, {}, NotBuilt<C> },
-    { L"FontStyle", 0x6803000D, Kind::Put, { Req(L"sNewFontStyle", VT_BSTR) }, NotBuilt<C> },
+    { L"FontSize", 0x6803000F, Kind::Get, {}, ctl::GetFontSize },
+    { L"FontSize", 0x6803000F, Kind::Put, { Req(L"nNewFontSize", VT_I4) }, ctl::PutFontSize },
+    { L"FontName", 0x6803000E, Kind::Get, {}, ctl::GetFontName },
+    { L"FontName", 0x6803000E, Kind::Put, { Req(L"sNewFontName", VT_BSTR) }, ctl::PutFontName },
+    { L"FontStyle", 0x6803000D, Kind::Get, {}, ctl::GetFontStyle },
+    { L"FontStyle", 0x6803000D, Kind::Put, { Req(L"sNewFontStyle", VT_BSTR) }, ctl::PutFontStyle },
     { L"Enable", 0x6803000C, Kind::Get, {}, content_props::GetEnable },
     { L"Enable", 0x6803000C, Kind::Put, { Req(L"nNewEnable", VT_I4) }, content_props::PutEnable },
     { L"Locked", 0x6803000B, Kind::Get, {}, content_props::GetLocked },
@@ -114,21 +117,21 @@ const Member<C> kRows[] = {
     { L"Text", 0x68030006, Kind::Get, {}, content_props::GetText },
     { L"SetFocus", 0x60030027, Kind::Method, {}, content_props::SetFocus },
     { L"SetAsDefault", 0x60030028, Kind::Method, {}, content_props::SetAsDefault },
-    { L"ListIndex", 0x68030005, Kind::Put, { Req(L"nNewListIndex", VT_I4) }, NotBuilt<C> },
-    { L"ListIndex", 0x68030005, Kind::Get, {}, NotBuilt<C> },
-    { L"Count", 0x68030004, Kind::Get, {}, NotBuilt<C> },
-    { L"Clear", 0x6003002A, Kind::Method, {}, NotBuilt<C> },
-    { L"Item", 0x6003002B, Kind::Method, { Req(L"nItemIndex", VT_I4) }, NotBuilt<C> },
-    { L"AddItem", 0x6003002C, Kind::Method, { Req(L"sNewItemToAdd", VT_BSTR) }, NotBuilt<C> },
-    { L"RemoveItem", 0x6003002D, Kind::Method, { Req(L"nItemIndex", VT_I4) }, NotBuilt<C> },
-    { L"AutoSort", 0x68030003, Kind::Put, { Req(L"nNewAutoSort", VT_I4) }, NotBuilt<C> },
-    { L"AutoSort", 0x68030003, Kind::Get, {}, NotBuilt<C> },
-    { L"MaxProgress", 0x68030002, Kind::Put, { Req(L"nNewMaxProgress", VT_I4) }, NotBuilt<C> },
-    { L"MaxProgress", 0x68030002, Kind::Get, {}, NotBuilt<C> },
-    { L"CurrentProgress", 0x68030001, Kind::Put, { Req(L"nNewCurrentProgress", VT_I4) }, NotBuilt<C> },
-    { L"CurrentProgress", 0x68030001, Kind::Get, {}, NotBuilt<C> },
-    { L"ProgressBarStyle", 0x68030000, Kind::Put, { Req(L"nNewProgressBarStyle", VT_I4) }, NotBuilt<C> },
-    { L"ProgressBarStyle", 0x68030000, Kind::Get, {}, NotBuilt<C> },
+    { L"ListIndex", 0x68030005, Kind::Put, { Req(L"nNewListIndex", VT_I4) }, ctl::PutListIndex },
+    { L"ListIndex", 0x68030005, Kind::Get, {}, ctl::GetListIndex },
+    { L"Count", 0x68030004, Kind::Get, {}, ctl::GetCount },
+    { L"Clear", 0x6003002A, Kind::Method, {}, ctl::Clear },
+    { L"Item", 0x6003002B, Kind::Method, { Req(L"nItemIndex", VT_I4) }, ctl::Item },
+    { L"AddItem", 0x6003002C, Kind::Method, { Req(L"sNewItemToAdd", VT_BSTR) }, ctl::AddItem },
+    { L"RemoveItem", 0x6003002D, Kind::Method, { Req(L"nItemIndex", VT_I4) }, ctl::RemoveItem },
+    { L"AutoSort", 0x68030003, Kind::Put, { Req(L"nNewAutoSort", VT_I4) }, ctl::PutAutoSort },
+    { L"AutoSort", 0x68030003, Kind::Get, {}, ctl::GetAutoSort },
+    { L"MaxProgress", 0x68030002, Kind::Put, { Req(L"nNewMaxProgress", VT_I4) }, ctl::PutMaxProgress },
+    { L"MaxProgress", 0x68030002, Kind::Get, {}, ctl::GetMaxProgress },
+    { L"CurrentProgress", 0x68030001, Kind::Put, { Req(L"nNewCurrentProgress", VT_I4) }, ctl::PutCurrentProgress },
+    { L"CurrentProgress", 0x68030001, Kind::Get, {}, ctl::GetCurrentProgress },
+    { L"ProgressBarStyle", 0x68030000, Kind::Put, { Req(L"nNewProgressBarStyle", VT_I4) }, ctl::PutProgressBarStyle },
+    { L"ProgressBarStyle", 0x68030000, Kind::Get, {}, ctl::GetProgressBarStyle },
 };
 
 const DispatchTable<C> kTable(kRows);

@@ -32,6 +32,15 @@ private:
     H h_ = H{};
 };
 
+// Memory device contexts (CreateCompatibleDC), file handles (store null, never
+// INVALID_HANDLE_VALUE) and global memory blocks.
+struct MemoryDcClose { void operator()(HDC h) const { DeleteDC(h); } };
+struct FileClose { void operator()(HANDLE h) const { CloseHandle(h); } };
+struct GlobalClose { void operator()(HGLOBAL h) const { GlobalFree(h); } };
+using UniqueMemoryDc = Unique<HDC, MemoryDcClose>;
+using UniqueFile = Unique<HANDLE, FileClose>;
+using UniqueGlobal = Unique<HGLOBAL, GlobalClose>;
+
 struct GdiClose { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
 struct ThemeClose { void operator()(HTHEME h) const { CloseThemeData(h); } };
 struct KeyClose { void operator()(HKEY h) const { RegCloseKey(h); } };

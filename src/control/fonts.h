@@ -1,0 +1,45 @@
+// Fonts of controls: reading one field of the font a control uses, and replacing that
+// font by a changed copy that the control object owns.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "com/dispatch.h"
+
+namespace mv {
+
+class Control;
+
+// The LOGFONTA of the font the control uses now. False for an image, and when the window
+// has no font the library can read (the system font).
+bool GetFontInfo(const Control& c, LOGFONTA* out);
+
+// The face name as scripts read it: the name up to its terminating NUL, spaces trimmed,
+// characters of any code kept; a control character in the first two places reads as a
+// space, one further on ends the name.
+std::wstring FaceNameOf(const LOGFONTA& lf);
+
+// "b", "i", "u" in that order, for the styles the font has.
+std::wstring StyleOf(const LOGFONTA& lf);
+
+// lfWidth of the control's font; 0 when it cannot be read.
+long FontWidthOf(const Control& c);
+
+// Creates a copy of the control's font with the face name (when not empty), the height
+// (when greater than 0) and the style letters ("b", "i", "u" anywhere; case-sensitive)
+// applied, gives it to the control and deletes the font the object created before.
+// Does nothing for an image or a control whose font cannot be read.
+void ApplyFont(Control& c, const std::wstring& name, long height, const std::wstring& style);
+
+namespace ctl {
+HRESULT GetFontSize(Control& c, const Args& a, Result& r);
+HRESULT PutFontSize(Control& c, const Args& a, Result& r);
+HRESULT GetFontName(Control& c, const Args& a, Result& r);
+HRESULT PutFontName(Control& c, const Args& a, Result& r);
+HRESULT GetFontStyle(Control& c, const Args& a, Result& r);
+HRESULT PutFontStyle(Control& c, const Args& a, Result& r);
+}  // namespace ctl
+
+}  // namespace mv

@@ -1,0 +1,146 @@
+// List boxes and combo boxes: selection, count, clearing, reading, adding and removing
+// items, and sorting. A list box also gets a horizontal scrolling extent that follows the
+// length of its longest item times its font's width; combo boxes never get one.
+//
+// The extent after a removal is the longest remaining item's visible length. The object
+// keeps the lengths of the items the window holds (ItemLengths), so a removal costs the
+// same whatever the length of the list instead of reading every item back.
+#include "control/list_ops.h"
+
+#include <cstring>
+
+#include "control/applies.h"
+#include "control/control.h"
+#include "control/fonts.h"
+#include "core/property_table.h"
+#include "core/rounding.h"
+#include "core/text.h"
+#include "form/form.h"
+#include "window/message_pass.h"
+#include "window/style_bits.h"
+
+namespace mv {
+
+namespace {
+
+constexpr UINT kNone = 0;
+
+// Length of the text a control stores for the item: up to the first NUL, as Item reads
+// it back through the system code page.
+long StoredLength(const std::string& bytes) {
+    return static_cast<long>(fromAnsi(bytes.c_str(), std::strlen(bytes.c_str())).size());
+}
+
+// LB_SETHORIZONTALEXTENT for longest items of `longest` characters in the control's font.
+HRESULT SetExtent(const Control& c, long longest) {
+    long extent = 0;
+    RETURN_IF_FAILED(RoundToLong(static_cast<double>(longest) * FontWidthOf(c) / 1.5, &extent));
+    SendListMessage(c, kNone, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
+    return S_OK;
+}
+
+LONG SortBit(const Control& c) { return c.kind() == kComboBox ? CBS_SORT : LBS_SORT; }
+
+}  // namespace
+
+LRESULT SendListMessage(const Control& c, UINT comboMsg, UINT listMsg, WPARAM wp, LPARAM lp) {
+    UINT msg = c.kind() == kComboBox ? comboMsg : c.kind() == kListBox ? listMsg : kNone;
+    if (msg == kNone) return 0;
+    return SendMessageA(c.hwnd(), msg, wp, lp);
+}
+
+bool ReadListItem(const Control& c, long index, std::wstring* text) {
+    text->clear();
+    const WPARAM at = static_cast<WPARAM>(index);
+    LRESULT length = SendListMessage(c, CB_GETLBTEXTLEN, LB_GETTEXTLEN, at, 0);
+    if (length < 0) return false;  // outside the list
+    // Asked first, so an item of any length is read whole; the control may report more
+    // than it then writes, never less.
+    std::string buffer(static_cast<size_t>(length) + 1, '\0');
+    LRESULT n = SendListMessage(c, CB_GETLBTEXT, LB_GETTEXT, at, reinterpret_cast<LPARAM>(buffer.data()));
+    if (n > 0) *text = fromAnsi(buffer.data(), static_cast<size_t>(n < length ? n : length));
+    return n >= 0;
+}
+
+namespace ctl {
+
+HRESULT PutListIndex(Control& c, const Args& a, Result&) {
+    if (Applies(c, L"ListIndex")) SendListMessage(c, CB_SETCURSEL, LB_SETCURSEL, static_cast<WPARAM>(a.lng(0)), 0);
+    return S_OK;
+}
+
+HRESULT GetListIndex(Control& c, const Args&, Result& r) {
+    r.setLong(Applies(c, L"ListIndex") ? static_cast<long>(SendListMessage(c, CB_GETCURSEL, LB_GETCURSEL, 0, 0)) : 0);
+    return S_OK;
+}
+
+// Count also lets the waiting window messages through, once.
+HRESULT GetCount(Control& c, const Args&, Result& r) {
+    long count = 0;
+    if (Applies(c, L"Count")) {
+        count = static_cast<long>(SendListMessage(c, CB_GETCOUNT, LB_GETCOUNT, 0, 0));
+        DoEvents();
+    }
+    r.setLong(count);
+    return S_OK;
+}
+
+HRESULT Clear(Control& c, const Args&, Result&) {
+    if (!Applies(c, L"Clear")) return S_OK;
+    SendListMessage(c, CB_RESETCONTENT, LB_RESETCONTENT, 0, 0);
+    c.itemLengths().clear();
+    c.longestItem() = 1;
+    SendListMessage(c, kNone, LB_SETHORIZONTALEXTENT, 1, 0);
+    return S_OK;
+}
+
+HRESULT Item(Control& c, const Args& a, Result& r) {
+    std::wstring text;
+    if (Applies(c, L"Item")) ReadListItem(c, a.lng(0), &text);
+    r.setText(text);
+    return S_OK;
+}
+
+// The longest item length counts two characters more than the item (the two NULs the
+// item is sent with); the control stores the text up to the first NUL.
+HRESULT AddItem(Control& c, const Args& a, Result&) {
+    const std::wstring item = a.text(0);
+    if (!Applies(c, L"AddItem") || item.empty()) return S_OK;
+    const long length = static_cast<long>(item.size()) + 2;
+    if (length > c.longestItem()) c.longestItem() = length;
+    RETURN_IF_FAILED(SetExtent(c, c.longestItem()));
+    std::string bytes = toAnsi(item);
+    bytes.append(2, '\0');
+    LRESULT at = SendListMessage(c, CB_ADDSTRING, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bytes.c_str()));
+    if (at >= 0) c.itemLengths().add(StoredLength(bytes));
+    return S_OK;
+}
+
+// The extent afterwards follows the longest remaining item's visible length (1 when the
+// list is empty or holds empty texts only).
+HRESULT RemoveItem(Control& c, const Args& a, Result&) {
+    if (!Applies(c, L"RemoveItem")) return S_OK;
+    const long index = a.lng(0);
+    std::wstring text;
+    const bool exists = ReadListItem(c, index, &text);
+    if (SendListMessage(c, CB_DELETESTRING, LB_DELETESTRING, static_cast<WPARAM>(index), 0) >= 0 && exists)
+        c.itemLengths().remove(static_cast<long>(text.size()));
+    DoEvents();  // the message pass of the recount (Count)
+    long longest = c.itemLengths().longest();
+    c.longestItem() = longest > 0 ? longest : 1;
+    return SetExtent(c, c.longestItem());
+}
+
+HRESULT PutAutoSort(Control& c, const Args& a, Result&) {
+    if (Applies(c, L"AutoSort")) SetStyleBit(c.hwnd(), SortBit(c), AsFlag(a.lng(0) != 0));
+    return S_OK;
+}
+
+HRESULT GetAutoSort(Control& c, const Args&, Result& r) {
+    r.setLong(Applies(c, L"AutoSort") && HasStyle(c.hwnd(), SortBit(c)) ? 1 : 0);
+    return S_OK;
+}
+
+}  // namespace ctl
+
+}  // namespace mv

@@ -1,0 +1,35 @@
+// Operations of list boxes and combo boxes: one set of members that sends the combo-box
+// message or the list-box message for its operation, as the control's kind asks.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "com/dispatch.h"
+
+namespace mv {
+
+class Control;
+
+// Sends the combo message to a combo box, the list message to a list box; nothing (and
+// 0 back) for another kind or a message of 0 ("none").
+LRESULT SendListMessage(const Control& c, UINT comboMsg, UINT listMsg, WPARAM wp, LPARAM lp);
+
+// The text of the item at the 0-based index, whole whatever its length. False (and an
+// empty text) when the index is outside the list.
+bool ReadListItem(const Control& c, long index, std::wstring* text);
+
+namespace ctl {
+HRESULT PutListIndex(Control& c, const Args& a, Result& r);
+HRESULT GetListIndex(Control& c, const Args& a, Result& r);
+HRESULT GetCount(Control& c, const Args& a, Result& r);
+HRESULT Clear(Control& c, const Args& a, Result& r);
+HRESULT Item(Control& c, const Args& a, Result& r);
+HRESULT AddItem(Control& c, const Args& a, Result& r);
+HRESULT RemoveItem(Control& c, const Args& a, Result& r);
+HRESULT PutAutoSort(Control& c, const Args& a, Result& r);
+HRESULT GetAutoSort(Control& c, const Args& a, Result& r);
+}  // namespace ctl
+
+}  // namespace mv

@@ -1,0 +1,28 @@
+// Rounding as the library's arithmetic does it: to the nearest integer, halves to the
+// even neighbour, with a result outside the 32-bit range reported as an overflow.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <cmath>
+
+namespace mv {
+
+// x rounded to the nearest integer, halves to even (the default rounding mode).
+inline HRESULT RoundToLong(double x, long* out) {
+    double r = std::nearbyint(x);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) return DISP_E_OVERFLOW;  // NaN too
+    *out = static_cast<long>(r);
+    return S_OK;
+}
+
+// a * b as a 32-bit signed product; DISP_E_OVERFLOW when it does not fit.
+inline HRESULT MultiplyLong(long a, long b, long* out) {
+    long long p = static_cast<long long>(a) * b;
+    if (p < -2147483648LL || p > 2147483647LL) return DISP_E_OVERFLOW;
+    *out = static_cast<long>(p);
+    return S_OK;
+}
+
+}  // namespace mv
