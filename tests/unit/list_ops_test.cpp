@@ -1,0 +1,214 @@
+// List and combo boxes as a script fills and reads them, checked against the window: its
+// items and selection read with the list messages, its horizontal extent with
+// LB_GETHORIZONTALEXTENT, and the messages a combo box receives.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "control_fixture.h"
+
+using namespace test;
+
+namespace {
+
+constexpr LONG kFontWidth = 7;
+
+struct Lists : ControlTest {
+    void SetUp() override {
+        ControlTest::SetUp();
+        list = addList(L"list");
+        hwndList = HwndOf(list);
+    }
+    void TearDown() override {
+        if (font) DeleteObject(font);
+        ControlTest::TearDown();
+    }
+    // The extent follows the font's width: give the list a font that has one.
+    void giveWidth() {
+        LOGFONTA lf{};
+        ASSERT_TRUE(FontOf(hwndList, &lf));
+        lf.lfWidth = kFontWidth;
+        font = CreateFontIndirectA(&lf);
+        SendMessageA(hwndList, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    LRESULT extent() const { return SendMessageA(hwndList, LB_GETHORIZONTALEXTENT, 0, 0); }
+    static long extentOf(long longest) { return static_cast<long>(std::nearbyint(longest * kFontWidth / 1.5)); }
+
+    IDispatch* list = nullptr;
+    HWND hwndList = nullptr;
+    HFONT font = nullptr;
+};
+
+std::wstring ItemOf(IDispatch* c, long i) { return Call(c, L"Item", {Arg(i)}).text(); }
+long CountOf(IDispatch* c) { return GetLong(c, L"Count"); }
+
+TEST_F(Lists, ItemsCountAndIndexesOutsideTheList) {
+    Call(list, L"AddItem", {Arg(L"alpha")});
+    Call(list, L"AddItem", {Arg(L"beta")});
+    EXPECT_EQ(2, CountOf(list));
+    EXPECT_EQ(L"alpha", ItemOf(list, 0));
+    EXPECT_EQ(L"beta", ItemOf(list, 1));
+    for (long i : {2L, -1L, 1000L, 0x7FFFFFFFL, static_cast<long>(0x80000000)}) {
+        Outcome o = Call(list, L"Item", {Arg(i)});
+        EXPECT_EQ(S_OK, o.hr) << i;
+        EXPECT_EQ(L"", o.text()) << i;
+    }
+    // A list box sorts: the item added last can come first.
+    Call(list, L"AddItem", {Arg(L"Aardvark")});
+    EXPECT_EQ(L"Aardvark", ItemOf(list, 0));
+    EXPECT_EQ(3, SendMessageA(hwndList, LB_GETCOUNT, 0, 0));
+}
+
+TEST_F(Lists, ListIndexSelectsAndReadsTheSelection) {
+    for (const wchar_t* s : {L"one", L"three", L"two"}) Call(list, L"AddItem", {Arg(s)});
+    EXPECT_EQ(-1, GetLong(list, L"ListIndex"));
+    Put(list, L"ListIndex", Arg(1));
+    EXPECT_EQ(1, SendMessageA(hwndList, LB_GETCURSEL, 0, 0));
+    EXPECT_EQ(1, GetLong(list, L"ListIndex"));
+    Put(list, L"ListIndex", Arg(-1));
+    EXPECT_EQ(-1, SendMessageA(hwndList, LB_GETCURSEL, 0, 0));
+    EXPECT_EQ(S_OK, Put(list, L"ListIndex", Arg(0x7FFFFFFF)).hr);
+
+    IDispatch* combo = addCombo(L"combo", 170, 10);
+    for (const wchar_t* s : {L"x", L"y"}) Call(combo, L"AddItem", {Arg(s)});
+    EXPECT_EQ(-1, GetLong(combo, L"ListIndex"));
+    Put(combo, L"ListIndex", Arg(1));
+    EXPECT_EQ(1, SendMessageA(HwndOf(combo), CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(L"y", ItemOf(combo, 1));
+    EXPECT_EQ(2, CountOf(combo));
+}
+
+TEST_F(Lists, ExtentFollowsTheLongestItem) {
+    giveWidth();
+    Call(list, L"AddItem", {Arg(L"")});
+    EXPECT_EQ(0, extent()) << "the empty string adds nothing and sets no extent";
+    EXPECT_EQ(0, CountOf(list));
+    Call(list, L"AddItem", {Arg(L"abc")});
+    EXPECT_EQ(extentOf(5), extent()) << "counted with two more characters";
+    Call(list, L"AddItem", {Arg(L"abcdefgh")});
+    EXPECT_EQ(extentOf(10), extent());
+    Call(list, L"AddItem", {Arg(L"x")});
+    EXPECT_EQ(extentOf(10), extent());
+    Call(list, L"RemoveItem", {Arg(1)});  // "abcdefgh": after "abc"
+    EXPECT_EQ(L"x", ItemOf(list, 1));
+    EXPECT_EQ(extentOf(3), extent()) << "recounted from the visible text";
+    Call(list, L"RemoveItem", {Arg(-1)});  // removes nothing, still sets the extent
+    EXPECT_EQ(2, CountOf(list));
+    EXPECT_EQ(extentOf(3), extent());
+    Call(list, L"RemoveItem", {Arg(0)});
+    Call(list, L"RemoveItem", {Arg(0)});
+    EXPECT_EQ(0, CountOf(list));
+    EXPECT_EQ(extentOf(1), extent());
+    Call(list, L"AddItem", {Arg(L"abcdefghijkl")});
+    Call(list, L"Clear");
+    EXPECT_EQ(0, CountOf(list));
+    EXPECT_EQ(1, extent());
+}
+
+// Adds and removes at random and checks every extent against the recount over all items.
+TEST_F(Lists, ExtentAfterEveryChangeMatchesARecountOfAllItems) {
+    giveWidth();
+    std::mt19937 random(5);
+    long longest = 0;  // the longest item length as adding and removing leave it
+    for (int step = 0; step < 600; ++step) {
+        long count = CountOf(list);
+        if (count == 0 || random() % 3 != 0) {
+            std::wstring s(1 + random() % 40, static_cast<wchar_t>(L'a' + random() % 26));
+            if (random() % 7 == 0) s += std::wstring(1, L'\0') + L"hidden";  // the window keeps the text up to the NUL
+            Call(list, L"AddItem", {Arg(s)});
+            longest = std::max(longest, static_cast<long>(s.size()) + 2);
+        } else {
+            Call(list, L"RemoveItem", {Arg(static_cast<long>(random() % (count + 2)) - 1)});
+            longest = 0;
+            for (long i = 0; i < CountOf(list); ++i) longest = std::max(longest, static_cast<long>(ItemOf(list, i).size()));
+            if (longest == 0) longest = 1;
+        }
+        ASSERT_EQ(extentOf(longest), extent()) << "step " << step;
+    }
+}
+
+TEST_F(Lists, ComboBoxesNeverGetAnExtent) {
+    IDispatch* combo = addCombo(L"combo", 170, 10);
+    MessageSpy spy(HwndOf(combo));
+    Call(combo, L"AddItem", {Arg(L"first item")});
+    Call(combo, L"AddItem", {Arg(L"second")});
+    Call(combo, L"RemoveItem", {Arg(0)});
+    Call(combo, L"Clear");
+    EXPECT_TRUE(spy.of(LB_SETHORIZONTALEXTENT).empty());
+    EXPECT_EQ(1u, spy.of(CB_DELETESTRING).size());
+    EXPECT_EQ(1u, spy.of(CB_RESETCONTENT).size());
+    EXPECT_EQ(0, CountOf(combo));
+}
+
+TEST_F(Lists, AutoSortSetsTheKindsSortBit) {
+    EXPECT_EQ(1, GetLong(list, L"AutoSort"));
+    Put(list, L"AutoSort", Arg(0));
+    EXPECT_EQ(0, GetWindowLongA(hwndList, GWL_STYLE) & LBS_SORT);
+    EXPECT_EQ(0, GetLong(list, L"AutoSort"));
+    Put(list, L"AutoSort", Arg(7));
+    EXPECT_EQ(LBS_SORT, GetWindowLongA(hwndList, GWL_STYLE) & LBS_SORT);
+    EXPECT_EQ(1, GetLong(list, L"AutoSort"));
+
+    IDispatch* combo = addCombo(L"combo", 170, 10);
+    HWND h = HwndOf(combo);
+    EXPECT_EQ(1, GetLong(combo, L"AutoSort"));
+    Put(combo, L"AutoSort", Arg(0));
+    EXPECT_EQ(0, GetWindowLongA(h, GWL_STYLE) & CBS_SORT);
+    EXPECT_EQ(0, GetLong(combo, L"AutoSort"));
+    Put(combo, L"AutoSort", Arg(-1));
+    EXPECT_EQ(CBS_SORT, GetWindowLongA(h, GWL_STYLE) & CBS_SORT);
+}
+
+TEST_F(Lists, CountLetsTheWaitingMessagesThrough) {
+    PostThreadMessageA(GetCurrentThreadId(), WM_APP + 7, 0, 0);
+    EXPECT_EQ(0, CountOf(list));
+    MSG m;
+    EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_APP + 7, WM_APP + 7, PM_REMOVE));
+}
+
+TEST_F(Lists, OtherKindsAnswerEmptyAndChangeNothing) {
+    IDispatch* text = addTextbox(L"text");
+    HWND h = HwndOf(text);
+    const LONG style = GetWindowLongA(h, GWL_STYLE);
+    EXPECT_EQ(0, CountOf(text));
+    EXPECT_EQ(0, GetLong(text, L"ListIndex"));
+    EXPECT_EQ(0, GetLong(text, L"AutoSort"));
+    EXPECT_EQ(L"", ItemOf(text, 0));
+    for (const wchar_t* m : {L"AddItem", L"RemoveItem", L"Clear"})
+        EXPECT_EQ(S_OK, Call(text, m, m[0] == L'C' ? std::vector<Arg>{} : std::vector<Arg>{Arg(L"1")}).hr) << m;
+    Put(text, L"AutoSort", Arg(1));
+    Put(text, L"ListIndex", Arg(1));
+    EXPECT_EQ(style, GetWindowLongA(h, GWL_STYLE));
+    char caption[16] = {};
+    GetWindowTextA(h, caption, sizeof caption);
+    EXPECT_STREQ("text", caption);
+}
+
+TEST_F(Lists, HugeItemsAndManyItemsReadBackWhole) {
+    giveWidth();
+    const std::wstring big(1 << 20, L'm');
+    const std::wstring mid = std::wstring(300, L'k') + L"end";  // longer than a 255-character buffer
+    Call(list, L"AddItem", {Arg(big)});
+    Call(list, L"AddItem", {Arg(mid)});
+    EXPECT_EQ(big, ItemOf(list, 1));
+    EXPECT_EQ(mid, ItemOf(list, 0));
+    EXPECT_EQ(extentOf((1 << 20) + 2), extent());
+    Call(list, L"RemoveItem", {Arg(1)});
+    EXPECT_EQ(extentOf(303), extent());
+    Call(list, L"Clear");
+
+    for (int i = 0; i < 10000; ++i) Call(list, L"AddItem", {Arg(L"item " + std::to_wstring(100000 + i))});
+    EXPECT_EQ(10000, CountOf(list));
+    EXPECT_EQ(L"item 109999", ItemOf(list, 9999));
+    EXPECT_EQ(L"", ItemOf(list, 10000));
+    for (int i = 0; i < 5000; ++i) Call(list, L"RemoveItem", {Arg(0)});
+    EXPECT_EQ(5000, CountOf(list));
+    EXPECT_EQ(L"item 105000", ItemOf(list, 0));
+    EXPECT_EQ(extentOf(11), extent());
+}
+
+}  // namespace
