@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "control/control.h"
 #include "control/image_draw.h"
 #include "control_fixture.h"
+#include "form/form.h"
 #include "gdi_count.h"
 
 using namespace test;
@@ -184,6 +186,24 @@ TEST_F(Images, NothingIsDrawnForOtherTypesCommasAndUnreadableFiles) {
         EXPECT_EQ(before, PixelAt(hwndImage, 10, 10)) << name.c_str();
     }
     EXPECT_FALSE(draw(L""));
+}
+
+TEST_F(Images, TheControlDrawsItsPictureAtEveryPaintMoveAndResize) {
+    WriteBmp(dir / L"q.bmp", 100, 50, [](int x, int y) { return x < 50 ? (y < 25 ? kRed : kBlue) : (y < 25 ? kGreen : kWhite); });
+    std::wstring& source = static_cast<mv::Control*>(image)->imageSource();
+    source = dir / L"Q.BMP";  // the path as the control keeps it
+    RedrawWindow(hwndImage, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(kRed, PixelAt(hwndImage, 50, 25));
+    EXPECT_EQ(kWhite, PixelAt(hwndImage, 150, 75));
+    std::wstring lower = dir / L"q.bmp";
+    CharLowerBuffW(&lower[0], static_cast<DWORD>(lower.size()));
+    EXPECT_EQ(lower, source) << "kept in lower case";
+    Call(image, L"MoveResize", {Arg(20), Arg(20), Arg(100), Arg(50)});
+    EXPECT_EQ(kRed, PixelAt(hwndImage, 25, 12));
+    EXPECT_EQ(kGreen, PixelAt(hwndImage, 75, 12));
+    EXPECT_EQ(kWhite, PixelAt(hwndImage, 75, 37));
+    Put(image, L"Width", Arg(300));
+    EXPECT_EQ(kGreen, PixelAt(hwndImage, 225, 12));
 }
 
 TEST_F(Images, RepaintsHoldNoGdiObjects) {

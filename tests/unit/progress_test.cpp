@@ -68,8 +68,8 @@ TEST_F(ProgressBars, ZeroMaximumAndOverflowFailTheAssignment) {
     EXPECT_EQ(DISP_E_EXCEPTION, big.hr);
     EXPECT_EQ(static_cast<HRESULT>(0x800A0006), big.excep.scode);
     EXPECT_EQ(40, position());
-    Put(b, L"MaxProgress", Arg(30000000));
-    Outcome read = Get(b, L"CurrentProgress");  // 40 % of it overflows 32 bits
+    Put(b, L"MaxProgress", Arg(60000000));
+    Outcome read = Get(b, L"CurrentProgress");  // 40 % of it, formed as 40 x 60000000, overflows 32 bits
     EXPECT_EQ(DISP_E_EXCEPTION, read.hr);
     EXPECT_EQ(static_cast<HRESULT>(0x800A0006), read.excep.scode);
 }
