@@ -4,6 +4,7 @@
 
 #include <uxtheme.h>
 
+#include "control/image_draw.h"
 #include "core/hresult.h"
 #include "core/os_level.h"
 #include "core/property_table.h"
@@ -98,6 +99,10 @@ HRESULT Control::moveResize(long left, long top, long width, long height) {
     return S_OK;
 }
 
-void Control::refresh() { SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kFrameOnly); }
+// An image also draws its picture again (and keeps its source path lower-cased).
+void Control::refresh() {
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kFrameOnly);
+    if (kind_ == kImage) DrawImage(hwnd_, imageSource_);
+}
 
 }  // namespace mv

@@ -15,6 +15,7 @@
 #include "core/desktop.h"
 #include "core/property_table.h"
 #include "form/form.h"
+#include "window/progress_paint.h"
 #include "window/tab_order.h"
 #include "window/message_table.h"
 #include "window/window_props.h"
@@ -51,7 +52,10 @@ void Post(const ComPtr<Control>& c, std::wstring ControlEvents::*field) {
     if (!event.empty()) c->FireEvent(event);
 }
 
+// A progress bar in the library's style is drawn here and validated, so its class then
+// finds nothing to paint; an image draws its picture before its class paints.
 LRESULT OnPaint(const WindowMessage& m) {
+    if (m.kind == kProgressBar) PaintProgressBar(m.hwnd);
     if (m.kind == kImage)
         if (ComPtr<Control> c = FindControl(m.hwnd)) c->refresh();
     return PassOn(m);
