@@ -40,6 +40,12 @@ std::string FaceBytes(const std::wstring& name) {
     return bytes.substr(0, end);
 }
 
+// A text read from the control's font; empty when the font cannot be read.
+std::wstring FontText(const Control& c, std::wstring (*field)(const LOGFONTA&)) {
+    LOGFONTA lf;
+    return GetFontInfo(c, &lf) ? field(lf) : std::wstring();
+}
+
 }  // namespace
 
 bool GetFontInfo(const Control& c, LOGFONTA* out) {
@@ -113,8 +119,7 @@ HRESULT PutFontSize(Control& c, const Args& a, Result&) {
 }
 
 HRESULT GetFontName(Control& c, const Args&, Result& r) {
-    LOGFONTA lf;
-    r.setText(GetFontInfo(c, &lf) ? FaceNameOf(lf) : std::wstring());
+    r.setText(FontText(c, FaceNameOf));
     return S_OK;
 }
 
@@ -124,8 +129,7 @@ HRESULT PutFontName(Control& c, const Args& a, Result&) {
 }
 
 HRESULT GetFontStyle(Control& c, const Args&, Result& r) {
-    LOGFONTA lf;
-    r.setText(GetFontInfo(c, &lf) ? StyleOf(lf) : std::wstring());
+    r.setText(FontText(c, StyleOf));
     return S_OK;
 }
 
