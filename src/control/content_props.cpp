@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "control/applies.h"
 #include "control/control.h"
 #include "core/property_table.h"
 #include "core/text.h"
@@ -22,21 +23,6 @@ namespace {
 constexpr LONG kAlignBits[] = { 0, 0x1, 0x2 };  // left, centre (SS_CENTER, ES_CENTER), right
 constexpr WPARAM kPasswordChar = '*';
 constexpr int kTextBuffer = 255;                // window texts are read through 255 characters
-
-// The control's window while it is still a window of its living form: the handle of a
-// destroyed control may by now name some other window.
-HWND LiveWindow(const Control& c) {
-    Form* form = c.form();
-    if (!form || form->destroyed() || !c.hwnd()) return nullptr;
-    return GetParent(c.hwnd()) == form->hwnd() ? c.hwnd() : nullptr;
-}
-
-// The window to act on, or null when the member does not apply to the control's kind
-// (reported while diagnostics are on) or the window is gone.
-HWND Applicable(const Control& c, const wchar_t* member) {
-    if (!CheckProperty(c.kind(), member, c.name(), false)) return nullptr;
-    return LiveWindow(c);
-}
 
 long ReadTextAlign(HWND w) {
     if (HasStyle(w, kAlignBits[1])) return 1;

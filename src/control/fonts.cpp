@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "control/applies.h"
 #include "control/control.h"
 #include "core/property_table.h"
 #include "core/text.h"
@@ -49,8 +50,9 @@ std::wstring FontText(const Control& c, std::wstring (*field)(const LOGFONTA&)) 
 }  // namespace
 
 bool GetFontInfo(const Control& c, LOGFONTA* out) {
-    if (c.kind() == kImage) return false;
-    auto font = reinterpret_cast<HFONT>(SendMessageA(c.hwnd(), WM_GETFONT, 0, 0));
+    HWND w = LiveWindow(c);
+    if (c.kind() == kImage || !w) return false;
+    auto font = reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0));
     if (!font) return false;
     LOGFONTA lf{};
     if (GetObjectA(font, sizeof lf, &lf) <= 0) return false;
@@ -101,7 +103,7 @@ void ApplyFont(Control& c, const std::wstring& name, long height, const std::wst
     if (!font) return;
     // The control takes the new font before the old one is deleted, so it never holds a
     // deleted font.
-    SendMessageA(c.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    SendMessageA(LiveWindow(c), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     c.ownFont() = std::move(font);
 }
 

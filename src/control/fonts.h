@@ -34,12 +34,11 @@ long FontWidthOf(const Control& c);
 void ApplyFont(Control& c, const std::wstring& name, long height, const std::wstring& style);
 
 namespace ctl {
-HRESULT GetFontSize(Control& c, const Args& a, Result& r);
-HRESULT PutFontSize(Control& c, const Args& a, Result& r);
-HRESULT GetFontName(Control& c, const Args& a, Result& r);
-HRESULT PutFontName(Control& c, const Args& a, Result& r);
-HRESULT GetFontStyle(Control& c, const Args& a, Result& r);
-HRESULT PutFontStyle(Control& c, const Args& a, Result& r);
+
+// Member handlers with the signature of the control's member-table rows.
+using Handler = decltype(NotBuilt<Control>);
+Handler GetFontSize, PutFontSize, GetFontName, PutFontName, GetFontStyle, PutFontStyle;
+
 }  // namespace ctl
 
 }  // namespace mv

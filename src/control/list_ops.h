@@ -21,15 +21,12 @@ LRESULT SendListMessage(const Control& c, UINT comboMsg, UINT listMsg, WPARAM wp
 bool ReadListItem(const Control& c, long index, std::wstring* text);
 
 namespace ctl {
-HRESULT PutListIndex(Control& c, const Args& a, Result& r);
-HRESULT GetListIndex(Control& c, const Args& a, Result& r);
-HRESULT GetCount(Control& c, const Args& a, Result& r);
-HRESULT Clear(Control& c, const Args& a, Result& r);
-HRESULT Item(Control& c, const Args& a, Result& r);
-HRESULT AddItem(Control& c, const Args& a, Result& r);
-HRESULT RemoveItem(Control& c, const Args& a, Result& r);
-HRESULT PutAutoSort(Control& c, const Args& a, Result& r);
-HRESULT GetAutoSort(Control& c, const Args& a, Result& r);
+
+// Member handlers with the signature of the control's member-table rows.
+using Handler = decltype(NotBuilt<Control>);
+Handler PutListIndex, GetListIndex, GetCount, Clear, Item, AddItem, RemoveItem, PutAutoSort,
+    GetAutoSort;
+
 }  // namespace ctl
 
 }  // namespace mv

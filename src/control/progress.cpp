@@ -21,7 +21,7 @@ constexpr long kLibraryPainted = 2;
 }  // namespace
 
 long ProgressBarStyleOf(const Control& c) {
-    if (!(GetWindowLongA(c.hwnd(), GWL_STYLE) & PBS_SMOOTH)) return 0;
+    if (!(GetWindowLongA(LiveWindow(c), GWL_STYLE) & PBS_SMOOTH)) return 0;
     return c.customPainted() ? kLibraryPainted : 1;
 }
 
@@ -48,7 +48,7 @@ HRESULT PutCurrentProgress(Control& c, const Args& a, Result&) {
     RETURN_HR_IF(DISP_E_DIVBYZERO, c.maxProgress() == 0);
     RETURN_IF_FAILED(RoundToLong(static_cast<double>(hundredfold) / c.maxProgress(), &percent));
     if (percent > kPercent) percent = kPercent;
-    SendMessageA(c.hwnd(), PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+    if (HWND w = LiveWindow(c)) SendMessageA(w, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
     DoEvents();  // the bar repaints before the script goes on
     return S_OK;
 }
@@ -56,8 +56,8 @@ HRESULT PutCurrentProgress(Control& c, const Args& a, Result&) {
 // Back in the script's units: quantised to whole percent of MaxProgress.
 HRESULT GetCurrentProgress(Control& c, const Args&, Result& r) {
     long units = 0, value = 0;
-    if (Applies(c, L"CurrentProgress")) {
-        long percent = static_cast<long>(SendMessageA(c.hwnd(), PBM_GETPOS, 0, 0));
+    if (HWND w = Applicable(c, L"CurrentProgress")) {
+        long percent = static_cast<long>(SendMessageA(w, PBM_GETPOS, 0, 0));
         RETURN_IF_FAILED(MultiplyLong(percent, c.maxProgress(), &units));
         RETURN_IF_FAILED(RoundToLong(static_cast<double>(units) / kPercent, &value));
     }
@@ -72,7 +72,8 @@ HRESULT PutProgressBarStyle(Control& c, const Args& a, Result&) {
     const long long n = a.lng(0);
     const long long magnitude = n < 0 ? -n : n;
     const bool painted = magnitude >= kLibraryPainted;
-    if (painted != c.customPainted()) InvalidateRect(c.hwnd(), nullptr, TRUE);
+    if (painted != c.customPainted())
+        if (HWND w = LiveWindow(c)) InvalidateRect(w, nullptr, TRUE);
     c.setCustomPainted(painted);
     return S_OK;
 }

@@ -15,12 +15,12 @@ class Control;
 long ProgressBarStyleOf(const Control& c);
 
 namespace ctl {
-HRESULT PutMaxProgress(Control& c, const Args& a, Result& r);
-HRESULT GetMaxProgress(Control& c, const Args& a, Result& r);
-HRESULT PutCurrentProgress(Control& c, const Args& a, Result& r);
-HRESULT GetCurrentProgress(Control& c, const Args& a, Result& r);
-HRESULT PutProgressBarStyle(Control& c, const Args& a, Result& r);
-HRESULT GetProgressBarStyle(Control& c, const Args& a, Result& r);
+
+// Member handlers with the signature of the control's member-table rows.
+using Handler = decltype(NotBuilt<Control>);
+Handler PutMaxProgress, GetMaxProgress, PutCurrentProgress, GetCurrentProgress,
+    PutProgressBarStyle, GetProgressBarStyle;
+
 }  // namespace ctl
 
 }  // namespace mv

@@ -159,11 +159,15 @@ TEST_F(ControlFonts, EveryReplacedFontIsDeletedAndTheLastOneEndsWithTheObject) {
         Put(list, i % 2 ? L"FontSize" : L"FontStyle", i % 2 ? Arg(10 + i % 20) : Arg(L"bi"));
         HFONT now = font();
         ASSERT_NE(previous, now);
-        if (previous) ASSERT_EQ(0u, GetObjectType(previous)) << "change " << i;
+        if (previous) {
+            ASSERT_EQ(0u, GetObjectType(previous)) << "change " << i;
+        }
         previous = now;
     }
     EXPECT_EQ(OBJ_FONT, GetObjectType(stock));
-    if (objects >= 0) EXPECT_EQ(objects + 1, GdiObjectCount()) << "one font held: the control's current one";
+    if (objects >= 0) {
+        EXPECT_EQ(objects + 1, GdiObjectCount()) << "one font held: the control's current one";
+    }
     // The control ends with its form; its last font goes with it.
     ASSERT_EQ(OBJ_FONT, GetObjectType(previous));
     list = nullptr;

@@ -22,8 +22,8 @@ inline long GdiObjectCount() {
         unsigned long long user;
     };
     static_assert(sizeof(Entry) == 24, "Wine's GDI_HANDLE_ENTRY");
-    const BYTE* teb = reinterpret_cast<const BYTE*>(NtCurrentTeb());
-    const BYTE* peb = *reinterpret_cast<const BYTE* const*>(teb + 0x30);  // 32-bit TEB
+    const BYTE* peb = nullptr;
+    __asm__("movl %%fs:0x30, %0" : "=r"(peb));  // the PEB, from the 32-bit TEB
     const Entry* table = *reinterpret_cast<Entry* const*>(peb + 0x94);  // GdiSharedHandleTable
     if (!table) return -1;
     long count = 0;

@@ -191,6 +191,30 @@ TEST_F(Lists, OtherKindsAnswerEmptyAndChangeNothing) {
     EXPECT_STREQ("text", caption);
 }
 
+// A control of a closed form keeps its object; its members act on no window, not even one
+// that has since been given the old handle.
+TEST_F(Lists, MembersOfAClosedFormsControlsDoNothing) {
+    mv::ComPtr<IDispatch> held(list);
+    mv::ComPtr<IDispatch> bar(addProgress(L"bar", 10, 150, 100, 20, 2));
+    Call(list, L"AddItem", {Arg(L"kept")});
+    Put(bar.get(), L"MaxProgress", Arg(10));
+    desktop_->closeAll();
+    EXPECT_FALSE(IsWindow(hwndList));
+    EXPECT_EQ(0, CountOf(list));
+    EXPECT_EQ(L"", ItemOf(list, 0));
+    EXPECT_EQ(0, GetLong(list, L"ListIndex"));
+    EXPECT_EQ(0, GetLong(list, L"AutoSort"));
+    EXPECT_EQ(L"", GetText(list, L"FontName"));
+    for (const wchar_t* m : {L"AddItem", L"RemoveItem"}) EXPECT_EQ(S_OK, Call(list, m, {Arg(L"0")}).hr) << m;
+    EXPECT_EQ(S_OK, Call(list, L"Clear").hr);
+    EXPECT_EQ(S_OK, Put(list, L"FontSize", Arg(20)).hr);
+    EXPECT_EQ(S_OK, Put(bar.get(), L"CurrentProgress", Arg(5)).hr);
+    EXPECT_EQ(0, GetLong(bar.get(), L"CurrentProgress"));
+    EXPECT_EQ(0, GetLong(bar.get(), L"ProgressBarStyle"));
+    EXPECT_EQ(10, GetLong(bar.get(), L"MaxProgress"));
+    list = nullptr;
+}
+
 TEST_F(Lists, HugeItemsAndManyItemsReadBackWhole) {
     giveWidth();
     const std::wstring big(1 << 20, L'm');
