@@ -266,3 +266,42 @@ TEST(AddControls, AnUnknownKindIsReportedWhileDiagnosticsAreOn) {
 
 }  // namespace
 }  // namespace mvtest
+
+namespace mvtest {
+namespace {
+
+// A property of the new control as the script reads it, or nothing when the control
+// does not offer the property (yet).
+bool ReadIfOffered(const Obj& c, const wchar_t* name, Arg* out) {
+    HRESULT hr = c.invoke(name, DISPATCH_PROPERTYGET, {}, &out->v);
+    return hr != E_NOTIMPL && SUCCEEDED(hr);
+}
+
+TEST(AddControls, ProgressBarStyleAndImageSourceAreSetAfterwards) {
+    Session s;
+    Obj form = s.form(L"after");
+    Obj plain = form.obj(L"AddProgressBar", {L"p1", 1, 1, 100, 20, 1});
+    Obj painted = form.obj(L"AddProgressBar", {L"p2", 1, 30, 100, 20, 2});
+    Obj defaulted = form.obj(L"AddProgressBar", {L"p3", 1, 60, 100, 20});
+    ASSERT_TRUE(plain && painted && defaulted) << "the control comes back whether or not the style could be set";
+    Arg style;
+    if (ReadIfOffered(painted, L"ProgressBarStyle", &style)) {
+        EXPECT_EQ(2, painted.num(L"ProgressBarStyle"));
+        EXPECT_EQ(1, plain.num(L"ProgressBarStyle"));
+        EXPECT_EQ(1, defaulted.num(L"ProgressBarStyle"));
+    }
+
+    Obj image = form.obj(L"AddImage", {L"img", L"Z:\\Pictures\\Logo.BMP", 1, 90, 50, 50});
+    ASSERT_TRUE(image);
+    Arg source;
+    if (ReadIfOffered(image, L"Caption", &source)) {
+        std::wstring got = image.str(L"Caption");
+        EXPECT_EQ(0, _wcsicmp(L"Z:\\Pictures\\Logo.BMP", got.c_str())) << got.c_str();
+    }
+    EXPECT_FALSE(form.obj(L"AddImage", {L"IMG", L"Z:\\other.bmp", 1, 1, 5, 5}));
+    if (ReadIfOffered(image, L"Caption", &source))
+        EXPECT_EQ(0, _wcsicmp(L"Z:\\Pictures\\Logo.BMP", image.str(L"Caption").c_str())) << "the first image keeps its source";
+}
+
+}  // namespace
+}  // namespace mvtest
