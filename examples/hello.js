@@ -36,6 +36,49 @@ for (var i = 0; i < 3; i++) {
 }
 
 form.Visible = 1;
+
+// ---- Shaping windows: a topmost, half-transparent tool window and a sign-in dialog
+// ---- owned by the form (modal towards it while shown), with a password box.
+// Closing the dialog without signing in ends the demo; "Sign in" hands the form over.
+// (Beside the form rather than over it: Wine's virtual desktop on Xvfb leaves a window
+// that overlaps another of the same program black on screen.)
+var palette = desktop.CreateForm("palette", "Palette", 650, 120, 210, 130);
+palette.ShowInTaskbar = 0;             // a tool window: small caption, no taskbar button
+palette.TopMost = 1;
+palette.Resizeable = 0;
+palette.AddLabel("tip", "Always on top, half transparent (Layered = 50), no taskbar button.", 12, 12, 180, 60);
+palette.Layered = 50;                  // per cent of opacity
+
+var signin = desktop.CreateForm("signin", "Sign in", 650, 285, 280, 165);
+signin.HwndOwner = form.hwnd;          // the form takes no input while the dialog is shown
+signin.Resizeable = 0;
+signin.ChangeSysMenu(0, 0, 2);         // only the close box on the title bar
+signin.AddLabel("userLabel", "User:", 15, 19, 70, 20);
+var user = signin.AddTextbox("user", "ada", 95, 15, 160, 22);
+signin.AddLabel("passwordLabel", "Password:", 15, 51, 70, 20);
+var password = signin.AddTextbox("password", "lovelace", 95, 47, 160, 22);
+password.PasswordStyle = 1;            // shown as ********
+signin.AddCmdButton("signinOk", "Sign in", 170, 88, 85, 28, "signedIn = true; signin.Visible = 0");
+
+palette.Visible = 1;
+signin.Visible = 1;
+password.SetFocus();
+WScript.Echo("sign-in dialog shown");
+
+var signedIn = false;
+while (signin.Visible == 1) {
+    var signinEvent = signin.LastEvent;
+    if (signinEvent === "") break;     // the user closed the dialog
+    eval(signinEvent);
+}
+if (!signedIn) {
+    WScript.Echo("sign-in closed");
+    desktop.CloseAll();
+    WScript.Quit();
+}
+WScript.Echo("signed in as " + user.Text);
+// ---- end of shaping windows
+
 WScript.Echo("form shown");
 
 // LastEvent waits for the next event string; it returns "" once the form is no
