@@ -191,6 +191,12 @@ public:
         p_ = p;
         if (old) old->Release();  // may run arbitrary teardown: the slot is consistent first
     }
+    // Empties the slot and hands its reference to the caller.
+    ComPtr<T> take() {
+        T* p = p_;
+        p_ = nullptr;
+        return ComPtr<T>::attach(p);
+    }
 
 private:
     T* p_ = nullptr;

@@ -28,7 +28,7 @@ namespace {
 // seen first; the wait dispatches nothing.
 constexpr DWORD kClickDelayMs = 25;
 
-ComPtr<Control> g_ctrlCache;
+StaticRef<Control> g_ctrlCache;  // CtrlCache
 
 LRESULT PassOn(const WindowMessage& m) {
     auto old = reinterpret_cast<WNDPROC>(GetWindowValue(m.hwnd, prop::kOldProc));
@@ -41,9 +41,9 @@ LRESULT PassOn(const WindowMessage& m) {
 ComPtr<Control> FindControl(HWND hwnd) {
     if (!g_ctrlCache || g_ctrlCache->hwnd() != hwnd) {
         Desktop* desktop = CurrentDesktop();
-        g_ctrlCache = ComPtr<Control>(desktop ? desktop->ControlFromHwnd(hwnd) : nullptr);
+        g_ctrlCache.reset(desktop ? desktop->ControlFromHwnd(hwnd) : nullptr);
     }
-    return g_ctrlCache;
+    return ComPtr<Control>(g_ctrlCache.get());
 }
 
 void Post(const ComPtr<Control>& c, std::wstring ControlEvents::*field) {
@@ -150,8 +150,7 @@ LRESULT CALLBACK CtrlWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void ForgetCachedControl(HWND formWindow) {
     if (g_ctrlCache && g_ctrlCache->form() && g_ctrlCache->form()->hwnd() == formWindow) {
-        ComPtr<Control> gone;
-        gone.swap(g_ctrlCache);  // released after the slot is empty: the release may end it
+        ComPtr<Control> gone = g_ctrlCache.take();  // released after the slot is empty: the release may end it
     }
 }
 

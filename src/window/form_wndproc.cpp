@@ -27,7 +27,7 @@ namespace mv {
 namespace {
 
 // The control last looked up for a selection change (NotifyCtrlCache).
-ComPtr<Control> g_notifyCache;
+StaticRef<Control> g_notifyCache;
 
 LRESULT Default(const WindowMessage& m) { return DefWindowProcA(m.hwnd, m.msg, m.wp, m.lp); }
 
@@ -54,8 +54,7 @@ LRESULT OnDestroy(const WindowMessage& m) {
     }
     ForgetCachedControl(m.hwnd);
     if (g_notifyCache && g_notifyCache->form() && g_notifyCache->form()->hwnd() == m.hwnd) {
-        ComPtr<Control> gone;
-        gone.swap(g_notifyCache);
+        ComPtr<Control> gone = g_notifyCache.take();
     }
     return Default(m);
 }
@@ -121,9 +120,9 @@ LRESULT OnCommand(const WindowMessage& m) {
     if ((kind == kComboBox || kind == kListBox) && code == 1) {  // CBN_SELCHANGE, LBN_SELCHANGE
         if (!g_notifyCache || g_notifyCache->hwnd() != from) {
             Desktop* d = CurrentDesktop();
-            g_notifyCache = ComPtr<Control>(d ? d->ControlFromHwnd(from) : nullptr);
+            g_notifyCache.reset(d ? d->ControlFromHwnd(from) : nullptr);
         }
-        ComPtr<Control> c = g_notifyCache;
+        ComPtr<Control> c(g_notifyCache.get());
         if (c && !c->events().change.empty()) c->FireEvent(c->events().change);
     }
     return Default(m);
