@@ -71,6 +71,15 @@ void Form::DestroyForm() {
     if (destroyed_) return;
     setVisible(0);
     destroyed_ = true;
+    // The owner no longer owns a form: it must not hand its focus to a dead window, and it
+    // takes input again even when the window went without being hidden first (destroyed
+    // from outside, which sends no WM_SHOWWINDOW).
+    if (owner_ && GetWindowValue(owner_, prop::kOwnedChild) == reinterpret_cast<LONG_PTR>(hwnd_))
+        SetWindowValue(owner_, prop::kOwnedChild, 0);
+    if (ownerDisabled_) {
+        ownerDisabled_ = false;
+        EnableWindow(owner_, TRUE);
+    }
     for (size_t i = 1; i <= controls_->count(); ++i)
         if (Control* c = controlAt(static_cast<long>(i))) DestroyWindow(c->hwnd());
     if (GetWindowValue(hwnd_, prop::kIsDestroyed) != 1) {

@@ -48,6 +48,8 @@ public:
     FormEvents& events() { return events_; }
     HWND ownerWindow() const { return owner_; }
     void setOwnerWindow(HWND owner) { owner_ = owner; }
+    // Set while the shown form keeps its owner disabled.
+    void setOwnerDisabled(bool on) { ownerDisabled_ = on; }
     RECT& windowRect() { return rect_; }
 
     long visible() const;
@@ -70,6 +72,7 @@ private:
     UniqueTheme theme_;
     ComPtr<Desktop> desktop_;
     HWND owner_ = nullptr;
+    bool ownerDisabled_ = false;
     bool attached_ = false;
     bool destroyed_ = false;
     RECT rect_{};

@@ -86,13 +86,17 @@ LRESULT OnShowWindow(const WindowMessage& m) {
     if (m.wp == 1) {
         ComPtr<Form> form = FindForm(m.hwnd);
         Post(form, &FormEvents::show);
-        if (form && form->ownerWindow()) EnableWindow(form->ownerWindow(), FALSE);
+        if (form && form->ownerWindow()) {
+            EnableWindow(form->ownerWindow(), FALSE);
+            form->setOwnerDisabled(true);
+        }
         SendMessageA(m.hwnd, WM_SETFOCUS, 0, 0);
     } else if (m.wp == 0) {
         ComPtr<Form> form = FindForm(m.hwnd);
         Post(form, &FormEvents::hide);
         if (form && form->ownerWindow()) {
             EnableWindow(form->ownerWindow(), TRUE);
+            form->setOwnerDisabled(false);
             FocusWindow(form->ownerWindow());
         }
     }

@@ -199,6 +199,20 @@ TEST_F(DesktopTest, AFormDestroyedFromOutsideWhileWaitingEndsLastEventAndLeavesT
     EXPECT_EQ(GetText(f.get(), L"LastEvent"), L"");
 }
 
+TEST_F(DesktopTest, ADestroyedOwnedFormLeavesNoMarkOnItsOwner) {
+    IDispatch* owner = createForm(L"Owner");
+    IDispatch* owned = createForm(L"Owned");
+    HWND ho = hwndOf(owner);
+    ASSERT_EQ(Put(owned, L"HwndOwner", Arg(static_cast<long>(reinterpret_cast<LONG_PTR>(ho)))).hr, S_OK);
+    ASSERT_EQ(mv::GetWindowValue(ho, mv::prop::kOwnedChild), reinterpret_cast<LONG_PTR>(hwndOf(owned)));
+    Put(owner, L"Visible", Arg(1));
+    Put(owned, L"Visible", Arg(1));
+    EXPECT_FALSE(IsWindowEnabled(ho));
+    DestroyWindow(hwndOf(owned));
+    EXPECT_EQ(mv::GetWindowValue(ho, mv::prop::kOwnedChild), 0);
+    EXPECT_TRUE(IsWindowEnabled(ho));
+}
+
 TEST_F(DesktopTest, ControlsAreFoundByNameOrPosition) {
     mv::ComPtr<IDispatch> held(createForm(L"Ctl"));  // the script's reference
     IDispatch* f = held.get();
