@@ -8,10 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "control/control.h"
 #include "control/image_draw.h"
 #include "control_fixture.h"
-#include "form/form.h"
 #include "gdi_count.h"
 
 using namespace test;
@@ -190,20 +188,28 @@ TEST_F(Images, NothingIsDrawnForOtherTypesCommasAndUnreadableFiles) {
 
 TEST_F(Images, TheControlDrawsItsPictureAtEveryPaintMoveAndResize) {
     WriteBmp(dir / L"q.bmp", 100, 50, [](int x, int y) { return x < 50 ? (y < 25 ? kRed : kBlue) : (y < 25 ? kGreen : kWhite); });
-    std::wstring& source = static_cast<mv::Control*>(image)->imageSource();
-    source = dir / L"Q.BMP";  // the path as the control keeps it
-    RedrawWindow(hwndImage, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(kRed, PixelAt(hwndImage, 50, 25));
-    EXPECT_EQ(kWhite, PixelAt(hwndImage, 150, 75));
+    IDispatch* shown = addImage(L"shown", dir / L"Q.BMP", 10, 120, 200, 100);
+    HWND h = HwndOf(shown);
+    UpdateWindow(h);
+    EXPECT_EQ(kRed, PixelAt(h, 50, 25));
+    EXPECT_EQ(kWhite, PixelAt(h, 150, 75));
     std::wstring lower = dir / L"q.bmp";
     CharLowerBuffW(&lower[0], static_cast<DWORD>(lower.size()));
-    EXPECT_EQ(lower, source) << "kept in lower case";
-    Call(image, L"MoveResize", {Arg(20), Arg(20), Arg(100), Arg(50)});
-    EXPECT_EQ(kRed, PixelAt(hwndImage, 25, 12));
-    EXPECT_EQ(kGreen, PixelAt(hwndImage, 75, 12));
-    EXPECT_EQ(kWhite, PixelAt(hwndImage, 75, 37));
-    Put(image, L"Width", Arg(300));
-    EXPECT_EQ(kGreen, PixelAt(hwndImage, 225, 12));
+    EXPECT_EQ(lower, GetText(shown, L"Caption")) << "the path reads back in lower case";
+    RECT covered{0, 0, 200, 100};
+    HDC dc = GetDC(h);
+    FillRect(dc, &covered, reinterpret_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(h, dc);
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(kGreen, PixelAt(h, 150, 25)) << "drawn again at the next paint";
+    Call(shown, L"MoveResize", {Arg(20), Arg(110), Arg(100), Arg(50)});
+    EXPECT_EQ(kRed, PixelAt(h, 25, 12));
+    EXPECT_EQ(kGreen, PixelAt(h, 75, 12));
+    EXPECT_EQ(kWhite, PixelAt(h, 75, 37));
+    Put(shown, L"Width", Arg(280));
+    EXPECT_EQ(kGreen, PixelAt(h, 210, 12));
+    Put(shown, L"Caption", Arg(dir / L"none.bmp"));
+    EXPECT_EQ(kGreen, PixelAt(h, 210, 12)) << "a missing file draws nothing over what is there";
 }
 
 TEST_F(Images, RepaintsHoldNoGdiObjects) {
