@@ -13,73 +13,17 @@
 #include <string>
 #include <vector>
 
+#include "bench_util.h"
 #include "core/desktop.h"
 #include "form/form.h"
 #include "window/form_class.h"
 
 namespace {
 
-using mv::ComPtr;
+using namespace bench;
 
 constexpr int kControls = 500;
 constexpr int kRounds = 7;
-
-double Now() {
-    static LARGE_INTEGER freq = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-// A late-bound call by name, arguments given in order.
-HRESULT CallByName(IDispatch* d, const wchar_t* name, WORD flags, std::vector<VARIANT> args, VARIANT* result) {
-    LPOLESTR n = const_cast<LPOLESTR>(name);
-    DISPID id = 0;
-    HRESULT hr = d->GetIDsOfNames(IID_NULL, &n, 1, LOCALE_USER_DEFAULT, &id);
-    if (FAILED(hr)) return hr;
-    std::reverse(args.begin(), args.end());
-    DISPID put = DISPID_PROPERTYPUT;
-    DISPPARAMS p{args.data(), flags == DISPATCH_PROPERTYPUT ? &put : nullptr, static_cast<UINT>(args.size()),
-                 flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
-    hr = d->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &p, result, nullptr, nullptr);
-    for (VARIANT& v : args) VariantClear(&v);
-    return hr;
-}
-
-VARIANT Num(long n) { VARIANT v; VariantInit(&v); V_VT(&v) = VT_I4; V_I4(&v) = n; return v; }
-VARIANT Text(const std::wstring& s) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BSTR;
-    V_BSTR(&v) = SysAllocStringLen(s.data(), static_cast<UINT>(s.size()));
-    return v;
-}
-
-ComPtr<IDispatch> Object(VARIANT& v) {
-    ComPtr<IDispatch> d(V_VT(&v) == VT_DISPATCH ? V_DISPATCH(&v) : nullptr);
-    VariantClear(&v);
-    return d;
-}
-
-ComPtr<IDispatch> NewForm(IDispatch* desk, const std::wstring& name) {
-    VARIANT r;
-    VariantInit(&r);
-    CallByName(desk, L"CreateForm", DISPATCH_METHOD,
-               {Text(name), Text(name), Num(10), Num(10), Num(900), Num(700)}, &r);
-    return Object(r);
-}
-
-HWND HwndOf(IDispatch* d) {
-    VARIANT r;
-    VariantInit(&r);
-    CallByName(d, L"hwnd", DISPATCH_PROPERTYGET, {}, &r);
-    return reinterpret_cast<HWND>(static_cast<LONG_PTR>(V_I4(&r)));
-}
 
 // One kind of control: its add method, and the class and styles the plain loop uses.
 struct KindRow {

@@ -17,6 +17,16 @@ inline HRESULT RoundToLong(double x, long* out) {
     return S_OK;
 }
 
+// The quotient p / q of two integers (q > 0) rounded to the nearest integer, halves to
+// even: the same as rounding the floating-point quotient, without touching the floating-
+// point environment (std::nearbyint saves and restores it, which costs in a loop).
+inline long long DivideHalfEven(long long p, long long q) {
+    long long n = p / q, r = p % q;
+    if (r < 0) r += q, --n;  // floor division
+    if (2 * r > q || (2 * r == q && (n & 1))) ++n;
+    return n;
+}
+
 // a * b as a 32-bit signed product; DISP_E_OVERFLOW when it does not fit.
 inline HRESULT MultiplyLong(long a, long b, long* out) {
     long long p = static_cast<long long>(a) * b;

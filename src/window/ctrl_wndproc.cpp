@@ -55,7 +55,7 @@ void Post(const ComPtr<Control>& c, std::wstring ControlEvents::*field) {
 // A progress bar in the library's style is drawn here and validated, so its class then
 // finds nothing to paint; an image draws its picture before its class paints.
 LRESULT OnPaint(const WindowMessage& m) {
-    if (m.kind == kProgressBar) PaintProgressBar(m.hwnd);
+    if (m.kind == kProgressBar) PaintProgressBar(m.hwnd, FindControl(m.hwnd).get());
     if (m.kind == kImage)
         if (ComPtr<Control> c = FindControl(m.hwnd)) c->refresh();
     return PassOn(m);

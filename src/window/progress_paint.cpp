@@ -21,6 +21,7 @@
 #include "control/control.h"
 #include "control/progress.h"
 #include "core/desktop.h"
+#include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
 #include "window/window_props.h"
@@ -32,18 +33,22 @@ namespace {
 constexpr long kInset = 2;
 constexpr long kLibraryPainted = 2;
 
-struct Channel { double span; double base; };
+struct Channel { long span; long base; };
 constexpr Channel kRed{156, 10}, kGreen{166, 36}, kBlue{134, 106};
 
-BYTE Level(Channel ch, long x, long w) { return static_cast<BYTE>(std::nearbyint(ch.span * x / w) + ch.base); }
+BYTE Level(Channel ch, long x, long w) { return static_cast<BYTE>(DivideHalfEven(1LL * ch.span * x, w) + ch.base); }
 
 // The end column, from the position read back as the script reads it (whole percent of
 // MaxProgress). Computed in 64 bits, so a large MaxProgress still paints. False for a
-// MaxProgress of 0.
-bool EndColumn(const Control& c, long w, long* end) {
+// MaxProgress of 0. The position is asked of the bar's class directly: the question needs
+// nothing of the control procedure, and each message through it costs two property reads.
+bool EndColumn(HWND window, const Control& c, long w, long* end) {
     const double max = c.maxProgress();
     if (max == 0) return false;
-    const double percent = static_cast<double>(static_cast<long>(SendMessageA(c.hwnd(), PBM_GETPOS, 0, 0)));
+    auto classProc = reinterpret_cast<WNDPROC>(GetWindowValue(window, prop::kOldProc));
+    const LRESULT position = classProc ? CallWindowProcA(classProc, window, PBM_GETPOS, 0, 0)
+                                       : SendMessageA(window, PBM_GETPOS, 0, 0);
+    const double percent = static_cast<double>(static_cast<long>(position));
     const double units = std::nearbyint(percent * max / 100.0);
     const double e = std::nearbyint(w * units / max);
     *end = e > 0x7FFFFFFF ? 0x7FFFFFFF : e < -0x7FFFFFFF ? -0x7FFFFFFF : static_cast<long>(e);
@@ -72,15 +77,18 @@ void DrawColumns(HDC dc, long first, long last, long w, long top, long bottom) {
 }  // namespace
 
 bool PaintProgressBar(HWND window) {
-    RECT wr{};
-    if (!GetWindowRect(window, &wr)) return false;
-    const long width = wr.right - wr.left, height = wr.bottom - wr.top;
     Desktop* desktop = CurrentDesktop();
     ComPtr<Control> c(desktop ? desktop->ControlFromHwnd(window) : nullptr);
-    if (!c || ProgressBarStyleOf(*c.get()) != kLibraryPainted) return false;
+    return PaintProgressBar(window, c.get());
+}
+
+bool PaintProgressBar(HWND window, Control* c) {
+    RECT wr{};
+    if (!c || !GetWindowRect(window, &wr) || ProgressBarStyleOf(*c) != kLibraryPainted) return false;
+    const long width = wr.right - wr.left, height = wr.bottom - wr.top;
     const long w = width - 2 * kInset;
     long end = 0;
-    if (!EndColumn(*c.get(), w, &end)) return false;
+    if (!EndColumn(window, *c, w, &end)) return false;
 
     WindowDc dc(window, GetWindowDC(window));
     if (dc) {
