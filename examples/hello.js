@@ -37,6 +37,25 @@ for (var i = 0; i < 3; i++) {
 
 form.Visible = 1;
 
+// ---- Progress, a picture and a bold list: two progress bars (the system's smooth bar
+// ---- and the library's own gradient bar) driven by a plain loop, a picture stretched
+// ---- over an image control, and the colour list in bold.
+form.Height = 420;
+var folder = WScript.ScriptFullName.replace(/\\[^\\]*$/, "");
+form.AddLabel("progressLabel", "Progress:", 10, 290, 70, 18);
+var smooth = form.AddProgressBar("smooth", 10, 310, 260, 18, 1);
+var gradient = form.AddProgressBar("gradient", 10, 334, 260, 18, 2);
+var picture = form.AddImage("picture", folder + "\\morvane.gif", 285, 290, 125, 85);
+colours.FontStyle = "b";
+smooth.MaxProgress = 40;               // in the script's own units
+gradient.MaxProgress = 40;
+for (var step = 0; step <= 28; step++) {   // each assignment repaints the bar at once
+    smooth.CurrentProgress = step;
+    gradient.CurrentProgress = step;
+}
+WScript.Echo("progress at " + gradient.CurrentProgress + " of " + gradient.MaxProgress);
+// ---- end of progress, picture and bold list
+
 // ---- Shaping windows: a topmost, half-transparent tool window and a sign-in dialog
 // ---- owned by the form (modal towards it while shown), with a password box.
 // Closing the dialog without signing in ends the demo; "Sign in" hands the form over.
