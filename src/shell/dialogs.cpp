@@ -45,15 +45,17 @@ std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
 }  // namespace
 
 int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM) {
-    if (message == BFFM_INITIALIZED)
+    if (message != BFFM_INITIALIZED) return 0;
+    // Asked twice: Wine's browser (measured with Wine 8) leaves a folder made a few
+    // seconds before unselected on the first request and selects it on the second.
+    // Selecting the same folder again changes nothing elsewhere.
+    for (int attempt = 0; attempt < 2; ++attempt)
         SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(g_startDirectory.c_str()));
     return 0;
 }
 
 std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::wstring& startDirectory) {
-    // A start folder the system code page cannot hold exactly would select another one.
-    if (!toAnsiExact(startDirectory, &g_startDirectory) || g_startDirectory.size() >= MAX_PATH)
-        g_startDirectory.clear();
+    g_startDirectory = toAnsi(startDirectory);
     const std::string caption = toAnsi(title);
     BROWSEINFOA request{};
     request.hwndOwner = owner;

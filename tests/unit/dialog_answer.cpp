@@ -110,8 +110,21 @@ std::string ItemText(HWND tree, HTREEITEM item) {
     return text;
 }
 
+HTREEITEM SettledSelection(HWND tree, DWORD ms) {
+    HTREEITEM last = nullptr;
+    int same = 0;
+    for (DWORD waited = 0; waited < ms; waited += 20) {
+        auto selected = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+        same = selected && selected == last ? same + 1 : 0;
+        if (same == 10) return selected;
+        last = selected;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
 bool SelectChild(HWND tree, const std::string& name) {
-    auto selected = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    HTREEITEM selected = SettledSelection(tree);
     if (!selected) return false;
     SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(selected));
     auto child = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(selected)));

@@ -23,6 +23,9 @@ std::string TextOf(HWND hwnd);                    // WM_GETTEXT, any length
 void TypeInto(HWND edit, const std::string& text);  // WM_SETTEXT
 void Press(HWND dialog, int id);                  // clicks the dialog's button `id`
 
+// The folder tree's selected item once the browser has selected its start folder: the
+// first selection that stays put for a moment (waiting up to `ms`); null when none.
+HTREEITEM SettledSelection(HWND tree, DWORD ms = 5000);
 // In a folder browser's tree: opens the selected folder, as a click on its [+] does, and
 // selects its child `name` (the first child when `name` is empty: item texts can be read
 // only inside the process that shows the tree).
