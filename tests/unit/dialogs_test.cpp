@@ -176,3 +176,36 @@ TEST_F(Dialogs, SaveDialogAsksBeforeOverwriting) {
     EXPECT_EQ(Call(form_, L"ShowFileBrowserSave").text(), L"");
     EXPECT_TRUE(cancel.ok());
 }
+
+TEST_F(Dialogs, EventsOfFormsWhileADialogIsOpenReachTheNextLastEvent) {
+    IDispatch* other = createForm(L"Other");
+    HWND otherHwnd = hwndOf(other);
+    Put(other, L"OnShow", Arg(L"otherShown()"));
+    Put(other, L"OnHide", Arg(L"otherHidden()"));
+    WriteFile(dir_ / "src", "new");
+    WriteFile(dir_ / "dst", "old");
+    // While each modal call waits, another program shows the other form (a posted show
+    // request) or the user closes it with its close box; then the dialog is answered.
+    struct Case { const wchar_t* method; std::vector<Arg> args; bool show; int press; const wchar_t* event; };
+    const Case cases[] = {
+        { L"ShowMsgBox", {L"Wait", L"Busy", 0}, true, IDOK, L"otherShown()" },
+        { L"ShowFolderBrowser", {}, false, IDCANCEL, L"otherHidden()" },
+        { L"ShowFileBrowserOpen", {}, true, IDCANCEL, L"otherShown()" },
+        { L"CopyFilePB", {W(dir_ / "src"), W(dir_ / "dst"), 0, 0}, false, IDNO, L"otherHidden()" },
+    };
+    for (const Case& c : cases) {
+        Answerer user([&] {
+            HWND dialog = WaitForOwnedDialog(owner_);
+            if (!dialog) return false;
+            if (c.show) ShowWindowAsync(otherHwnd, SW_SHOWNOACTIVATE);
+            else PostMessageA(otherHwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            for (int i = 0; i < 250 && (IsWindowVisible(otherHwnd) != c.show); ++i) Sleep(20);
+            Press(dialog, c.press);
+            return IsWindowVisible(otherHwnd) == c.show;
+        });
+        Call(form_, c.method, c.args);
+        EXPECT_TRUE(user.ok()) << mv::toAnsi(c.method);
+        EXPECT_EQ(GetText(other, L"LastEvent"), c.event) << mv::toAnsi(c.method);
+    }
+    EXPECT_EQ(ReadFile(dir_ / "dst"), "old");
+}
