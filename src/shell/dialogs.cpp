@@ -5,6 +5,9 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <cstring>
+#include <vector>
+
 #include "core/text.h"
 #include "core/unique.h"
 
@@ -24,22 +27,22 @@ using FileDialogFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
 std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
     static const char kFilter[] = "All (*.*)\0*.*\0";  // the literal adds the list's final NUL
-    std::string file(kFileBufferLength - 1, ' ');       // c_str() supplies the 513th character
+    std::vector<char> buffer(kFileBufferLength, ' ');
+    buffer.back() = '\0';
     OPENFILENAMEA request{};
     request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // without the fields of later versions
     request.hwndOwner = owner;
     request.lpstrFilter = kFilter;
     request.nFilterIndex = 1;
-    request.lpstrFile = file.data();
-    request.nMaxFile = static_cast<DWORD>(kFileBufferLength);
+    request.lpstrFile = buffer.data();
+    request.nMaxFile = static_cast<DWORD>(buffer.size());
     request.Flags = flags;
     if (!show(&request)) return L"";
     // The dialog wrote the path and a NUL over the start of the blanks.
-    file.resize(file.find('\0') == std::string::npos ? file.size() : file.find('\0'));
+    std::string file(buffer.data(), strnlen(buffer.data(), buffer.size()));
     const size_t first = file.find_first_not_of(' ');
     if (first == std::string::npos) return L"";
-    file = file.substr(first, file.find_last_not_of(' ') - first + 1);
-    return fromAnsi(file);
+    return fromAnsi(file.substr(first, file.find_last_not_of(' ') - first + 1));
 }
 
 }  // namespace
