@@ -25,6 +25,29 @@ constexpr size_t kFileBufferLength = 513;  // 512 blanks and a NUL, also the nam
 
 using FileDialogFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
+// The file dialogs make the chosen file's folder the process's current directory. The
+// script's relative paths must go on naming what they named before the dialog, so the
+// current directory is put back (through the wide entry points: it must come back
+// exactly, whatever characters it holds).
+class CurrentDirectoryKeeper {
+public:
+    CurrentDirectoryKeeper() {
+        DWORD n = GetCurrentDirectoryW(0, nullptr);
+        if (n == 0) return;
+        saved_.resize(n);
+        n = GetCurrentDirectoryW(n, saved_.data());
+        saved_.resize(n < saved_.size() ? n : 0);
+    }
+    CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
+    CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
+    ~CurrentDirectoryKeeper() {
+        if (!saved_.empty()) SetCurrentDirectoryW(saved_.c_str());
+    }
+
+private:
+    std::wstring saved_;
+};
+
 std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
     static const char kFilter[] = "All (*.*)\0*.*\0";  // the literal adds the list's final NUL
     std::vector<char> buffer(kFileBufferLength, ' ');
@@ -37,6 +60,7 @@ std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
     request.lpstrFile = buffer.data();
     request.nMaxFile = static_cast<DWORD>(buffer.size());
     request.Flags = flags;
+    CurrentDirectoryKeeper keep;
     if (!show(&request)) return L"";
     // The dialog wrote the path and a NUL over the start of the blanks.
     std::string file(buffer.data(), strnlen(buffer.data(), buffer.size()));

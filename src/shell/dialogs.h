@@ -16,6 +16,7 @@ std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::w
 // The folder browser's callback: selects the start folder once the dialog is up.
 int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM param, LPARAM data);
 
+// The file dialogs leave the process's current directory as they found it.
 // The full path of an existing file the user chose to open.
 std::wstring BrowseForFileOpen(HWND owner);
 

@@ -139,9 +139,13 @@ TEST_F(Dialogs, OpenDialogTakesOnlyExistingFiles) {
         Press(refused, IDOK);
         return ChooseFile(owner_, dir_ / "there.txt") != nullptr;
     });
+    char before[MAX_PATH] = {}, after[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, before);
     Outcome o = Call(form_, L"ShowFileBrowserOpen");
+    GetCurrentDirectoryA(MAX_PATH, after);
     EXPECT_TRUE(user.ok());
     EXPECT_EQ(o.text(), W(dir_ / "there.txt"));
+    EXPECT_STREQ(after, before) << "the script's relative paths would name other files";
     EXPECT_EQ(firstName, std::string(512, ' ')) << "the name box starts with 512 blanks";
     EXPECT_EQ(filter, "All (*.*)");
     EXPECT_FALSE(refusal.empty()) << "a missing file was not refused";  // Wine: "File does not exist"

@@ -4,34 +4,37 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/text.h"
+
 namespace test {
 
 namespace {
 
-// Calls fn(name, isFolder) for every entry of `folder` but "." and "..".
+// Calls fn(name, isFolder) for every entry of `folder` but "." and "..". Wide: the tests
+// make files whose names the system code page cannot hold.
 template <typename Fn>
-void ForEachEntry(const std::string& folder, Fn fn) {
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &found);
+void ForEachEntry(const std::wstring& folder, Fn fn) {
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (h == INVALID_HANDLE_VALUE) return;
     do {
-        std::string name = found.cFileName;
-        if (name != "." && name != "..") fn(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
-    } while (FindNextFileA(h, &found));
+        std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") fn(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileW(h, &found));
     FindClose(h);
 }
 
-void RemoveTree(const std::string& path) {
-    ForEachEntry(path, [&](const std::string& name, bool isFolder) {
-        std::string full = path + "\\" + name;
+void RemoveTree(const std::wstring& path) {
+    ForEachEntry(path, [&](const std::wstring& name, bool isFolder) {
+        std::wstring full = path + L"\\" + name;
         if (isFolder) {
             RemoveTree(full);
         } else {
-            SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(full.c_str());
+            SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(full.c_str());
         }
     });
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
 }
 
 }  // namespace
@@ -45,7 +48,7 @@ ScratchFolder::ScratchFolder() {
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+ScratchFolder::~ScratchFolder() { RemoveTree(mv::fromAnsi(path_)); }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -70,7 +73,9 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 
 std::string Listing(const std::string& folder) {
     std::vector<std::string> names;
-    ForEachEntry(folder, [&](const std::string& name, bool isFolder) { names.push_back(name + (isFolder ? "\\" : "")); });
+    ForEachEntry(mv::fromAnsi(folder), [&](const std::wstring& name, bool isFolder) {
+        names.push_back(mv::toAnsi(name) + (isFolder ? "\\" : ""));
+    });
     std::sort(names.begin(), names.end());
     std::string out;
     for (const std::string& n : names) out += n + " ";
