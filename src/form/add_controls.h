@@ -29,7 +29,7 @@ struct ControlSpec {
 // object to the form's controls under its name. Returns nothing when the name is taken
 // (in any letter case) or the window cannot be created; other failures are reported
 // ("Addcontrol method") while diagnostics are on and also return nothing.
-ComPtr<Control> Addcontrol(Form& form, const ControlSpec& spec);
+ComPtr<Control> Addcontrol(Form& form, const ControlSpec& desc);
 
 // The add methods as the form's member table calls them; each returns the new control
 // or a null object.
