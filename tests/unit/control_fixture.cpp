@@ -121,22 +121,6 @@ TempDir::TempDir() {
     CreateDirectoryW(dir_.c_str(), nullptr);
 }
 
-TempDir::~TempDir() {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((dir_ + L"\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = dir_ + L"\\" + name;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveDirectoryW(path.c_str());
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryW(dir_.c_str());
-}
+TempDir::~TempDir() { RemoveTree(dir_); }
 
 }  // namespace test

@@ -40,6 +40,10 @@ protected:
 // The directory of the running test program, where morvane.dll lies too.
 std::wstring ProgramDir();
 
+// Removes a folder and everything below it (wide entry points: test files may have names
+// the system code page cannot hold).
+void RemoveTree(const std::wstring& path);
+
 // Pumps the thread's messages for about `ms` milliseconds.
 void PumpFor(DWORD ms);
 

@@ -24,6 +24,8 @@ void ForEachEntry(const std::wstring& folder, Fn fn) {
     FindClose(h);
 }
 
+}  // namespace
+
 void RemoveTree(const std::wstring& path) {
     ForEachEntry(path, [&](const std::wstring& name, bool isFolder) {
         std::wstring full = path + L"\\" + name;
@@ -36,8 +38,6 @@ void RemoveTree(const std::wstring& path) {
     });
     RemoveDirectoryW(path.c_str());
 }
-
-}  // namespace
 
 ScratchFolder::ScratchFolder() {
     char temp[MAX_PATH] = {};
