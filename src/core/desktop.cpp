@@ -52,7 +52,9 @@ ComPtr<Desktop> Desktop::Create() {
 
 void Desktop::finalRelease() {
     closeAll();
-    UnregisterFormClass(kFormClassName);
+    // The class is the process's, not this Desktop's: while a newer Desktop is current
+    // (the script made a new one before letting this one go), its forms still need it.
+    if (!CurrentDesktop() || CurrentDesktop() == this) UnregisterFormClass(kFormClassName);
 }
 
 std::wstring Desktop::version(bool infoEx) {

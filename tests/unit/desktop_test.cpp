@@ -168,6 +168,17 @@ TEST_F(DesktopTest, DebugOptionReadsOneOrZeroAndANewDesktopResetsIt) {
     EXPECT_EQ(mv::CurrentDesktop(), second.get());
 }
 
+// A script that sets its variable to a new Desktop (Set d = CreateObject(...) again)
+// creates the new one before it lets the old one go: the old one's end must leave the
+// current Desktop able to create forms.
+TEST_F(DesktopTest, AnEarlierDesktopEndingLeavesTheCurrentOneWorking) {
+    mv::ComPtr<mv::Desktop> second = mv::Desktop::Create();
+    desktop_ = mv::ComPtr<mv::Desktop>();  // the script drops the first one
+    Outcome o = Call(second->dispatch(), L"CreateForm", {Arg(L"After"), Arg(L"x")});
+    EXPECT_NE(o.object(), nullptr) << "the form class went with the first Desktop";
+    second->closeAll();
+}
+
 TEST_F(DesktopTest, VersionShowsTheInformationBoxOnlyWhenAsked) {
     Outcome quiet = Get(desktop(), L"Version", {Arg::Bool(false)});
     EXPECT_EQ(quiet.text(), L"1.142");
