@@ -47,10 +47,13 @@ HWND WindowValue(HWND hwnd, const char* name) { return reinterpret_cast<HWND>(Ge
 // The window is going away. When the library did not start it (DestroyForm marks the
 // window first), detach the form: destroy its controls' windows and take it out of the
 // registry, exactly once. Either way the control caches let go of the form's controls.
+// The form found by position must be this window's own: the window of an earlier
+// Desktop's form names, in the current registry, some other form that stays.
 LRESULT OnDestroy(const WindowMessage& m) {
     if (GetWindowValue(m.hwnd, prop::kIsDestroyed) != 1) {
         SetWindowValue(m.hwnd, prop::kIsDestroyed, 1);
-        if (ComPtr<Form> form = FindForm(m.hwnd)) form->DestroyForm();
+        ComPtr<Form> form = FindForm(m.hwnd);
+        if (form && form->hwnd() == m.hwnd) form->DestroyForm();
     }
     ForgetCachedControl(m.hwnd);
     if (g_notifyCache && g_notifyCache->form() && g_notifyCache->form()->hwnd() == m.hwnd) {

@@ -290,6 +290,25 @@ TEST(FormLifetime, FormDestroyedInsideItsOwnMessageHandling) {
     EXPECT_FALSE(IsWindow(form.hwnd()));
 }
 
+// Window events of forms of an earlier Desktop are looked up by position in the current
+// one; the teardown that follows their window's destruction from outside must still end
+// only the form whose window it was, never the current Desktop's form at that position.
+TEST(FormLifetime, AnEarlierDesktopsFormDestroyedFromOutsideLeavesTheCurrentFormsAlone) {
+    Session first;
+    Obj a = first.form(L"a");
+    Session second;
+    Obj b = second.form(L"b");
+    Obj button = b.obj(L"AddCmdButton", {L"x", L"x", 1, 1, 50, 20});
+
+    PostMessageA(a.hwnd(), WM_CLOSE, 0, 0);  // another program's close request
+    PumpFor(100);
+    EXPECT_FALSE(IsWindow(a.hwnd()));
+    EXPECT_TRUE(IsWindow(b.hwnd()));
+    EXPECT_TRUE(IsWindow(button.hwnd()));
+    EXPECT_EQ(1, second.script.num(L"Count"));
+    EXPECT_EQ(b.get(), second.script.obj(L"forms", {L"b"}).get());
+}
+
 TEST(FormLifetime, DestroyedFormsAreFreedAfterTheirControlsHadEvents) {
     Session s;
     long before = mv::LiveObjects();  // the Desktop
