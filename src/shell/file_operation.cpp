@@ -4,10 +4,10 @@
 // Everything here works on the library's own copies of the script's strings. A list that
 // could make the shell act on something the script did not name is refused before the
 // shell sees it: an empty entry would end the shell's list early (the entries after it
-// would be skipped while the operation reports success), a character without an exact
-// equivalent in the system code page would reach the shell as '?' (a wildcard) or as a
-// look-alike, and the shell overruns its own buffers on entries much longer than a path
-// may be.
+// would be skipped while the operation reports success), an entry of blanks and dots
+// would name the current directory, a character without an exact equivalent in the
+// system code page would reach the shell as '?' (a wildcard) or as a look-alike, and the
+// shell overruns its own buffers on entries much longer than a path may be.
 #include "shell/file_operation.h"
 
 #include <shellapi.h>
@@ -19,6 +19,14 @@ namespace mv {
 namespace {
 
 constexpr size_t kShortest = 4;  // a list shorter than this cannot be a path
+
+// An entry of nothing but blanks and dots names no file, yet the system drops trailing
+// blanks and dots from a path and would take it for the current directory (and copy,
+// move or recycle all of it). "." and ".." name their folders on purpose.
+bool NamesNothing(const std::string& entry) {
+    if (entry == "." || entry == "..") return false;
+    return entry.find_first_not_of(" \t.") == std::string::npos;
+}
 
 // Appends the shell's form of one comma-separated list to *out; false when the list
 // cannot name files safely. Trailing commas end nothing early and are let through.
@@ -34,7 +42,7 @@ bool ToShellList(const std::wstring& list, std::string* out) {
         if (comma > end) comma = std::wstring::npos;
         const size_t stop = comma == std::wstring::npos ? end + 1 : comma;
         if (!toAnsiExact(list.substr(start, stop - start), &entry)) return false;
-        if (entry.empty() || entry.size() >= MAX_PATH) return false;
+        if (entry.empty() || entry.size() >= MAX_PATH || NamesNothing(entry)) return false;
         out->append(entry);
         out->push_back('\0');
         if (comma == std::wstring::npos) break;

@@ -130,6 +130,15 @@ TEST_F(FileOperations, ListsThatCannotNameFilesSafelyAreRefusedAndTouchNothing) 
                             CREATE_ALWAYS, 0, nullptr));
     CloseHandle(CreateFileW((W(dir_.path()) + L"\\\u0101.txt").c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_ALWAYS, 0, nullptr));
+    // Entries of blanks or dots name nothing, yet the system takes them for the current
+    // directory or a folder above it (Wine recycled the parent of the current directory
+    // for "...."): make that a folder deep in the scratch folder, where harm stays.
+    char cwd[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, cwd);
+    const std::string deep = dir_ / "one\\two\\three";
+    for (const char* sub : {"one", "one\\two", "one\\two\\three"}) CreateDirectoryA((dir_ / sub).c_str(), nullptr);
+    WriteFile(deep + "\\kept.txt", "K");
+    SetCurrentDirectoryA(deep.c_str());
     const std::string before = Listing(dir_.path());
     const std::wstring a = W(dir_ / "a.txt"), b = W(dir_ / "b.txt"), to = W(dir_ / "c.txt");
     const std::wstring folder = W(dir_.path());
@@ -150,6 +159,12 @@ TEST_F(FileOperations, ListsThatCannotNameFilesSafelyAreRefusedAndTouchNothing) 
         { L"RecycleFilePB", folder + L"\\\u6587.txt", L"", "character outside the code page" },
         { L"RecycleFilePB", folder + L"\\\u0101.txt", L"", "character with a look-alike" },
         { L"CopyFilePB", a, folder + L"\\\u6587.txt", "target outside the code page" },
+        { L"CopyFilePB", L"    ", to, "a source of blanks" },
+        { L"CopyFilePB", a + L",  ", to + L"," + W(dir_ / "d.txt"), "a blank entry after a file" },
+        { L"CopyFilePB", a, L"    ", "a target of blanks" },
+        { L"MoveFilePB", L" . .", to, "blanks and dots" },
+        { L"RecycleFilePB", L"....", L"", "only dots" },
+        { L"RecycleFilePB", a + L",\t", L"", "a tab" },
     };
     for (const Case& c : cases) {
         std::vector<Arg> args{c.source};
@@ -160,6 +175,8 @@ TEST_F(FileOperations, ListsThatCannotNameFilesSafelyAreRefusedAndTouchNothing) 
         EXPECT_EQ(Listing(dir_.path()), before) << c.why;
     }
     EXPECT_EQ(ReadFile(dir_ / "a.txt"), "A");
+    EXPECT_EQ(ReadFile(deep + "\\kept.txt"), "K");
+    SetCurrentDirectoryA(cwd);
 }
 
 TEST_F(FileOperations, FailuresOfTheShellAreNeverSuccess) {
