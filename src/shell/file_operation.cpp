@@ -4,8 +4,8 @@
 // Everything here works on the library's own copies of the script's strings. A list that
 // could make the shell act on something the script did not name is refused before the
 // shell sees it: an empty entry would end the shell's list early (the entries after it
-// would be skipped while the operation reports success), an entry of blanks and dots
-// would name the current directory, a character without an exact equivalent in the
+// would be skipped while the operation reports success), a name of blanks and dots
+// would name the folder around it, a character without an exact equivalent in the
 // system code page would reach the shell as '?' (a wildcard) or as a look-alike, and the
 // shell overruns its own buffers on entries much longer than a path may be.
 #include "shell/file_operation.h"
@@ -20,12 +20,21 @@ namespace {
 
 constexpr size_t kShortest = 4;  // a list shorter than this cannot be a path
 
-// An entry of nothing but blanks and dots names no file, yet the system drops trailing
-// blanks and dots from a path and would take it for the current directory (and copy,
-// move or recycle all of it). "." and ".." name their folders on purpose.
+// A name of nothing but blanks and dots names no file, yet the system drops trailing
+// blanks and dots from a path and takes what is left for the folder around it, or one
+// further up: "C:\data\ " would recycle C:\data, "...." the folder above the current
+// one. "." and ".." name their folders on purpose; an empty name (a doubled or final
+// backslash) is the system's own way of naming the folder.
 bool NamesNothing(const std::string& entry) {
-    if (entry == "." || entry == "..") return false;
-    return entry.find_first_not_of(" \t.") == std::string::npos;
+    size_t start = 0;
+    for (;;) {
+        const size_t stop = entry.find_first_of("\\/", start);
+        const std::string name = entry.substr(start, stop == std::string::npos ? std::string::npos : stop - start);
+        if (!name.empty() && name != "." && name != ".." && name.find_first_not_of(" \t.") == std::string::npos)
+            return true;
+        if (stop == std::string::npos) return false;
+        start = stop + 1;
+    }
 }
 
 // Appends the shell's form of one comma-separated list to *out; false when the list

@@ -20,7 +20,7 @@ constexpr long kFileOpCancelled = ERROR_CANCELLED;
 // question with yes. The shell's windows belong to `owner`.
 //
 // Returns kFileOpRejected when a list cannot name files safely (shorter than 4
-// characters, an empty entry before another one, an entry of only blanks and dots other
+// characters, an empty entry before another one, a name of only blanks and dots other
 // than "." and "..", an entry longer than a path may be, a
 // character the system code page cannot hold exactly, a NUL), kFileOpDone on success,
 // kFileOpCancelled when the user or the shell cut the operation short, 0 for the shell's

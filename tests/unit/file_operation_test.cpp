@@ -165,6 +165,9 @@ TEST_F(FileOperations, ListsThatCannotNameFilesSafelyAreRefusedAndTouchNothing) 
         { L"MoveFilePB", L" . .", to, "blanks and dots" },
         { L"RecycleFilePB", L"....", L"", "only dots" },
         { L"RecycleFilePB", a + L",\t", L"", "a tab" },
+        { L"RecycleFilePB", W(deep) + L"\\ ", L"", "a blank file name" },
+        { L"RecycleFilePB", W(deep) + L"\\....", L"", "a file name of dots" },
+        { L"CopyFilePB", W(deep) + L"\\. .\\kept.txt", to, "a folder name of blanks and dots" },
     };
     for (const Case& c : cases) {
         std::vector<Arg> args{c.source};
