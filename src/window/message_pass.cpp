@@ -3,7 +3,28 @@
 
 namespace mv {
 
+namespace {
+
+// Passes nest: a handler that a pass dispatches may test a style and so run a pass of its
+// own, which dispatches the next message, whose handler may do the same. Thousands of such
+// messages waiting together (Tab keys typed ahead while the script was busy) would nest one
+// pass in the other until the stack ran out. Past this depth a pass returns at once; the
+// pass it is nested in dispatches the rest, in the same order.
+constexpr int kMaxPassNesting = 32;
+int g_passNesting = 0;
+
+struct PassNesting {
+    PassNesting() { ++g_passNesting; }
+    ~PassNesting() { --g_passNesting; }
+    PassNesting(const PassNesting&) = delete;
+    PassNesting& operator=(const PassNesting&) = delete;
+};
+
+}  // namespace
+
 void DoEvents() {
+    if (g_passNesting >= kMaxPassNesting) return;
+    PassNesting nested;
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         // Nothing in a script host waits for a quit message from the library's windows;

@@ -6,7 +6,8 @@
 namespace mv {
 
 // Peeks, translates and dispatches every message waiting in the thread's queue, then
-// returns. Window procedures run inside it.
+// returns. Window procedures run inside it. A pass nested too deep in others returns at
+// once and leaves the messages to the pass around it.
 void DoEvents();
 
 // GetWindowLongA, then one message pass; returns the value read before the pass.

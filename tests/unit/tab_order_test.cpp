@@ -75,6 +75,20 @@ TEST(TabOrder, OnlyFocusableControlKeepsTheFocusAndStrangersAreIgnored) {
     EXPECT_EQ(only.hwnd(), GetFocus());
 }
 
+// Tab keys typed ahead while the script was busy all wait in the queue; each one's focus
+// hand-over runs a message pass that dispatches the next. The first read of a property
+// lets them all through, and the host must survive that.
+TEST(TabOrder, ThousandsOfQueuedTabKeysEndWithoutExhaustingTheStack) {
+    TabForm t;
+    t.focus(t.a);
+    ASSERT_EQ(t.a.hwnd(), GetFocus());
+    for (int i = 0; i < 4000; ++i) PostMessageA(t.a.hwnd(), WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(1, t.form.num(L"Visible"));  // the style test's message pass
+    EXPECT_EQ(t.b.hwnd(), GetFocus()) << "every key was sent to a, whose next control is b";
+    MSG left;
+    EXPECT_FALSE(PeekMessageA(&left, t.a.hwnd(), WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE)) << "no key is left";
+}
+
 TEST(FocusWindow, HiddenOrNoWindowChangesNothing) {
     TabForm t;
     t.focus(t.b);
