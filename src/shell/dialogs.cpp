@@ -1,11 +1,14 @@
-// Folder browser and file dialogs through the shell's and the common dialogs' ANSI entry
-// points.
+// Folder browser and file dialogs through the shell's and the common dialogs' entry
+// points. What goes in (title, start folder) crosses in the system code page; the chosen
+// path comes back through the wide entry points, exactly: in the system code page a name
+// the code page cannot hold would come back with '?' (a wildcard to the file methods) or
+// a look-alike ("\u0101.txt" as "a.txt"), naming other files than the one the user chose.
 #include "shell/dialogs.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "core/text.h"
@@ -23,7 +26,7 @@ constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NODEREFE
 constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
 constexpr size_t kFileBufferLength = 513;  // 512 blanks and a NUL, also the name box's first text
 
-using FileDialogFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+using FileDialogFn = BOOL(WINAPI*)(LPOPENFILENAMEW);
 
 // The file dialogs make the chosen file's folder the process's current directory. The
 // script's relative paths must go on naming what they named before the dialog, so the
@@ -49,11 +52,11 @@ private:
 };
 
 std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
-    static const char kFilter[] = "All (*.*)\0*.*\0";  // the literal adds the list's final NUL
-    std::vector<char> buffer(kFileBufferLength, ' ');
-    buffer.back() = '\0';
-    OPENFILENAMEA request{};
-    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // without the fields of later versions
+    static const wchar_t kFilter[] = L"All (*.*)\0*.*\0";  // the literal adds the list's final NUL
+    std::vector<wchar_t> buffer(kFileBufferLength, L' ');
+    buffer.back() = L'\0';
+    OPENFILENAMEW request{};
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400W;  // without the fields of later versions
     request.hwndOwner = owner;
     request.lpstrFilter = kFilter;
     request.nFilterIndex = 1;
@@ -63,10 +66,10 @@ std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
     CurrentDirectoryKeeper keep;
     if (!show(&request)) return L"";
     // The dialog wrote the path and a NUL over the start of the blanks.
-    std::string file(buffer.data(), strnlen(buffer.data(), buffer.size()));
-    const size_t first = file.find_first_not_of(' ');
-    if (first == std::string::npos) return L"";
-    return fromAnsi(file.substr(first, file.find_last_not_of(' ') - first + 1));
+    std::wstring file(buffer.data(), wcsnlen(buffer.data(), buffer.size()));
+    const size_t first = file.find_first_not_of(L' ');
+    if (first == std::wstring::npos) return L"";
+    return file.substr(first, file.find_last_not_of(L' ') - first + 1);
 }
 
 }  // namespace
@@ -91,13 +94,13 @@ std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::w
     request.lpfn = &BrowseCallback;
     UniqueTaskMem<ITEMIDLIST> chosen(SHBrowseForFolderA(&request));
     if (!chosen) return L"";
-    char path[300] = {};
-    if (!SHGetPathFromIDListA(chosen.get(), path)) return L"";
-    return fromAnsi(path, strnlen(path, sizeof(path)));
+    wchar_t path[300] = {};
+    if (!SHGetPathFromIDListW(chosen.get(), path)) return L"";
+    return std::wstring(path, wcsnlen(path, 300));
 }
 
-std::wstring BrowseForFileOpen(HWND owner) { return ShowFileDialog(owner, &GetOpenFileNameA, kOpenFlags); }
+std::wstring BrowseForFileOpen(HWND owner) { return ShowFileDialog(owner, &GetOpenFileNameW, kOpenFlags); }
 
-std::wstring BrowseForFileSave(HWND owner) { return ShowFileDialog(owner, &GetSaveFileNameA, kSaveFlags); }
+std::wstring BrowseForFileSave(HWND owner) { return ShowFileDialog(owner, &GetSaveFileNameW, kSaveFlags); }
 
 }  // namespace mv
