@@ -16,7 +16,7 @@ void SetDebugFlag(bool on) { g_debugFlag = on; }
 
 void ShowError(const std::wstring& message, const std::wstring& title) {
     if (!g_debugFlag) return;
-    MessageBoxA(nullptr, toAnsi(message).c_str(), toAnsi(title).c_str(),
+    MessageBoxA(nullptr, toMessageBoxAnsi(message).c_str(), toMessageBoxAnsi(title).c_str(),
                 MB_SYSTEMMODAL | MB_ICONEXCLAMATION);
 }
 

@@ -28,6 +28,14 @@ bool toAnsiExact(const std::wstring& s, std::string* out) {
     return true;
 }
 
+std::string toMessageBoxAnsi(const std::wstring& s) {
+    constexpr size_t kLongest = 32766;
+    std::string ansi = toAnsi(s.substr(0, kLongest));
+    // A double-byte code page may need up to two bytes a character.
+    if (ansi.size() > kLongest) ansi = toAnsi(s.substr(0, kLongest / 2));
+    return ansi;
+}
+
 std::wstring fromAnsi(const char* s, size_t len) {
     if (!s || len == 0) return {};
     int n = MultiByteToWideChar(CP_ACP, 0, s, static_cast<int>(len), nullptr, 0);

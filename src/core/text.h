@@ -17,6 +17,12 @@ inline std::string toAnsi(BSTR s) { return toAnsi(s, SysStringLen(s)); }
 // character '?' in place of a character: either would name another file, or a wildcard.
 bool toAnsiExact(const std::wstring& s, std::string* out);
 
+// A text or caption for the platform's ANSI message box, cut to what it can take: it
+// widens each through a counted string of at most 65535 bytes, and a longer one overran
+// the heap there (measured under Wine 8: 32767 to 65535 characters crashed the host, and
+// longer ones showed "?" or "Error"). Nobody reads that much in a message box.
+std::string toMessageBoxAnsi(const std::wstring& s);
+
 std::wstring fromAnsi(const char* s, size_t len);
 inline std::wstring fromAnsi(const std::string& s) { return fromAnsi(s.data(), s.size()); }
 

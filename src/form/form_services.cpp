@@ -15,19 +15,6 @@ namespace {
 
 long Magnitude(long n) { return n < 0 ? -n : n; }
 
-// The longest message text handed to the platform's message box: the ANSI entry point
-// widens the text through a counted string of at most 65535 bytes, and a longer text
-// overran the heap there (measured under Wine 8: 32767 to 65535 characters crashed the
-// host). Nobody reads that much text in a message box; the rest is cut off.
-constexpr size_t kLongestMessage = 32766;
-
-std::string MessageText(const std::wstring& text) {
-    std::string ansi = toAnsi(text.substr(0, kLongestMessage));
-    // A double-byte code page may need up to two bytes a character.
-    if (ansi.size() > kLongestMessage) ansi = toAnsi(text.substr(0, kLongestMessage / 2));
-    return ansi;
-}
-
 // sFSource, sFTarget (none for a recycle), nSilent, nReplaceAll.
 HRESULT RunFileOperation(Form& form, UINT operation, const Args& a, Result& r) {
     const bool usesTarget = operation != FO_DELETE;
@@ -41,7 +28,8 @@ HRESULT RunFileOperation(Form& form, UINT operation, const Args& a, Result& r) {
 }  // namespace
 
 HRESULT ShowMsgBox(Form& form, const Args& a, Result& r) {
-    const int button = MessageBoxA(form.hwnd(), MessageText(a.text(0)).c_str(), a.ansi(1).c_str(),
+    const int button = MessageBoxA(form.hwnd(), toMessageBoxAnsi(a.text(0)).c_str(),
+                                   toMessageBoxAnsi(a.text(1)).c_str(),
                                    static_cast<UINT>(a.lng(2)));
     r.setLong(Magnitude(button));
     return S_OK;

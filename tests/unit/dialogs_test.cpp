@@ -71,6 +71,40 @@ TEST_F(Dialogs, MessageBoxShowsTheStartOfAVeryLongText) {
     }
 }
 
+// The library's own reports go through the same message box: a "Bad property" report
+// naming a control with a very long name is cut the same way, and so is a long caption.
+TEST_F(Dialogs, ReportsAndCaptionsAreCutLikeTexts) {
+    Put(desktop(), L"DebugOption", Arg(1));
+    const std::wstring name(40000, L'n');
+    IDispatch* label = Call(form_, L"AddLabel", {name, L"x"}).object();
+    ASSERT_NE(label, nullptr);
+    std::string shown;
+    Answerer report([&] {
+        HWND box = WaitForWindow("#32770", "Bad property", 10000);
+        if (!box) return false;
+        shown = TextOf(GetDlgItem(box, 0xFFFF));
+        Press(box, IDOK);
+        return true;
+    });
+    EXPECT_EQ(Get(label, L"Text").hr, S_OK);
+    EXPECT_TRUE(report.ok());
+    const std::string message = "The property 'Text' don't apply to the object '" + std::string(name.size(), 'n');
+    EXPECT_EQ(shown, message.substr(0, 32766));
+    Put(desktop(), L"DebugOption", Arg(0));
+
+    std::string title;
+    Answerer user([&] {
+        HWND box = WaitForOwnedDialog(owner_);
+        if (!box) return false;
+        title = TextOf(box);
+        Press(box, IDOK);
+        return true;
+    });
+    Call(form_, L"ShowMsgBox", {L"short", std::wstring(40000, L'c')});
+    EXPECT_TRUE(user.ok());
+    EXPECT_EQ(title, std::string(32766, 'c'));
+}
+
 TEST_F(Dialogs, FolderBrowserStartsAtItsFolderAndGivesTheChosenOne) {
     CreateDirectoryA((dir_ / "Chosen").c_str(), nullptr);
     CreateDirectoryA((dir_ / "Other").c_str(), nullptr);
