@@ -12,6 +12,8 @@
 
 #include <shellapi.h>
 
+#include <vector>
+
 #include "core/text.h"
 
 namespace mv {
@@ -61,6 +63,45 @@ bool ToShellList(const std::wstring& list, std::string* out) {
     return true;
 }
 
+// The entries of a list in the shell's form.
+std::vector<std::string> Entries(const std::string& list) {
+    std::vector<std::string> out;
+    for (size_t at = 0; at < list.size() && list[at]; at += out.back().size() + 1) out.emplace_back(list.c_str() + at);
+    return out;
+}
+
+// The full path in upper case, without trailing backslashes (a root keeps its own); empty
+// when it cannot be made.
+std::string FoldedFullPath(const std::string& entry) {
+    char full[2 * MAX_PATH];
+    const DWORD n = GetFullPathNameA(entry.c_str(), sizeof(full), full, nullptr);
+    if (n == 0 || n >= sizeof(full)) return {};
+    std::string path(full, n);
+    CharUpperBuffA(path.data(), n);
+    while (path.size() > 3 && path.back() == '\\') path.pop_back();
+    return path;
+}
+
+// True when `target` lies inside the folder `source` (or is it, when `orSame`).
+bool Inside(const std::string& source, const std::string& target, bool orSame) {
+    if (source.find_first_of("*?") != std::string::npos) return false;  // the shell's own matter
+    const std::string s = FoldedFullPath(source), t = FoldedFullPath(target);
+    if (s.empty() || t.compare(0, s.size(), s) != 0) return false;
+    if (t.size() == s.size()) return orSame;
+    return s.back() == '\\' || t[s.size()] == '\\';
+}
+
+// A folder copied or moved into a folder inside itself. The n-th target is the n-th
+// source's new name; one target for several sources is the folder they all go into.
+bool IntoItself(const std::string& from, const std::string& to) {
+    const std::vector<std::string> sources = Entries(from), targets = Entries(to);
+    for (size_t i = 0; i < sources.size(); ++i) {
+        if (targets.size() == sources.size() && Inside(sources[i], targets[i], false)) return true;
+        if (targets.size() == 1 && sources.size() > 1 && Inside(sources[i], targets[0], true)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 long ShellFileOperation(UINT operation, const std::wstring& source, const std::wstring& target, HWND owner,
@@ -70,6 +111,8 @@ long ShellFileOperation(UINT operation, const std::wstring& source, const std::w
     std::string from, to;
     if (!ToShellList(source, &from)) return kFileOpRejected;
     if (usesTarget && !ToShellList(target, &to)) return kFileOpRejected;
+    // Windows' shell refuses this itself; Wine's did nothing and reported success.
+    if (usesTarget && IntoItself(from, to)) return kFileOpIntoItself;
 
     SHFILEOPSTRUCTA request{};
     request.hwnd = owner;

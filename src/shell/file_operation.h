@@ -12,6 +12,7 @@ namespace mv {
 constexpr long kFileOpRejected = -2;  // refused before the shell was called
 constexpr long kFileOpDone = -1;      // the shell did everything asked
 constexpr long kFileOpCancelled = ERROR_CANCELLED;
+constexpr long kFileOpIntoItself = 0x76;  // DE_DESTSUBTREE: a folder into a folder inside it
 
 // Runs one shell operation (FO_MOVE, FO_COPY, FO_DELETE or FO_RENAME) on comma-separated
 // lists of paths: the n-th target is the destination of the n-th source. The target list
@@ -23,7 +24,9 @@ constexpr long kFileOpCancelled = ERROR_CANCELLED;
 // characters, an empty entry before another one, a name of only blanks and dots other
 // than "." and "..", an entry longer than a path may be, a
 // character the system code page cannot hold exactly, a NUL), kFileOpDone on success,
-// kFileOpCancelled when the user or the shell cut the operation short, 0 for the shell's
+// kFileOpIntoItself without calling the shell when a folder would be copied or moved into
+// a folder inside itself (as Windows' shell answers), kFileOpCancelled when the user or
+// the shell cut the operation short, 0 for the shell's
 // results 1 and -1, and any other result of the shell unchanged.
 long ShellFileOperation(UINT operation, const std::wstring& source, const std::wstring& target, HWND owner,
                         bool silent, bool replaceAll);

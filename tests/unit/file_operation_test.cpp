@@ -197,6 +197,19 @@ TEST_F(FileOperations, FailuresOfTheShellAreNeverSuccess) {
         EXPECT_NE(result, kRejected) << c.source << ": refused by the shell, not by the library";
         EXPECT_EQ(Listing(dir_.path()), before) << c.source;
     }
+    // A folder into a folder inside itself: the shell of Windows answers DE_DESTSUBTREE
+    // (0x76); Wine's did nothing and reported success.
+    CreateDirectoryA((dir_ / "A").c_str(), nullptr);
+    WriteFile(dir_ / "A\\f.txt", "F");
+    const long kIntoItself = 0x76;
+    EXPECT_EQ(copy(dir_ / "A", dir_ / "A\\B"), kIntoItself);
+    EXPECT_EQ(run(L"MoveFilePB", {W(dir_ / "A"), W(dir_ / "a\\C\\D"), 1, 1}), kIntoItself) << "letter case aside";
+    EXPECT_EQ(copy(dir_ / "a.txt," + dir_ / "A\\", dir_ / "b.txt," + dir_ / "A\\E"), kIntoItself) << "second pair";
+    EXPECT_EQ(copy(dir_ / "a.txt," + dir_ / "A", dir_ / "A\\G"), kIntoItself) << "one folder for both";
+    EXPECT_EQ(Listing(dir_ / "A"), "f.txt ");
+    // Beside the folder, or into one whose name only begins like it, is no such case.
+    EXPECT_EQ(copy(dir_ / "A", dir_ / "AB"), kDone);
+    EXPECT_EQ(ReadFile(dir_ / "AB\\f.txt"), "F");
     // The caller's own string keeps its commas (a VBScript variable passed by reference).
     VARIANT list;
     VariantInit(&list);
