@@ -26,9 +26,12 @@ constexpr size_t kShortest = 4;  // a list shorter than this cannot be a path
 // blanks and dots from a path and takes what is left for the folder around it, or one
 // further up: "C:\data\ " would recycle C:\data, "...." the folder above the current
 // one. "." and ".." name their folders on purpose; an empty name (a doubled or final
-// backslash) is the system's own way of naming the folder.
+// backslash) is the system's own way of naming the folder. A drive letter alone ("C:")
+// names nothing either: the system takes it for the current directory on that drive.
 bool NamesNothing(const std::string& entry) {
-    size_t start = 0;
+    const bool drive = entry.size() >= 2 && entry[1] == ':' && IsCharAlphaA(entry[0]);
+    if (drive && entry.size() == 2) return true;
+    size_t start = drive ? 2 : 0;
     for (;;) {
         const size_t stop = entry.find_first_of("\\/", start);
         const std::string name = entry.substr(start, stop == std::string::npos ? std::string::npos : stop - start);

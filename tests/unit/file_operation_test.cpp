@@ -168,6 +168,8 @@ TEST_F(FileOperations, ListsThatCannotNameFilesSafelyAreRefusedAndTouchNothing) 
         { L"RecycleFilePB", W(deep) + L"\\ ", L"", "a blank file name" },
         { L"RecycleFilePB", W(deep) + L"\\....", L"", "a file name of dots" },
         { L"CopyFilePB", W(deep) + L"\\. .\\kept.txt", to, "a folder name of blanks and dots" },
+        { L"RecycleFilePB", a + L",C:", L"", "a drive letter alone" },
+        { L"CopyFilePB", L"c:....", to, "a drive letter and dots" },
     };
     for (const Case& c : cases) {
         std::vector<Arg> args{c.source};
