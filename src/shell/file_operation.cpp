@@ -43,8 +43,10 @@ bool NamesNothing(const std::string& entry) {
 }
 
 // Appends the shell's form of one comma-separated list to *out; false when the list
-// cannot name files safely. Trailing commas end nothing early and are let through.
-bool ToShellList(const std::wstring& list, std::string* out) {
+// cannot name files safely. Trailing commas end nothing early and are let through. With
+// fullPaths every entry is made a full path: the shell keeps undo information (and so
+// recycles instead of deleting for good) only for entries that are full paths.
+bool ToShellList(const std::wstring& list, std::string* out, bool fullPaths = false) {
     if (list.find(L'\0') != std::wstring::npos) return false;
     const size_t end = list.find_last_not_of(L',');
     if (end == std::wstring::npos) return false;  // no entry at all
@@ -57,6 +59,12 @@ bool ToShellList(const std::wstring& list, std::string* out) {
         const size_t stop = comma == std::wstring::npos ? end + 1 : comma;
         if (!toAnsiExact(list.substr(start, stop - start), &entry)) return false;
         if (entry.empty() || entry.size() >= MAX_PATH || NamesNothing(entry)) return false;
+        if (fullPaths) {
+            char full[MAX_PATH];
+            const DWORD n = GetFullPathNameA(entry.c_str(), MAX_PATH, full, nullptr);
+            if (n == 0 || n >= MAX_PATH) return false;
+            entry.assign(full, n);
+        }
         out->append(entry);
         out->push_back('\0');
         if (comma == std::wstring::npos) break;
@@ -112,7 +120,7 @@ long ShellFileOperation(UINT operation, const std::wstring& source, const std::w
     const bool usesTarget = operation != FO_DELETE;
     if (source.size() < kShortest || (usesTarget && target.size() < kShortest)) return kFileOpRejected;
     std::string from, to;
-    if (!ToShellList(source, &from)) return kFileOpRejected;
+    if (!ToShellList(source, &from, operation == FO_DELETE)) return kFileOpRejected;
     if (usesTarget && !ToShellList(target, &to)) return kFileOpRejected;
     // Windows' shell refuses this itself; Wine's did nothing and reported success.
     if (usesTarget && IntoItself(from, to)) return kFileOpIntoItself;

@@ -119,6 +119,21 @@ TEST_F(FileOperations, MoveLeavesNoSourceAndRecycleFillsTheRecycleBin) {
     // Only what this test put there.
     DeleteFileA(kept.c_str());
     DeleteFileA(info.c_str());
+
+    // A name relative to the current directory goes to the recycle bin too, never deleted
+    // for good (the shell keeps undo information only for full paths).
+    const std::string relative = "rel-" + name;
+    WriteFile(dir_ / relative, "relative bytes");
+    char before[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, before);
+    SetCurrentDirectoryA(dir_.path().c_str());
+    EXPECT_EQ(run(L"RecycleFilePB", {W(relative), 1, 1}), kDone);
+    SetCurrentDirectoryA(before);
+    EXPECT_FALSE(Exists(dir_ / relative));
+    const std::string keptRel = trash + "\\files\\" + relative, infoRel = trash + "\\info\\" + relative + ".trashinfo";
+    EXPECT_EQ(ReadFile(keptRel), "relative bytes");
+    DeleteFileA(keptRel.c_str());
+    DeleteFileA(infoRel.c_str());
 }
 
 TEST_F(FileOperations, ListsThatCannotNameFilesSafelyAreRefusedAndTouchNothing) {
