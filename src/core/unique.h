@@ -100,13 +100,17 @@ private:
     HGDIOBJ old_;
 };
 
-// LockWindowUpdate for the length of a scope.
+// LockWindowUpdate for the length of a scope. Only one window of the system can be
+// locked: when another holds the lock, this one takes nothing and releases nothing.
 class UpdateLock {
 public:
-    explicit UpdateLock(HWND hwnd) { LockWindowUpdate(hwnd); }
+    explicit UpdateLock(HWND hwnd) : locked_(LockWindowUpdate(hwnd) != FALSE) {}
     UpdateLock(const UpdateLock&) = delete;
     UpdateLock& operator=(const UpdateLock&) = delete;
-    ~UpdateLock() { LockWindowUpdate(nullptr); }
+    ~UpdateLock() { if (locked_) LockWindowUpdate(nullptr); }
+
+private:
+    bool locked_;
 };
 
 // An automation string. Null counts as empty, as automation callers expect.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/desktop.h"
 #include "core/os_level.h"
 #include "core/unique.h"
 #include "form/form.h"
@@ -141,12 +142,26 @@ HRESULT GetHwndOwner(Form& f, const Args&, Result& r) {
 // The owner is marked with the form it owns; the form window procedure disables it while
 // the form is shown. A form is never its own owner: it would disable itself while shown
 // and leave the user nothing to click.
+// True when `candidate` is the form's window or a form owned, directly or through other
+// forms, by it: owning it would disable both while shown, leaving the user nothing to click.
+bool OwnedBy(HWND form, HWND candidate) {
+    Desktop* d = CurrentDesktop();
+    HWND w = candidate;
+    for (int depth = 0; w && depth < 64; ++depth) {
+        if (w == form) return true;
+        Form* of = d ? d->FormFromHwnd(w) : nullptr;
+        w = (of && of->hwnd() == w) ? of->ownerWindow() : nullptr;
+    }
+    return false;
+}
+
 HRESULT PutHwndOwner(Form& f, const Args& a, Result&) {
     HWND w = LiveWindow(f);
     if (!w) return S_OK;
     if (HWND old = f.ownerWindow()) SetWindowValue(old, prop::kOwnedChild, 0);
     HWND owner = AsWindow(a.lng(0));
-    if (owner && owner != w && IsWindow(owner)) {
+    // The desktop window is nobody's owner: disabling it would freeze the whole screen.
+    if (owner && IsWindow(owner) && owner != GetDesktopWindow() && !OwnedBy(w, owner)) {
         SetWindowValue(owner, prop::kOwnedChild, reinterpret_cast<LONG_PTR>(w));
         f.setOwnerWindow(owner);
     } else {

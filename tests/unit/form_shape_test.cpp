@@ -200,6 +200,27 @@ TEST_F(FormShape, HwndOwnerMarksTheOwnerWindow) {
     DestroyWindow(p);
 }
 
+TEST_F(FormShape, HwndOwnerRefusesOwnerCyclesAndTheDesktopWindow) {
+    IDispatch* a = createForm(L"a");
+    IDispatch* b = createForm(L"b");
+    auto handle = [](HWND w) { return Arg(static_cast<long>(reinterpret_cast<LONG_PTR>(w))); };
+    // form owns a, a owns b: neither a nor b may then own form.
+    Put(a, L"HwndOwner", handle(hwnd));
+    Put(b, L"HwndOwner", handle(hwndOf(a)));
+    Put(form, L"HwndOwner", handle(hwndOf(a)));
+    EXPECT_EQ(0, GetLong(form, L"HwndOwner")) << "a owned by form";
+    Put(form, L"HwndOwner", handle(hwndOf(b)));
+    EXPECT_EQ(0, GetLong(form, L"HwndOwner")) << "b owned through a";
+    Put(form, L"HwndOwner", handle(GetDesktopWindow()));
+    EXPECT_EQ(0, GetLong(form, L"HwndOwner")) << "the desktop window";
+    // Shown together, the three still leave the first one usable.
+    Put(form, L"Visible", Arg(1));
+    Put(a, L"Visible", Arg(1));
+    Put(b, L"Visible", Arg(1));
+    EXPECT_TRUE(IsWindowEnabled(hwndOf(b)));
+    EXPECT_TRUE(IsWindowEnabled(GetDesktopWindow()));
+}
+
 TEST_F(FormShape, ShowInTaskbarReshowsAVisibleFormAndOnlyRestylesAHiddenOne) {
     Put(form, L"ShowInTaskbar", Arg(0));
     EXPECT_NE(0, ExStyle(hwnd) & WS_EX_TOOLWINDOW);
