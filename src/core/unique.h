@@ -113,6 +113,18 @@ private:
     bool locked_;
 };
 
+// Counts one level of a re-entrant routine for the length of a scope.
+class NestingGuard {
+public:
+    explicit NestingGuard(int& depth) : depth_(depth) { ++depth_; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+    ~NestingGuard() { --depth_; }
+
+private:
+    int& depth_;
+};
+
 // An automation string. Null counts as empty, as automation callers expect.
 class Bstr {
 public:

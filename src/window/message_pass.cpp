@@ -1,6 +1,8 @@
 // Message pass and style tests.
 #include "window/message_pass.h"
 
+#include "core/unique.h"
+
 namespace mv {
 
 namespace {
@@ -13,18 +15,11 @@ namespace {
 constexpr int kMaxPassNesting = 32;
 int g_passNesting = 0;
 
-struct PassNesting {
-    PassNesting() { ++g_passNesting; }
-    ~PassNesting() { --g_passNesting; }
-    PassNesting(const PassNesting&) = delete;
-    PassNesting& operator=(const PassNesting&) = delete;
-};
-
 }  // namespace
 
 void DoEvents() {
     if (g_passNesting >= kMaxPassNesting) return;
-    PassNesting nested;
+    NestingGuard nested(g_passNesting);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         // Nothing in a script host waits for a quit message from the library's windows;

@@ -21,13 +21,6 @@ constexpr UINT kFrameOnly = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECH
 constexpr int kMaxFocusNesting = 8;
 int g_focusNesting = 0;
 
-struct NestingGuard {
-    NestingGuard() { ++g_focusNesting; }
-    ~NestingGuard() { --g_focusNesting; }
-    NestingGuard(const NestingGuard&) = delete;
-    NestingGuard& operator=(const NestingGuard&) = delete;
-};
-
 void SetBits(HWND hwnd, int index, LONG mask, VARIANT_BOOL on) {
     LONG value = GetWindowLongA(hwnd, index);
     value = on == VARIANT_TRUE ? (value | mask) : (value & ~mask);
@@ -55,7 +48,7 @@ std::wstring GetWindowCaption(HWND hwnd) {
 void FocusWindow(HWND hwnd) {
     bool visible = HasStyle(hwnd, WS_VISIBLE);  // the message pass runs also for 0
     if (!hwnd || !visible || g_focusNesting >= kMaxFocusNesting) return;
-    NestingGuard nested;
+    NestingGuard nested(g_focusNesting);
     long activeMinimised = 0;
     MakeLongOf(WA_ACTIVE, 1, &activeMinimised);  // 0x10001, always in range
     SendMessageA(GetFocus(), WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(hwnd));
