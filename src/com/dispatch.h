@@ -63,6 +63,7 @@ class Result {
 public:
     explicit Result(VARIANT* v) : v_(v) {}
     void setLong(long n);
+    void setHandle(HWND h) { setLong(static_cast<long>(reinterpret_cast<LONG_PTR>(h))); }
     void setBool(bool b);
     void setText(const std::wstring& s);
     void setText(const wchar_t* s, size_t len);
@@ -159,6 +160,18 @@ private:
 }  // namespace mv
 
 namespace mv {
+
+// The event-string properties of forms and controls: the strings live in `events()` and
+// are stored and handed back unchanged.
+template <typename T, auto Field>
+HRESULT GetEventString(T& t, const Args&, Result& r) { r.setText(t.events().*Field); return S_OK; }
+
+template <typename T, auto Field>
+HRESULT PutEventString(T& t, const Args& a, Result&) { t.events().*Field = a.text(0); return S_OK; }
+
+// The hwnd property of forms and controls.
+template <typename T>
+HRESULT GetWindowHandle(T& t, const Args&, Result& r) { r.setHandle(t.hwnd()); return S_OK; }
 
 // Handler of a member whose behaviour the library does not offer yet.
 template <typename T>

@@ -22,27 +22,11 @@ namespace {
 
 constexpr LONG kAlignBits[] = { 0, 0x1, 0x2 };  // left, centre (SS_CENTER, ES_CENTER), right
 constexpr WPARAM kPasswordChar = '*';
-constexpr int kTextBuffer = 255;                // window texts are read through 255 characters
 
 long ReadTextAlign(HWND w) {
     if (HasStyle(w, kAlignBits[1])) return 1;
     if (HasStyle(w, kAlignBits[2])) return 2;
     return 0;
-}
-
-// The absolute value capped at 2, compared rather than computed so that the most negative
-// number folds to 2 as well.
-long FoldAlign(long value) {
-    if (value == 0) return 0;
-    if (value == 1 || value == -1) return 1;
-    return 2;
-}
-
-std::wstring ComboSelectionText(HWND w) {
-    char buffer[kTextBuffer] = {};
-    LRESULT n = SendMessageA(w, WM_GETTEXT, kTextBuffer, reinterpret_cast<LPARAM>(buffer));
-    if (n <= 0) return std::wstring();
-    return fromAnsi(buffer, strnlen(buffer, static_cast<size_t>(n)));
 }
 
 // Selects the first item whose text is exactly the given one (letter case included); a
@@ -129,7 +113,7 @@ HRESULT GetTextAlign(Control& c, const Args&, Result& r) {
 HRESULT PutTextAlign(Control& c, const Args& a, Result&) {
     HWND w = Applicable(c, L"TextAlign");
     if (!w) return S_OK;
-    long align = FoldAlign(a.lng(0));
+    long align = FoldAlignment(a.lng(0));
     long current = ReadTextAlign(w);
     if (current != 0) SetStyleBit(w, kAlignBits[current], VARIANT_FALSE);
     if (align != 0) SetStyleBit(w, kAlignBits[align], VARIANT_TRUE);
@@ -165,7 +149,7 @@ HRESULT PutValue(Control& c, const Args& a, Result&) {
 HRESULT GetText(Control& c, const Args&, Result& r) {
     HWND w = Applicable(c, L"Text");
     if (!w) r.setText(std::wstring());
-    else r.setText(c.kind() == kComboBox ? ComboSelectionText(w) : ReadCaption(c, w));
+    else r.setText(c.kind() == kComboBox ? GetWindowCaption(w) : ReadCaption(c, w));
     return S_OK;
 }
 

@@ -10,13 +10,12 @@
 #include "core/property_table.h"
 #include "form/form.h"
 #include "window/message_pass.h"
+#include "window/style_bits.h"
 #include "window/window_props.h"
 
 namespace mv {
 
 namespace {
-
-constexpr UINT kFrameOnly = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED;
 
 // Border values: 1 is the thin line, 2 and 8 (10 as the getter reads it) the sunken edge.
 constexpr long kBorderLine = 0x1;
@@ -101,7 +100,7 @@ HRESULT Control::moveResize(long left, long top, long width, long height) {
 
 // An image also draws its picture again (and keeps its source path lower-cased).
 void Control::refresh() {
-    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kFrameOnly);
+    RefreshFrame(hwnd_);
     if (kind_ == kImage) DrawImage(hwnd_, imageSource_);
 }
 

@@ -14,17 +14,6 @@ namespace {
 
 using C = Control;
 
-template <std::wstring ControlEvents::*Field>
-HRESULT GetEvent(C& c, const Args&, Result& r) { r.setText(c.events().*Field); return S_OK; }
-
-template <std::wstring ControlEvents::*Field>
-HRESULT PutEvent(C& c, const Args& a, Result&) { c.events().*Field = a.text(0); return S_OK; }
-
-HRESULT GetHwnd(C& c, const Args&, Result& r) {
-    r.setLong(static_cast<long>(reinterpret_cast<LONG_PTR>(c.hwnd())));
-    return S_OK;
-}
-
 HRESULT GetLeft(C& c, const Args&, Result& r) { r.setLong(c.position().x); return S_OK; }
 HRESULT GetTop(C& c, const Args&, Result& r) { r.setLong(c.position().y); return S_OK; }
 
@@ -51,7 +40,7 @@ HRESULT PutGeometry(C& c, const Args& a, Result&) {
 }
 
 const Member<C> kRows[] = {
-    { L"hwnd", 0x68030020, Kind::Get, {}, GetHwnd },
+    { L"hwnd", 0x68030020, Kind::Get, {}, GetWindowHandle<C> },
     { L"name", 0x6803001F, Kind::Get, {},
       [](C& c, const Args&, Result& r) { r.setText(c.name()); return S_OK; } },
     { L"Visible", 0x6803001E, Kind::Get, {},
@@ -72,24 +61,24 @@ const Member<C> kRows[] = {
     { L"Width", 0x68030019, Kind::Put, { Req(L"nNewWidth", VT_I4) }, PutGeometry<2> },
     { L"Parent", 0x68030018, Kind::Get, {},
       [](C& c, const Args&, Result& r) { r.setObject(c.form() ? c.form()->dispatch() : nullptr); return S_OK; } },
-    { L"OnShow", 0x68030017, Kind::Get, {}, GetEvent<&ControlEvents::show> },
-    { L"OnShow", 0x68030017, Kind::Put, { Req(L"sNewOnShow", VT_BSTR) }, PutEvent<&ControlEvents::show> },
-    { L"OnHide", 0x68030016, Kind::Get, {}, GetEvent<&ControlEvents::hide> },
-    { L"OnHide", 0x68030016, Kind::Put, { Req(L"sNewOnHide", VT_BSTR) }, PutEvent<&ControlEvents::hide> },
-    { L"OnClick", 0x68030015, Kind::Get, {}, GetEvent<&ControlEvents::click> },
-    { L"OnClick", 0x68030015, Kind::Put, { Req(L"sNewOnClick", VT_BSTR) }, PutEvent<&ControlEvents::click> },
-    { L"OnDoubleClick", 0x68030014, Kind::Get, {}, GetEvent<&ControlEvents::doubleClick> },
+    { L"OnShow", 0x68030017, Kind::Get, {}, GetEventString<C, &ControlEvents::show> },
+    { L"OnShow", 0x68030017, Kind::Put, { Req(L"sNewOnShow", VT_BSTR) }, PutEventString<C, &ControlEvents::show> },
+    { L"OnHide", 0x68030016, Kind::Get, {}, GetEventString<C, &ControlEvents::hide> },
+    { L"OnHide", 0x68030016, Kind::Put, { Req(L"sNewOnHide", VT_BSTR) }, PutEventString<C, &ControlEvents::hide> },
+    { L"OnClick", 0x68030015, Kind::Get, {}, GetEventString<C, &ControlEvents::click> },
+    { L"OnClick", 0x68030015, Kind::Put, { Req(L"sNewOnClick", VT_BSTR) }, PutEventString<C, &ControlEvents::click> },
+    { L"OnDoubleClick", 0x68030014, Kind::Get, {}, GetEventString<C, &ControlEvents::doubleClick> },
     { L"OnDoubleClick", 0x68030014, Kind::Put, { Req(L"sNewOnDoubleclick", VT_BSTR) },
-      PutEvent<&ControlEvents::doubleClick> },
-    { L"OnChange", 0x68030013, Kind::Get, {}, GetEvent<&ControlEvents::change> },
+      PutEventString<C, &ControlEvents::doubleClick> },
+    { L"OnChange", 0x68030013, Kind::Get, {}, GetEventString<C, &ControlEvents::change> },
     { L"OnChange", 0x68030013, Kind::Put, { Req(L"sNewOnChange", VT_BSTR) },
-      PutEvent<&ControlEvents::change> },
-    { L"OnGotfocus", 0x68030012, Kind::Get, {}, GetEvent<&ControlEvents::gotFocus> },
+      PutEventString<C, &ControlEvents::change> },
+    { L"OnGotfocus", 0x68030012, Kind::Get, {}, GetEventString<C, &ControlEvents::gotFocus> },
     { L"OnGotfocus", 0x68030012, Kind::Put, { Req(L"sNewOnGotfocus", VT_BSTR) },
-      PutEvent<&ControlEvents::gotFocus> },
-    { L"OnLostfocus", 0x68030011, Kind::Get, {}, GetEvent<&ControlEvents::lostFocus> },
+      PutEventString<C, &ControlEvents::gotFocus> },
+    { L"OnLostfocus", 0x68030011, Kind::Get, {}, GetEventString<C, &ControlEvents::lostFocus> },
     { L"OnLostfocus", 0x68030011, Kind::Put, { Req(L"sNewOnLostfocus", VT_BSTR) },
-      PutEvent<&ControlEvents::lostFocus> },
+      PutEventString<C, &ControlEvents::lostFocus> },
     { L"MoveResize", 0x60030021, Kind::Method, { Opt(L"nNewLeft", VT_I4, -1), Opt(L"nNewTop", VT_I4, -1), Opt(L"nNewWidth", VT_I4, -1),
         Opt(L"nNewHeight", VT_I4, -1) },
       [](C& c, const Args& a, Result&) { return c.moveResize(a.lng(0), a.lng(1), a.lng(2), a.lng(3)); } },

@@ -27,6 +27,7 @@
 #include "form/form.h"
 #include "window/ctrl_wndproc.h"
 #include "window/message_pass.h"
+#include "window/style_bits.h"
 #include "window/window_props.h"
 
 namespace mv {
@@ -43,12 +44,6 @@ constexpr DWORD kProgressSmooth = 0x1;                                          
 // A combo box is created with 254 blanks as its window text (followed by the NUL that
 // ends every window text).
 const std::string kComboText(254, ' ');
-
-// Alignment argument of labels and text boxes: the absolute value, at most 2 (right).
-DWORD Alignment(long value) {
-    long long magnitude = value < 0 ? -static_cast<long long>(value) : value;
-    return magnitude > 2 ? 2 : static_cast<DWORD>(magnitude);
-}
 
 DWORD IfSet(long flag, DWORD bits) { return flag != 0 ? bits : 0; }
 
@@ -122,12 +117,12 @@ HRESULT AddCmdButton(Form& f, const Args& a, Result& r) {
 }
 
 HRESULT AddLabel(Form& f, const Args& a, Result& r) {
-    return Answer(r, Addcontrol(f, Spec(a, kLabel, a.ansi(1), 2, Alignment(a.lng(6)) | SS_NOPREFIX,
+    return Answer(r, Addcontrol(f, Spec(a, kLabel, a.ansi(1), 2, static_cast<DWORD>(FoldAlignment(a.lng(6))) | SS_NOPREFIX,
                                         WS_EX_TRANSPARENT)));
 }
 
 HRESULT AddTextbox(Form& f, const Args& a, Result& r) {
-    DWORD style = Alignment(a.lng(7)) | kTextBoxStyle | IfSet(a.lng(8), kTextBoxMultiLine);
+    DWORD style = static_cast<DWORD>(FoldAlignment(a.lng(7))) | kTextBoxStyle | IfSet(a.lng(8), kTextBoxMultiLine);
     ControlSpec s = Spec(a, kTextBox, a.ansi(1), 2, style, WS_EX_CLIENTEDGE);
     s.onClick = a.text(6);
     return Answer(r, Addcontrol(f, s));

@@ -75,8 +75,7 @@ HRESULT MoveResize(Form& f, const Args& a, Result&) {
 
 // Recomputes and redraws the frame after style changes.
 HRESULT Refresh(Form& f, const Args&, Result&) {
-    if (HWND w = LiveWindow(f))
-        SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+    if (HWND w = LiveWindow(f)) RefreshFrame(w);
     return S_OK;
 }
 

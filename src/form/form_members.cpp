@@ -13,15 +13,8 @@ namespace {
 
 using F = Form;
 
-template <std::wstring FormEvents::*Field>
-HRESULT GetEvent(F& f, const Args&, Result& r) { r.setText(f.events().*Field); return S_OK; }
-
-template <std::wstring FormEvents::*Field>
-HRESULT PutEvent(F& f, const Args& a, Result&) { f.events().*Field = a.text(0); return S_OK; }
-
 const Member<F> kRows[] = {
-    { L"hwnd", 0x68030019, Kind::Get, {},
-      [](F& f, const Args&, Result& r) { r.setLong(static_cast<long>(reinterpret_cast<LONG_PTR>(f.hwnd()))); return S_OK; } },
+    { L"hwnd", 0x68030019, Kind::Get, {}, GetWindowHandle<F> },
     { L"name", 0x68030018, Kind::Get, {},
       [](F& f, const Args&, Result& r) { r.setText(f.name()); return S_OK; } },
     { L"Caption", 0x68030017, Kind::Get, {}, form_shape::GetCaption },
@@ -60,14 +53,14 @@ const Member<F> kRows[] = {
     { L"Height", 0x68030009, Kind::Put, { Req(L"nNewHeight", VT_I4) }, form_shape::PutHeight },
     { L"Width", 0x68030008, Kind::Get, {}, form_shape::GetWidth },
     { L"Width", 0x68030008, Kind::Put, { Req(L"nNewWidth", VT_I4) }, form_shape::PutWidth },
-    { L"OnShow", 0x68030007, Kind::Get, {}, GetEvent<&FormEvents::show> },
-    { L"OnShow", 0x68030007, Kind::Put, { Req(L"sNewOnShow", VT_BSTR) }, PutEvent<&FormEvents::show> },
-    { L"OnHide", 0x68030006, Kind::Get, {}, GetEvent<&FormEvents::hide> },
-    { L"OnHide", 0x68030006, Kind::Put, { Req(L"sNewOnHide", VT_BSTR) }, PutEvent<&FormEvents::hide> },
-    { L"OnGotfocus", 0x68030005, Kind::Get, {}, GetEvent<&FormEvents::gotFocus> },
-    { L"OnGotfocus", 0x68030005, Kind::Put, { Req(L"sNewOnGotfocus", VT_BSTR) }, PutEvent<&FormEvents::gotFocus> },
-    { L"OnLostfocus", 0x68030004, Kind::Get, {}, GetEvent<&FormEvents::lostFocus> },
-    { L"OnLostfocus", 0x68030004, Kind::Put, { Req(L"sNewOnLostfocus", VT_BSTR) }, PutEvent<&FormEvents::lostFocus> },
+    { L"OnShow", 0x68030007, Kind::Get, {}, GetEventString<F, &FormEvents::show> },
+    { L"OnShow", 0x68030007, Kind::Put, { Req(L"sNewOnShow", VT_BSTR) }, PutEventString<F, &FormEvents::show> },
+    { L"OnHide", 0x68030006, Kind::Get, {}, GetEventString<F, &FormEvents::hide> },
+    { L"OnHide", 0x68030006, Kind::Put, { Req(L"sNewOnHide", VT_BSTR) }, PutEventString<F, &FormEvents::hide> },
+    { L"OnGotfocus", 0x68030005, Kind::Get, {}, GetEventString<F, &FormEvents::gotFocus> },
+    { L"OnGotfocus", 0x68030005, Kind::Put, { Req(L"sNewOnGotfocus", VT_BSTR) }, PutEventString<F, &FormEvents::gotFocus> },
+    { L"OnLostfocus", 0x68030004, Kind::Get, {}, GetEventString<F, &FormEvents::lostFocus> },
+    { L"OnLostfocus", 0x68030004, Kind::Put, { Req(L"sNewOnLostfocus", VT_BSTR) }, PutEventString<F, &FormEvents::lostFocus> },
     { L"LastEvent", 0x68030003, Kind::Get, {},
       [](F& f, const Args&, Result& r) { r.setText(f.lastEvent()); return S_OK; } },
     { L"Parent", 0x68030002, Kind::Get, {},

@@ -2,11 +2,11 @@
 // move lock, owner, title bar and its buttons, taskbar button, sizing border, topmost.
 #include "form/form_shape.h"
 
-#include <cmath>
 #include <optional>
 
 #include "core/desktop.h"
 #include "core/os_level.h"
+#include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
 #include "shell/sys_menu.h"
@@ -21,11 +21,7 @@ namespace {
 
 constexpr long kOpaque = 100;  // Layered of a window that is not layered
 
-// Nearest integer, halves to the even neighbour (the default rounding mode).
-long RoundHalfEven(double x) { return static_cast<long>(std::nearbyint(x)); }
-
 HWND AsWindow(long value) { return reinterpret_cast<HWND>(static_cast<LONG_PTR>(value)); }
-long AsLong(HWND hwnd) { return static_cast<long>(reinterpret_cast<LONG_PTR>(hwnd)); }
 
 // Getters of style flags: 1 when any bit of the mask is set (or, inverted, when none is).
 HRESULT StyleFlag(Form& f, Result& r, LONG mask, bool exStyle, bool inverted) {
@@ -62,7 +58,7 @@ HRESULT GetLayered(Form& f, const Args&, Result& r) {
         r.setLong(0);
         return S_OK;
     }
-    r.setLong(RoundHalfEven(alpha * 100.0 / 255.0));
+    r.setLong(static_cast<long>(DivideHalfEven(alpha * 100LL, 255)));
     return S_OK;
 }
 
@@ -74,7 +70,7 @@ HRESULT PutLayered(Form& f, const Args& a, Result&) {
     long percent = a.lng(0);
     if (!HasExStyle(w, WS_EX_LAYERED)) SetExStyleBit(w, WS_EX_LAYERED, VARIANT_TRUE);
     if (percent >= 0 && percent <= 99) {
-        BYTE alpha = static_cast<BYTE>(RoundHalfEven(percent * 255.0 / 100.0));
+        BYTE alpha = static_cast<BYTE>(DivideHalfEven(percent * 255LL, 100));
         SetLayeredWindowAttributes(w, 0, alpha, LWA_ALPHA);
     } else {
         SetExStyleBit(w, WS_EX_LAYERED, VARIANT_FALSE);
@@ -135,7 +131,7 @@ HRESULT PutMoveable(Form& f, const Args& a, Result&) {
 }
 
 HRESULT GetHwndOwner(Form& f, const Args&, Result& r) {
-    r.setLong(AsLong(f.ownerWindow()));
+    r.setHandle(f.ownerWindow());
     return S_OK;
 }
 

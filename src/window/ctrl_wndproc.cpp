@@ -48,7 +48,7 @@ ComPtr<Control> FindControl(HWND hwnd) {
 
 void Post(const ComPtr<Control>& c, std::wstring ControlEvents::*field) {
     if (!c) return;
-    std::wstring event = c->events().*field;
+    const std::wstring& event = c->events().*field;
     if (!event.empty()) c->FireEvent(event);
 }
 

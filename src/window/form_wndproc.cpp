@@ -38,7 +38,7 @@ ComPtr<Form> FindForm(HWND hwnd) {
 
 void Post(const ComPtr<Form>& form, std::wstring FormEvents::*field) {
     if (!form) return;
-    std::wstring event = form->events().*field;
+    const std::wstring& event = form->events().*field;
     if (!event.empty()) form->SetLastEvent(event);
 }
 

@@ -26,10 +26,18 @@ void SetBits(HWND hwnd, int index, LONG mask, VARIANT_BOOL on) {
     value = on == VARIANT_TRUE ? (value | mask) : (value & ~mask);
     UpdateLock lock(hwnd);
     SetWindowLongA(hwnd, index, value);
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kFrameOnly);
+    RefreshFrame(hwnd);
 }
 
 }  // namespace
+
+void RefreshFrame(HWND hwnd) { SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kFrameOnly); }
+
+long FoldAlignment(long value) {
+    if (value == 0) return 0;
+    if (value == 1 || value == -1) return 1;
+    return 2;
+}
 
 void SetStyleBit(HWND hwnd, LONG mask, VARIANT_BOOL on) { SetBits(hwnd, GWL_STYLE, mask, on); }
 

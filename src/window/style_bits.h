@@ -18,6 +18,14 @@ constexpr VARIANT_BOOL AsFlag(bool on) { return on ? VARIANT_TRUE : VARIANT_FALS
 void SetStyleBit(HWND hwnd, LONG mask, VARIANT_BOOL on);
 void SetExStyleBit(HWND hwnd, LONG mask, VARIANT_BOOL on);
 
+// Recomputes and redraws the window's frame after a style change (no move, no size, no
+// change of z-order).
+void RefreshFrame(HWND hwnd);
+
+// An alignment argument folded to 0 (left), 1 (centre) or 2 (right): the absolute value,
+// at most 2. Compared rather than computed, so the most negative number folds to 2 too.
+long FoldAlignment(long value);
+
 // The window text, read through a 255-character buffer: at most 254 characters.
 std::wstring GetWindowCaption(HWND hwnd);
 

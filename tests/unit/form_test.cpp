@@ -168,8 +168,8 @@ TEST_F(DesktopTest, LastEventWaitsWithoutSpinningUntilAnEventComes) {
     DWORD waited = GetTickCount() - start;
     GetThreadTimes(GetCurrentThread(), &c1, &e1, &k1, &u1);
     EXPECT_GE(waited, 250u);
-    ULONGLONG cpu = (reinterpret_cast<ULARGE_INTEGER&>(u1).QuadPart - reinterpret_cast<ULARGE_INTEGER&>(u0).QuadPart) +
-                    (reinterpret_cast<ULARGE_INTEGER&>(k1).QuadPart - reinterpret_cast<ULARGE_INTEGER&>(k0).QuadPart);
+    auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    ULONGLONG cpu = (ticks(u1) - ticks(u0)) + (ticks(k1) - ticks(k0));
     EXPECT_LT(cpu / 10000, waited / 2) << "LastEvent busy-waited";
 }
 
