@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the DLL, the unit tests and the helpers into ./build.
-# MORVANE_BUILD overrides the build directory.
+# Configures (once) and builds the DLL, the unit tests and the helpers for both
+# bitnesses: 32-bit into ./build, 64-bit into ./build/x64. MORVANE_BUILD overrides
+# ./build; MORVANE_ARCHS ("win32", "win64" or both, the default) picks the builds.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G "Unix Makefiles" \
-          -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-          -DCMAKE_BUILD_TYPE=Release
-fi
-cmake --build "$build" -j2
+configure() {   # build-dir toolchain [cmake options...]
+    local dir=$1 toolchain=$2; shift 2
+    [ -f "$dir/CMakeCache.txt" ] && return 0
+    cmake -S "$root" -B "$dir" -G "Unix Makefiles" \
+          -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
+          -DCMAKE_BUILD_TYPE=Release "$@"
+}
+
+for arch in ${MORVANE_ARCHS:-win32 win64}; do
+    case $arch in
+        win32) configure "$build" mingw-i686.cmake
+               cmake --build "$build" -j2 ;;
+        # The 64-bit suite also registers the 32-bit DLL beside its own.
+        win64) configure "$build/x64" mingw-x86_64.cmake -DMORVANE_PEER_DLL="$build/bin/morvane.dll"
+               cmake --build "$build/x64" -j2 ;;
+        *) echo "build.sh: unknown arch $arch" >&2; exit 2 ;;
+    esac
+done

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686-posix mingw-w64-i686-dev mingw-w64-tools
-          wine wine32:i386 fonts-wine
+          g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+          wine wine32:i386 wine64 fonts-wine
           xvfb xauth xdotool x11-apps imagemagick
           cmake googletest)
 

@@ -1,5 +1,6 @@
 # Test session: one Xvfb, one persistent wineserver and one keep-alive Wine
-# process for the project prefix, shared by every test of a run.
+# process for one build's prefix (32-bit ./build or 64-bit ./build/x64, chosen
+# by MORVANE_BUILD), shared by every test of a run.
 #
 #   source tools/session.sh
 #   session_start          # exports DISPLAY, WINEPREFIX, WINEARCH, WINEDEBUG
@@ -33,7 +34,9 @@ session_start() {
     fi
     mkdir -p "$logs"
 
-    export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+    local arch
+    arch=$(cat "$prefix/.morvane-arch" 2>/dev/null || echo win32)
+    export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=-all
     # The server of this prefix must be ours: a running one (from a run without a
     # display, or another session) would be shared and then killed at our stop.
     if _session_server_running; then
@@ -72,7 +75,7 @@ session_start() {
 
     # The keep-alive's hidden window starts Wine's desktop process now, with the
     # keep-alive's own output, instead of inside the first test.
-    wine "$build/bin/keepalive.exe" </dev/null >"$logs/keepalive.log" 2>&1 &
+    "$_session_root/tools/wine-run.sh" --prefix "$prefix" "$build/bin/keepalive.exe" </dev/null >"$logs/keepalive.log" 2>&1 &
     _session_keepalive_pid=$!
     for i in $(seq 300); do
         grep -q ready "$logs/keepalive.log" 2>/dev/null && break

@@ -18,7 +18,7 @@ long ServerLocks();
 extern const CLSID CLSID_Desktop;
 extern const IID IID__Desktop;
 extern const GUID LIBID_Morvane;
-constexpr const char* kProgId = "Morvane.Desktop";
+constexpr const wchar_t* kProgIdW = L"Morvane.Desktop";
 
 // Counts one live object for as long as it exists; objects derive from it.
 struct CountedObject {

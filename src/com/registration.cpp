@@ -1,5 +1,10 @@
-// Self-registration: the ProgID, the class's in-process server and the type library.
-// Unregistration removes exactly the keys registration wrote, deepest first.
+// Self-registration: the ProgID, the class's in-process server and the type library,
+// machine-wide (DllRegisterServer) or for the current user only (DllInstall "user").
+//
+// A 32-bit and a 64-bit build may be registered side by side. The class keys live in
+// each bitness's own registry view; the ProgID and the type library are shared between
+// the views. Unregistering one bitness removes its own class keys and its own entry of
+// the type library, and the shared keys only when the other bitness is not registered.
 #include <windows.h>
 #include <oleauto.h>
 
@@ -10,81 +15,165 @@
 #include "core/hresult.h"
 #include "core/unique.h"
 
+// Declared by the platform's oleauto.h since Windows Vista; mingw's header lacks them.
+extern "C" {
+HRESULT WINAPI RegisterTypeLibForUser(ITypeLib* lib, OLECHAR* fullPath, OLECHAR* helpDir);
+HRESULT WINAPI UnRegisterTypeLibForUser(REFGUID libId, WORD major, WORD minor, LCID lcid, SYSKIND kind);
+}
+
+namespace mv {
+
 namespace {
 
-std::string GuidText(const GUID& g) {
-    wchar_t wide[40];
-    if (!StringFromGUID2(g, wide, 40)) return {};
-    char text[40];
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
-    return text;
+// This build's syskind and the registry view of the other bitness.
+#ifdef _WIN64
+constexpr SYSKIND kSysKind = SYS_WIN64;
+constexpr REGSAM kOtherView = KEY_WOW64_32KEY;
+constexpr const wchar_t* kSysKindKey = L"win64";
+#else
+constexpr SYSKIND kSysKind = SYS_WIN32;
+constexpr REGSAM kOtherView = KEY_WOW64_64KEY;
+constexpr const wchar_t* kSysKindKey = L"win32";
+#endif
+constexpr LCID kLcid = 0x0409;
+
+std::wstring GuidText(const GUID& g) {
+    wchar_t text[40];
+    return StringFromGUID2(g, text, 40) ? std::wstring(text) : std::wstring();
+}
+
+std::wstring ModulePath() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(ModuleInstance(), path, MAX_PATH);
+    return (n == 0 || n >= MAX_PATH) ? std::wstring() : std::wstring(path, n);
+}
+
+// Where the keys go: HKEY_CLASSES_ROOT, or the user's own classes.
+struct Scope {
+    bool perUser;
+};
+
+UniqueKey OpenRoot(const Scope& scope, REGSAM access) {
+    UniqueKey key;
+    if (!scope.perUser) {
+        RegOpenKeyExW(HKEY_CLASSES_ROOT, nullptr, 0, access, key.put());
+        return key;
+    }
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Classes", 0, nullptr, 0, access, nullptr, key.put(), nullptr);
+    return key;
 }
 
 struct KeyValue {
-    std::string key;    // below HKEY_CLASSES_ROOT
-    const char* name;   // nullptr: the key's default value
-    std::string value;
+    std::wstring key;       // below the scope's root
+    const wchar_t* name;    // nullptr: the key's default value
+    std::wstring value;
+    bool shared;            // one key for both bitnesses
 };
 
-HRESULT WriteValue(const KeyValue& kv) {
-    mv::UniqueKey key;
-    LONG rc = RegCreateKeyExA(HKEY_CLASSES_ROOT, kv.key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                              key.put(), nullptr);
-    if (rc != ERROR_SUCCESS) return HRESULT_FROM_WIN32(rc);
-    rc = RegSetValueExA(key.get(), kv.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(kv.value.c_str()),
-                        static_cast<DWORD>(kv.value.size() + 1));
-    return rc == ERROR_SUCCESS ? S_OK : HRESULT_FROM_WIN32(rc);
-}
-
-std::string ModulePath() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(mv::ModuleInstance(), path, MAX_PATH);
-    return (n == 0 || n >= MAX_PATH) ? std::string() : std::string(path, n);
-}
-
 // Every value registration writes, parents before children.
-std::vector<KeyValue> Entries(const std::string& path) {
-    const std::string clsid = GuidText(mv::CLSID_Desktop);
-    const std::string classKey = "CLSID\\" + clsid;
-    const std::string progId = mv::kProgId;
+std::vector<KeyValue> Entries(const std::wstring& path) {
+    const std::wstring clsid = GuidText(CLSID_Desktop);
+    const std::wstring classKey = L"CLSID\\" + clsid;
+    const std::wstring progId = kProgIdW;
     return {
-        { progId, nullptr, "Desktop" },
-        { progId + "\\CLSID", nullptr, clsid },
-        { classKey, nullptr, "Desktop" },
-        { classKey + "\\InprocServer32", nullptr, path },
-        { classKey + "\\InprocServer32", "ThreadingModel", "Apartment" },
-        { classKey + "\\ProgID", nullptr, progId },
-        { classKey + "\\TypeLib", nullptr, GuidText(mv::LIBID_Morvane) },
+        { progId, nullptr, L"Desktop", true },
+        { progId + L"\\CLSID", nullptr, clsid, true },
+        { classKey, nullptr, L"Desktop", false },
+        { classKey + L"\\InprocServer32", nullptr, path, false },
+        { classKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment", false },
+        { classKey + L"\\ProgID", nullptr, progId, false },
+        { classKey + L"\\TypeLib", nullptr, GuidText(LIBID_Morvane), false },
     };
+}
+
+HRESULT WriteValue(HKEY root, const KeyValue& kv) {
+    UniqueKey key;
+    LONG rc = RegCreateKeyExW(root, kv.key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
+    if (rc != ERROR_SUCCESS) return HRESULT_FROM_WIN32(rc);
+    const DWORD bytes = static_cast<DWORD>((kv.value.size() + 1) * sizeof(wchar_t));
+    rc = RegSetValueExW(key.get(), kv.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(kv.value.c_str()), bytes);
+    return HRESULT_FROM_WIN32(rc);
+}
+
+HRESULT DeleteKey(HKEY root, const std::wstring& path) {
+    const LONG rc = RegDeleteKeyW(root, path.c_str());
+    return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND ? S_OK : HRESULT_FROM_WIN32(rc);
+}
+
+// True when the class's server of the other bitness is registered in this scope.
+bool OtherBitnessRegistered(const Scope& scope) {
+    const std::wstring server = L"CLSID\\" + GuidText(CLSID_Desktop) + L"\\InprocServer32";
+    const HKEY base = scope.perUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    const std::wstring path = L"Software\\Classes\\" + server;
+    UniqueKey key;
+    if (RegOpenKeyExW(base, path.c_str(), 0, KEY_READ | kOtherView, key.put()) != ERROR_SUCCESS) return false;
+    // Without a second view (32-bit Windows) the "other" view is this one, whose class
+    // keys are gone by the time this is asked.
+    return RegQueryValueExW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+HRESULT RegisterTypeLibrary(const Scope& scope, const std::wstring& path) {
+    ComPtr<ITypeLib> lib;
+    RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, lib.put()));
+    std::wstring file = path;  // the registration calls take non-constant strings
+    return scope.perUser ? RegisterTypeLibForUser(lib.get(), file.data(), nullptr)
+                         : RegisterTypeLib(lib.get(), file.data(), nullptr);
+}
+
+// Removes this bitness's entry of the type library; the whole library (with its interface
+// keys) only when the other bitness no longer uses it.
+HRESULT UnregisterTypeLibrary(const Scope& scope, bool otherRemains) {
+    const std::wstring version = L"TypeLib\\" + GuidText(LIBID_Morvane) + L"\\1.0";
+    UniqueKey root = OpenRoot(scope, KEY_ALL_ACCESS);
+    if (!root) return S_OK;
+    UniqueKey entry;
+    const std::wstring own = version + L"\\409\\" + kSysKindKey;
+    if (RegOpenKeyExW(root.get(), own.c_str(), 0, KEY_READ, entry.put()) != ERROR_SUCCESS) return S_OK;
+    entry.reset();
+    if (otherRemains) return DeleteKey(root.get(), own);
+    return scope.perUser ? UnRegisterTypeLibForUser(LIBID_Morvane, 1, 0, kLcid, kSysKind)
+                         : UnRegisterTypeLib(LIBID_Morvane, 1, 0, kLcid, kSysKind);
+}
+
+HRESULT Register(const Scope& scope) {
+    const std::wstring path = ModulePath();
+    if (path.empty()) return E_FAIL;
+    UniqueKey root = OpenRoot(scope, KEY_ALL_ACCESS);
+    if (!root) return E_ACCESSDENIED;
+    for (const KeyValue& kv : Entries(path)) RETURN_IF_FAILED(WriteValue(root.get(), kv));
+    return RegisterTypeLibrary(scope, path);
+}
+
+HRESULT Unregister(const Scope& scope) {
+    UniqueKey root = OpenRoot(scope, KEY_ALL_ACCESS);
+    if (!root) return S_OK;
+    const std::vector<KeyValue> entries = Entries(std::wstring());
+    HRESULT result = S_OK;
+    auto remove = [&](bool shared) {
+        for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+            if (it->name || it->shared != shared) continue;  // values go with their key
+            const HRESULT hr = DeleteKey(root.get(), it->key);
+            if (FAILED(hr)) result = hr;
+        }
+    };
+    remove(false);
+    const bool otherRemains = OtherBitnessRegistered(scope);
+    if (!otherRemains) remove(true);
+    const HRESULT hr = UnregisterTypeLibrary(scope, otherRemains);
+    return FAILED(result) ? result : hr;
 }
 
 }  // namespace
 
-extern "C" HRESULT WINAPI DllRegisterServer() {
-    const std::string path = ModulePath();
-    if (path.empty()) return E_FAIL;
-    for (const KeyValue& kv : Entries(path)) RETURN_IF_FAILED(WriteValue(kv));
+}  // namespace mv
 
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-    mv::ComPtr<ITypeLib> lib;
-    RETURN_IF_FAILED(LoadTypeLibEx(wide, REGKIND_NONE, lib.put()));
-    return RegisterTypeLib(lib.get(), wide, nullptr);
-}
+extern "C" HRESULT WINAPI DllRegisterServer() { return mv::Register({false}); }
 
-extern "C" HRESULT WINAPI DllUnregisterServer() {
-    std::vector<KeyValue> entries = Entries(std::string());
-    HRESULT result = S_OK;
-    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-        if (it->name) continue;  // values go with their key
-        LONG rc = RegDeleteKeyA(HKEY_CLASSES_ROOT, it->key.c_str());
-        if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) result = HRESULT_FROM_WIN32(rc);
-    }
-    BSTR registered = nullptr;  // unregister the type library only while it is registered
-    if (SUCCEEDED(QueryPathOfRegTypeLib(mv::LIBID_Morvane, 1, 0, 0x0409, &registered))) {
-        SysFreeString(registered);
-        HRESULT hr = UnRegisterTypeLib(mv::LIBID_Morvane, 1, 0, 0x0409, SYS_WIN32);
-        if (FAILED(hr)) result = hr;
-    }
-    return result;
+extern "C" HRESULT WINAPI DllUnregisterServer() { return mv::Unregister({false}); }
+
+// regsvr32 /n /i:user registers for the current user only, /u /n /i:user removes that.
+extern "C" HRESULT WINAPI DllInstall(BOOL install, LPCWSTR cmdLine) {
+    if (!cmdLine || lstrcmpiW(cmdLine, L"user") != 0) return E_INVALIDARG;
+    const mv::Scope scope{true};
+    return install ? mv::Register(scope) : mv::Unregister(scope);
 }

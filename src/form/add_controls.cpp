@@ -89,12 +89,12 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
 
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
-    LONG oldProc = ReadWindowLong(hwnd, GWL_WNDPROC);  // runs a message pass
+    LONG_PTR oldProc = GetWindowLongPtrA(hwnd, GWLP_WNDPROC); DoEvents();
     // The pass may have destroyed the form, and this window with it: then there is
     // nothing to attach an object to, as when the window could not be created.
     if (!IsWindow(hwnd)) return {};
     SetWindowValue(hwnd, prop::kOldProc, oldProc);
-    SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(&CtrlWndProc));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CtrlWndProc));
     // The kind goes on the window first: the control object reads it from there.
     SetWindowValue(hwnd, prop::kKind, s.kind);
 
