@@ -90,9 +90,9 @@ double BuildPlain(int round) {
         HWND h = CreateWindowExA(k.exStyle, k.cls, k.text, k.style | WS_CHILD, c.left, c.top, c.right, c.bottom,
                                  parent, nullptr, GetModuleHandleA(nullptr), nullptr);
         SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
-        LONG old = GetWindowLongA(h, GWL_WNDPROC);
+        LONG_PTR old = GetWindowLongPtrA(h, GWLP_WNDPROC);
         SetPropA(h, "MVVBOldProc", reinterpret_cast<HANDLE>(old));
-        SetWindowLongA(h, GWL_WNDPROC, reinterpret_cast<LONG>(&PlainSubclass));
+        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PlainSubclass));
         SetPropA(h, "MVVBccnObjectType", reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(i % 10)));
         ShowWindow(h, SW_SHOWNORMAL);
         SetPropA(h, "MVHwndInPosition", reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(i + 1)));

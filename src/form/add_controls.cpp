@@ -89,7 +89,8 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
 
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
-    LONG_PTR oldProc = GetWindowLongPtrA(hwnd, GWLP_WNDPROC); DoEvents();
+    const LONG_PTR oldProc = GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
+    DoEvents();  // reading the class's procedure comes with a message pass
     // The pass may have destroyed the form, and this window with it: then there is
     // nothing to attach an object to, as when the window could not be created.
     if (!IsWindow(hwnd)) return {};

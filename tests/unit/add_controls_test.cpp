@@ -149,7 +149,7 @@ TEST(AddControls, EachKindCreatesItsWindowAsTheTableSays) {
 
         EXPECT_EQ(k.kind, mv::GetWindowValue(h, mv::prop::kKind));
         EXPECT_EQ(position, mv::GetWindowValue(h, mv::prop::kPosition));
-        EXPECT_EQ(reinterpret_cast<LONG_PTR>(&mv::CtrlWndProc), GetWindowLongA(h, GWL_WNDPROC));
+        EXPECT_EQ(reinterpret_cast<LONG_PTR>(&mv::CtrlWndProc), GetWindowLongPtrA(h, GWLP_WNDPROC));
         WNDCLASSA wc{};
         GetClassInfoA(nullptr, k.windowClass, &wc);
         EXPECT_EQ(reinterpret_cast<LONG_PTR>(wc.lpfnWndProc), mv::GetWindowValue(h, mv::prop::kOldProc))

@@ -237,8 +237,8 @@ TEST(ControlLookup, AWindowWithoutItsObjectStillWorksAndPostsNothing) {
     // A subclassed button that never joined a form's controls, as during its creation.
     HWND loose = CreateWindowExA(0, "BUTTON", "loose", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 200, 150, 80, 20,
                                  t.form.hwnd(), nullptr, nullptr, nullptr);
-    mv::SetWindowValue(loose, prop::kOldProc, GetWindowLongA(loose, GWL_WNDPROC));
-    SetWindowLongA(loose, GWL_WNDPROC, reinterpret_cast<LONG>(&mv::CtrlWndProc));
+    mv::SetWindowValue(loose, prop::kOldProc, GetWindowLongPtrA(loose, GWLP_WNDPROC));
+    SetWindowLongPtrA(loose, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&mv::CtrlWndProc));
     mv::SetWindowValue(loose, prop::kKind, 9);
     SendMessageA(loose, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(loose, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

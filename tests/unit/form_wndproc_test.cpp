@@ -131,7 +131,7 @@ TEST(FormEvents, AnOwnerWindowTakesNoInputWhileItsFormIsShown) {
     Obj dialog = s.form(L"dialog", 50, 50, 200, 100);
     Obj ok = dialog.obj(L"AddCmdButton", {L"ok", L"OK", 1, 1, 50, 20});
     main.put(L"Visible", 1);
-    dialog.put(L"HwndOwner", reinterpret_cast<LONG_PTR>(main.hwnd()));
+    dialog.put(L"HwndOwner", static_cast<long>(reinterpret_cast<LONG_PTR>(main.hwnd())));
 
     dialog.put(L"Visible", 1);
     EXPECT_FALSE(IsWindowEnabled(main.hwnd()));

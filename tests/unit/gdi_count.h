@@ -6,6 +6,7 @@
 #pragma once
 
 #include <windows.h>
+#include <intrin.h>
 
 namespace test {
 
@@ -22,9 +23,14 @@ inline long GdiObjectCount() {
         unsigned long long user;
     };
     static_assert(sizeof(Entry) == 24, "Wine's GDI_HANDLE_ENTRY");
-    const BYTE* peb = nullptr;
-    __asm__("movl %%fs:0x30, %0" : "=r"(peb));  // the PEB, from the 32-bit TEB
-    const Entry* table = *reinterpret_cast<Entry* const*>(peb + 0x94);  // GdiSharedHandleTable
+    // The PEB from the TEB, and its GdiSharedHandleTable, at the offsets of each bitness.
+#ifdef _WIN64
+    const BYTE* peb = reinterpret_cast<const BYTE*>(__readgsqword(0x60));
+    const Entry* table = *reinterpret_cast<Entry* const*>(peb + 0xF8);
+#else
+    const BYTE* peb = reinterpret_cast<const BYTE*>(__readfsdword(0x30));
+    const Entry* table = *reinterpret_cast<Entry* const*>(peb + 0x94);
+#endif
     if (!table) return -1;
     long count = 0;
     for (int i = 0; i < 0x10000; ++i)
