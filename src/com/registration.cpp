@@ -112,12 +112,32 @@ bool OtherBitnessRegistered(const Scope& scope) {
     return RegQueryValueExW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+// For the duration of a per-user type-library call, the classes root of this process is
+// the user's own classes: Wine's per-user calls write machine-wide otherwise.
+class UserClassesRoot {
+public:
+    explicit UserClassesRoot(const Scope& scope) {
+        if (scope.perUser && (root_ = OpenRoot(scope, KEY_ALL_ACCESS)))
+            active_ = RegOverridePredefKey(HKEY_CLASSES_ROOT, root_.get()) == ERROR_SUCCESS;
+    }
+    ~UserClassesRoot() {
+        if (active_) RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+    }
+    UserClassesRoot(const UserClassesRoot&) = delete;
+    UserClassesRoot& operator=(const UserClassesRoot&) = delete;
+
+private:
+    UniqueKey root_;
+    bool active_ = false;
+};
+
 HRESULT RegisterTypeLibrary(const Scope& scope, const std::wstring& path) {
     ComPtr<ITypeLib> lib;
     RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, lib.put()));
     std::wstring file = path;  // the registration calls take non-constant strings
-    return scope.perUser ? RegisterTypeLibForUser(lib.get(), file.data(), nullptr)
-                         : RegisterTypeLib(lib.get(), file.data(), nullptr);
+    if (!scope.perUser) return RegisterTypeLib(lib.get(), file.data(), nullptr);
+    UserClassesRoot userRoot(scope);
+    return RegisterTypeLibForUser(lib.get(), file.data(), nullptr);
 }
 
 // Removes this bitness's entry of the type library; the whole library (with its interface
@@ -131,8 +151,9 @@ HRESULT UnregisterTypeLibrary(const Scope& scope, bool otherRemains) {
     if (RegOpenKeyExW(root.get(), own.c_str(), 0, KEY_READ, entry.put()) != ERROR_SUCCESS) return S_OK;
     entry.reset();
     if (otherRemains) return DeleteKey(root.get(), own);
-    return scope.perUser ? UnRegisterTypeLibForUser(LIBID_Morvane, 1, 0, kLcid, kSysKind)
-                         : UnRegisterTypeLib(LIBID_Morvane, 1, 0, kLcid, kSysKind);
+    if (!scope.perUser) return UnRegisterTypeLib(LIBID_Morvane, 1, 0, kLcid, kSysKind);
+    UserClassesRoot userRoot(scope);
+    return UnRegisterTypeLibForUser(LIBID_Morvane, 1, 0, kLcid, kSysKind);
 }
 
 HRESULT Register(const Scope& scope) {

@@ -92,3 +92,54 @@ TEST(Registration, WritesProgIdServerAndTypeLibraryAndRemovesExactlyThem) {
     CoUninitialize();
     FreeLibrary(lib);
 }
+
+namespace {
+
+std::wstring WideGuid(const GUID& g) {
+    wchar_t w[40];
+    StringFromGUID2(g, w, 40);
+    return w;
+}
+
+bool KeyIn(HKEY root, const std::wstring& path) {
+    mv::UniqueKey k;
+    return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, k.put()) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+// regsvr32 /n /i:user writes the user's own classes and nothing machine-wide; /u removes
+// them again. Wine does not merge the user's classes into the classes root, so the keys
+// are checked, not creation through them.
+TEST(Registration, PerUserInstallWritesOnlyTheUsersClassesAndRemovesThem) {
+    HMODULE lib = LoadLibraryW((ProgramDir() + L"morvane.dll").c_str());
+    ASSERT_NE(lib, nullptr);
+    auto install = reinterpret_cast<HRESULT(WINAPI*)(BOOL, LPCWSTR)>(GetProcAddress(lib, "DllInstall"));
+    auto reg = reinterpret_cast<EntryPoint>(GetProcAddress(lib, "DllRegisterServer"));
+    auto unreg = reinterpret_cast<EntryPoint>(GetProcAddress(lib, "DllUnregisterServer"));
+    ASSERT_NE(install, nullptr);
+
+    const std::wstring user = L"Software\\Classes\\";
+    const std::wstring keys[] = {
+        L"Morvane.Desktop\\CLSID",
+        L"CLSID\\" + WideGuid(mv::CLSID_Desktop) + L"\\InprocServer32",
+        L"TypeLib\\" + WideGuid(mv::LIBID_Morvane),
+    };
+    ASSERT_EQ(unreg(), S_OK);
+    for (const wchar_t* bad : {static_cast<const wchar_t*>(nullptr), L"", L"machine", L"user "}) {
+        EXPECT_EQ(install(TRUE, bad), E_INVALIDARG);
+        EXPECT_EQ(install(FALSE, bad), E_INVALIDARG);
+    }
+    for (const std::wstring& k : keys) EXPECT_FALSE(KeyIn(HKEY_CURRENT_USER, user + k)) << "bad command line wrote";
+
+    EXPECT_EQ(install(TRUE, L"USER"), S_OK);
+    for (const std::wstring& k : keys) {
+        EXPECT_TRUE(KeyIn(HKEY_CURRENT_USER, user + k)) << "missing for the user";
+        EXPECT_FALSE(KeyIn(HKEY_LOCAL_MACHINE, user + k)) << "written machine-wide";
+    }
+    EXPECT_EQ(install(FALSE, L"user"), S_OK);
+    for (const std::wstring& k : keys) EXPECT_FALSE(KeyIn(HKEY_CURRENT_USER, user + k)) << "left for the user";
+
+    EXPECT_EQ(reg(), S_OK);  // the suite needs the machine-wide registration
+    FreeLibrary(lib);
+}
