@@ -33,12 +33,14 @@ private:
 };
 
 // Memory device contexts (CreateCompatibleDC), file handles (store null, never
-// INVALID_HANDLE_VALUE) and global memory blocks.
+// INVALID_HANDLE_VALUE), global memory blocks and file searches.
 struct MemoryDcClose { void operator()(HDC h) const { DeleteDC(h); } };
 struct FileClose { void operator()(HANDLE h) const { CloseHandle(h); } };
 struct GlobalClose { void operator()(HGLOBAL h) const { GlobalFree(h); } };
+struct SearchClose { void operator()(HANDLE h) const { FindClose(h); } };
 using UniqueMemoryDc = Unique<HDC, MemoryDcClose>;
 using UniqueFile = Unique<HANDLE, FileClose>;
+using UniqueSearch = Unique<HANDLE, SearchClose>;  // FindFirstFile; null, never INVALID_HANDLE_VALUE
 using UniqueGlobal = Unique<HGLOBAL, GlobalClose>;
 
 struct GdiClose { void operator()(HGDIOBJ h) const { DeleteObject(h); } };

@@ -16,7 +16,7 @@ namespace {
 
 std::wstring W(const std::string& s) { return mv::fromAnsi(s); }
 
-constexpr long kDone = 1, kRejected = 2, kCancelled = ERROR_CANCELLED;
+constexpr long kDone = 1, kRejected = 2, kCancelled = ERROR_CANCELLED, kUnfinished = ERROR_PARTIAL_COPY;
 
 class FileOperations : public ServiceTest {
 protected:
@@ -27,6 +27,9 @@ protected:
     }
     long copy(const std::string& from, const std::string& to, long silent = 1, long replaceAll = 1) {
         return run(L"CopyFilePB", {W(from), W(to), silent, replaceAll});
+    }
+    long move(const std::string& from, const std::string& to, long silent = 1, long replaceAll = 1) {
+        return run(L"MoveFilePB", {W(from), W(to), silent, replaceAll});
     }
 };
 
@@ -139,12 +142,6 @@ TEST_F(FileOperations, MoveLeavesNoSourceAndRecycleFillsTheRecycleBin) {
 TEST_F(FileOperations, ListsThatCannotNameFilesSafelyAreRefusedAndTouchNothing) {
     WriteFile(dir_ / "a.txt", "A");
     WriteFile(dir_ / "b.txt", "B");
-    // Real files whose names the system code page cannot hold: as '?' or as a look-alike
-    // they would reach the shell as a wildcard matching a.txt, or as a.txt itself.
-    CloseHandle(CreateFileW((W(dir_.path()) + L"\\\u6587.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, 0, nullptr));
-    CloseHandle(CreateFileW((W(dir_.path()) + L"\\\u0101.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, 0, nullptr));
     // Entries of blanks or dots name nothing, yet the system takes them for the current
     // directory or a folder above it (Wine recycled the parent of the current directory
     // for "...."): make that a folder deep in the scratch folder, where harm stays.
@@ -171,9 +168,6 @@ TEST_F(FileOperations, ListsThatCannotNameFilesSafelyAreRefusedAndTouchNothing) 
         { L"RecycleFilePB", a + L",," + b, L"", "empty entry before another" },
         { L"RecycleFilePB", L",,,,", L"", "only commas" },
         { L"RecycleFilePB", a + std::wstring(L"\0", 1) + b, L"", "NUL inside" },
-        { L"RecycleFilePB", folder + L"\\\u6587.txt", L"", "character outside the code page" },
-        { L"RecycleFilePB", folder + L"\\\u0101.txt", L"", "character with a look-alike" },
-        { L"CopyFilePB", a, folder + L"\\\u6587.txt", "target outside the code page" },
         { L"CopyFilePB", L"    ", to, "a source of blanks" },
         { L"CopyFilePB", a + L",  ", to + L"," + W(dir_ / "d.txt"), "a blank entry after a file" },
         { L"CopyFilePB", a, L"    ", "a target of blanks" },
@@ -238,4 +232,140 @@ TEST_F(FileOperations, FailuresOfTheShellAreNeverSuccess) {
     EXPECT_EQ(std::wstring(V_BSTR(&list), SysStringLen(V_BSTR(&list))), sent);
     VariantClear(&list);
     EXPECT_EQ(ReadFile(dir_ / "y2"), "A");
+}
+
+TEST_F(FileOperations, MoveNeverReplacesAFileWithoutConsent) {
+    // Wine's own move replaces without a question; the library's asks, as the copy does.
+    struct Case { int answer; long result; const char* target; bool sourceLeft; };
+    const Case cases[] = {
+        { IDNO, kCancelled, "old", true },
+        { IDYES, kDone, "new", false },
+    };
+    for (const Case& c : cases) {
+        WriteFile(dir_ / "src", "new");
+        WriteFile(dir_ / "dst", "old");
+        std::string title;
+        Answerer user([&] {
+            HWND question = WaitForOwnedDialog(owner_);
+            if (!question) return false;
+            title = TextOf(question);
+            Press(question, c.answer);
+            return true;
+        });
+        EXPECT_EQ(move(dir_ / "src", dir_ / "dst", 0, 0), c.result) << "answer " << c.answer;
+        EXPECT_TRUE(user.ok()) << "no question was asked";
+        EXPECT_EQ(title, "Confirm file overwrite");
+        EXPECT_EQ(ReadFile(dir_ / "dst"), c.target) << "answer " << c.answer;
+        EXPECT_EQ(Exists(dir_ / "src"), c.sourceLeft) << "answer " << c.answer;
+    }
+
+    // A folder onto a folder that holds one of its name: the files inside follow the rule.
+    for (int answer : {IDNO, IDYES}) {
+        for (const char* sub : {"S", "S\\in", "T", "T\\S"}) CreateDirectoryA((dir_ / sub).c_str(), nullptr);
+        WriteFile(dir_ / "S\\a", "new a");
+        WriteFile(dir_ / "S\\in\\b", "b");
+        WriteFile(dir_ / "T\\S\\a", "old a");
+        Answerer user([&] { return AnswerWith(owner_, answer); });
+        const long result = move(dir_ / "S", dir_ / "T", 1, 0);
+        EXPECT_TRUE(user.ok());
+        if (answer == IDNO) {
+            EXPECT_EQ(result, kCancelled);
+            EXPECT_EQ(ReadFile(dir_ / "T\\S\\a"), "old a");
+            EXPECT_EQ(ReadFile(dir_ / "S\\a"), "new a");
+            // Whatever left the source folder is whole at the target.
+            EXPECT_EQ(ReadFile(Exists(dir_ / "S\\in\\b") ? dir_ / "S\\in\\b" : dir_ / "T\\S\\in\\b"), "b");
+        } else {
+            EXPECT_EQ(result, kDone);
+            EXPECT_EQ(ReadFile(dir_ / "T\\S\\a"), "new a");
+            EXPECT_EQ(ReadFile(dir_ / "T\\S\\in\\b"), "b");
+            EXPECT_FALSE(Exists(dir_ / "S"));
+        }
+    }
+
+    // With replace-all, silently.
+    WriteFile(dir_ / "src", "new");
+    WriteFile(dir_ / "dst", "old");
+    EXPECT_EQ(move(dir_ / "src", dir_ / "dst", 1, 1), kDone);
+    EXPECT_EQ(ReadFile(dir_ / "dst"), "new");
+    EXPECT_FALSE(Exists(dir_ / "src"));
+}
+
+TEST_F(FileOperations, SuccessMeansItHappened) {
+    // Each of these did nothing, or part, under Wine while the shell reported success.
+    for (const char* sub : {"S", "S\\in", "deep"}) CreateDirectoryA((dir_ / sub).c_str(), nullptr);
+    WriteFile(dir_ / "a.txt", "A");
+    WriteFile(dir_ / "S\\s.txt", "S");
+    std::string deep = dir_ / "deep";
+    while (deep.size() < 220) {
+        deep += "\\" + std::string(30, 'd');
+        CreateDirectoryA(deep.c_str(), nullptr);
+    }
+    const std::string longName = std::string(MAX_PATH - deep.size(), 'n');
+    WriteFile(dir_ / longName, "L");
+    const std::string before = Listing(dir_.path()), beforeS = Listing(dir_ / "S");
+    struct Case { const wchar_t* method; std::string source, target; const char* why; };
+    const Case cases[] = {
+        { L"CopyFilePB", dir_ / "a.txt", dir_ / "x*y", "a wildcard in a target" },
+        { L"MoveFilePB", dir_ / "a.txt", dir_ / "x?y", "a wildcard in a target" },
+        { L"RecycleFilePB", dir_ / "a.txt\\", "", "a file named with a trailing backslash" },
+        { L"MoveFilePB", dir_ / "a.txt\\", dir_ / "b.txt", "a file named with a trailing backslash" },
+        { L"MoveFilePB", dir_ / "missing.txt", dir_ / "b.txt", "a missing source of a move" },
+        { L"CopyFilePB", dir_ / longName, deep, "a destination longer than a path may be" },
+        { L"CopyFilePB", dir_ / "S\\*", dir_ / "S\\T", "a wildcard taking in its own target" },
+        { L"MoveFilePB", dir_ / "*", dir_ / "S\\T", "a wildcard taking in the target's folder" },
+        { L"CopyFilePB", dir_ / "*\\s.txt", dir_ / "b.txt", "a wildcard before the last name" },
+    };
+    for (const Case& c : cases) {
+        std::vector<Arg> args{W(c.source)};
+        if (std::wstring(c.method) != L"RecycleFilePB") args.push_back(W(c.target));
+        args.push_back(1);
+        args.push_back(1);
+        EXPECT_EQ(run(c.method, args), kRejected) << c.why;
+        EXPECT_EQ(Listing(dir_.path()), before) << c.why;
+        EXPECT_EQ(Listing(dir_ / "S"), beforeS) << c.why;
+    }
+    // Wildcards into a folder beside the matches are fine.
+    EXPECT_EQ(copy(dir_ / "S\\*.txt", dir_ / "S\\in"), kDone);
+    EXPECT_EQ(ReadFile(dir_ / "S\\in\\s.txt"), "S");
+
+    // Left undone by the shell behind a report of success: checked afterwards.
+    CreateDirectoryA((dir_ / "T").c_str(), nullptr);
+    CreateDirectoryA((dir_ / "T\\S").c_str(), nullptr);
+    EXPECT_EQ(move(dir_ / "S", dir_ / "T"), kUnfinished) << "a folder onto a folder of its name";
+    EXPECT_EQ(ReadFile(dir_ / "S\\s.txt"), "S");
+    EXPECT_EQ(copy(dir_ / "S", dir_ / "a.txt"), kUnfinished) << "a folder onto a file";
+    EXPECT_EQ(ReadFile(dir_ / "a.txt"), "A");
+}
+
+TEST_F(FileOperations, NamesOutsideTheCodePageAreCopiedMovedAndRecycled) {
+    // Cyrillic and Chinese, from code points: "Жук文件".
+    const std::wstring name = std::wstring{0x0416, 0x0443, 0x043A, 0x6587, 0x4EF6} + L".txt";
+    const std::wstring folder = W(dir_.path()) + L"\\";
+    WriteFile(folder + name, "bytes");
+    EXPECT_EQ(run(L"CopyFilePB", {folder + name, folder + L"copy " + name, 1, 1}), kDone);
+    EXPECT_EQ(ReadFile(folder + L"copy " + name), "bytes");
+    EXPECT_EQ(ReadFile(folder + name), "bytes");
+    EXPECT_EQ(run(L"MoveFilePB", {folder + L"copy " + name, folder + L"moved " + name, 1, 1}), kDone);
+    EXPECT_FALSE(Exists(folder + L"copy " + name));
+    EXPECT_EQ(ReadFile(folder + L"moved " + name), "bytes");
+
+    // A name whose code-page form would be a look-alike ("a.txt") recycles only itself.
+    const std::wstring unique = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount());
+    const std::wstring binned = unique + L"-" + name, alike = unique + L"-\u0101.txt";
+    WriteFile(folder + binned, "bin");
+    WriteFile(folder + alike, "alike");
+    WriteFile(folder + unique + L"-a.txt", "plain");
+    EXPECT_EQ(run(L"RecycleFilePB", {folder + binned + L"," + folder + alike, 1, 1}), kDone);
+    EXPECT_FALSE(Exists(folder + binned));
+    EXPECT_FALSE(Exists(folder + alike));
+    EXPECT_EQ(ReadFile(folder + unique + L"-a.txt"), "plain");
+
+    const std::string trash = TrashFolder();
+    if (trash.empty()) GTEST_SKIP() << "not under Wine: the recycle bin is not a folder to look into";
+    for (const std::wstring& n : {binned, alike}) {
+        const std::wstring kept = W(trash) + L"\\files\\" + n;
+        EXPECT_NE(ReadFile(kept), "<none>") << "not in the recycle bin";
+        DeleteFileW(kept.c_str());
+        DeleteFileW((W(trash) + L"\\info\\" + n + L".trashinfo").c_str());
+    }
 }

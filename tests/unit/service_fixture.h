@@ -29,6 +29,10 @@ private:
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);  // "<none>" when it cannot be read
 bool Exists(const std::string& path);
+// The same with UTF-16 paths, for names outside the system code page.
+void WriteFile(const std::wstring& path, const std::string& bytes);
+std::string ReadFile(const std::wstring& path);
+bool Exists(const std::wstring& path);
 // The names in a folder, sorted, with a trailing backslash on folders.
 std::string Listing(const std::string& folder);
 
