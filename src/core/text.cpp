@@ -12,22 +12,6 @@ std::string toAnsi(const wchar_t* s, size_t len) {
     return out;
 }
 
-bool toAnsiExact(const std::wstring& s, std::string* out) {
-    out->clear();
-    if (s.empty()) return true;
-    const int len = static_cast<int>(s.size());
-    // UTF-8 as the system code page represents every character; it takes no default
-    // character and no best-fit flag.
-    const bool utf8 = GetACP() == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL lossy = FALSE;
-    int n = WideCharToMultiByte(CP_ACP, flags, s.data(), len, nullptr, 0, nullptr, utf8 ? nullptr : &lossy);
-    if (n <= 0 || lossy) return false;
-    out->resize(static_cast<size_t>(n));
-    WideCharToMultiByte(CP_ACP, flags, s.data(), len, out->data(), n, nullptr, nullptr);
-    return true;
-}
-
 std::string toMessageBoxAnsi(const std::wstring& s) {
     constexpr size_t kLongest = 32766;
     std::string ansi = toAnsi(s.substr(0, kLongest));

@@ -12,11 +12,6 @@ std::string toAnsi(const wchar_t* s, size_t len);
 inline std::string toAnsi(const std::wstring& s) { return toAnsi(s.data(), s.size()); }
 inline std::string toAnsi(BSTR s) { return toAnsi(s, SysStringLen(s)); }
 
-// The system-code-page form of s when every character has an exact equivalent there;
-// false otherwise. A path must not cross with a best-fit look-alike or the default
-// character '?' in place of a character: either would name another file, or a wildcard.
-bool toAnsiExact(const std::wstring& s, std::string* out);
-
 // A text or caption for the platform's ANSI message box, cut to what it can take: it
 // widens each through a counted string of at most 65535 bytes, and a longer one overran
 // the heap there (measured under Wine 8: 32767 to 65535 characters crashed the host, and

@@ -19,6 +19,12 @@ bool CoversOwnTarget(const Transfer& t) {
     return PathMatchSpecW(below.c_str(), NameOf(t.source).c_str()) != FALSE;
 }
 
+// Where a move could write over something: a file's own destination; for a folder or a
+// wildcard the whole target, into which the shell may merge, or put one match or many.
+std::wstring Landing(const Transfer& t) {
+    return t.wildcard() || IsFolder(t.sourceAttributes) ? t.target : t.destination();
+}
+
 }  // namespace
 
 Transfers PlanTransfers(const PathList& sources, const PathList& targets) {
@@ -51,10 +57,11 @@ bool IntoItself(const Transfers& plan) {
 
 bool MayReplace(const Transfers& plan) {
     for (size_t i = 0; i < plan.size(); ++i) {
-        const Transfer& t = plan[i];
-        if (Exists(t.target) && !SamePath(t.source, t.target)) return true;
+        const std::wstring place = Landing(plan[i]);
+        if (Exists(place) && !SamePath(plan[i].source, place)) return true;
         for (size_t j = 0; j < i; ++j) {
-            if (Inside(plan[j].target, t.target, true) || Inside(t.target, plan[j].target, true)) return true;
+            const std::wstring other = Landing(plan[j]);
+            if (Inside(other, place, true) || Inside(place, other, true)) return true;
         }
     }
     return false;

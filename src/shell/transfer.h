@@ -33,9 +33,9 @@ bool ShellWouldFail(const Transfers& plan);
 // A folder that would go into a folder inside itself.
 bool IntoItself(const Transfers& plan);
 
-// Whether a move of `plan` could replace anything that is there: a target that exists
-// (other than the source itself, renamed in letter case only), or two transfers into the
-// same place or one into another's.
+// Whether a move of `plan` could replace anything: a file's destination, or a folder's or a
+// wildcard's target, that exists (other than the source itself, renamed in letter case
+// only), or two transfers into the same place or one into another's.
 bool MayReplace(const Transfers& plan);
 
 // After the shell reported success: true when every source without wildcards is where it

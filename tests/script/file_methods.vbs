@@ -41,6 +41,13 @@ ok f.RecycleFilePB(a & ",," & b, 1, 1) = 2, "an empty entry in the middle"
 ok f.CopyFilePB(dir & "\missing.txt", dir & "\x.txt", 1, 1) <> 1, "a missing source is no success"
 ok Not fso.FileExists(dir & "\x.txt"), "nothing made for refused or failed copies"
 
+' Moving onto an existing file: replaced silently with the replace-all switch.
+fso.CreateTextFile(dir & "\x.txt").Write "old"
+r = f.MoveFilePB(dir & "\moved.txt", dir & "\x.txt", 1, 1)
+ok r = 1 And Content(dir & "\x.txt") = "alpha", "MoveFilePB onto a file with replace-all = " & r
+ok f.CopyFilePB(a, dir & "\*.txt", 1, 1) = 2, "a wildcard in a target"
+ok f.MoveFilePB(dir & "\gone.txt", dir & "\y.txt", 1, 1) = 2, "a missing source of a move"
+
 ' Recycled: gone from its folder, found in the recycle bin (Wine: the XDG trash in the home).
 name = "mvrecycle-" & fso.GetTempName()
 fso.CreateTextFile(dir & "\" & name).Write "to the bin"

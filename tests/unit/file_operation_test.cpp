@@ -68,29 +68,35 @@ TEST_F(FileOperations, CopyReplacesWithBothSwitchesAndPairsListsInOrder) {
 }
 
 TEST_F(FileOperations, ReplacingWithoutReplaceAllAsksFirst) {
+    // Wine's own move replaces without a question; a move asks as the copy does, and its
+    // source goes only when the user said yes.
     struct Case { int answer; long result; const char* target; };
     const Case cases[] = {
         { IDNO, kCancelled, "old" },      // No: the target stays byte for byte
         { IDCANCEL, kCancelled, "old" },  // the close box
         { IDYES, kDone, "new" },
     };
-    for (const Case& c : cases) {
-        WriteFile(dir_ / "src", "new");
-        WriteFile(dir_ / "dst", "old");
-        std::string title;
-        Answerer user([&] {
-            HWND question = WaitForOwnedDialog(owner_);
-            if (!question) return false;
-            title = TextOf(question);
-            if (c.answer == IDCANCEL) PostMessageA(question, WM_SYSCOMMAND, SC_CLOSE, 0);
-            else Press(question, c.answer);
-            return true;
-        });
-        EXPECT_EQ(copy(dir_ / "src", dir_ / "dst", 0, 0), c.result) << "answer " << c.answer;
-        EXPECT_TRUE(user.ok()) << "the question was not owned by the form, or stayed open";
-        EXPECT_EQ(title, "Confirm file overwrite");
-        EXPECT_EQ(ReadFile(dir_ / "dst"), c.target) << "answer " << c.answer;
-        EXPECT_EQ(ReadFile(dir_ / "src"), "new");
+    for (const wchar_t* method : {L"CopyFilePB", L"MoveFilePB"}) {
+        for (const Case& c : cases) {
+            WriteFile(dir_ / "src", "new");
+            WriteFile(dir_ / "dst", "old");
+            std::string title;
+            Answerer user([&] {
+                HWND question = WaitForOwnedDialog(owner_);
+                if (!question) return false;
+                title = TextOf(question);
+                if (c.answer == IDCANCEL) PostMessageA(question, WM_SYSCOMMAND, SC_CLOSE, 0);
+                else Press(question, c.answer);
+                return true;
+            });
+            const std::string why = mv::toAnsi(method) + ", answer " + std::to_string(c.answer);
+            EXPECT_EQ(run(method, {W(dir_ / "src"), W(dir_ / "dst"), 0, 0}), c.result) << why;
+            EXPECT_TRUE(user.ok()) << why << ": the question was not owned by the form, or stayed open";
+            EXPECT_EQ(title, "Confirm file overwrite") << why;
+            EXPECT_EQ(ReadFile(dir_ / "dst"), c.target) << why;
+            const bool moved = method == std::wstring(L"MoveFilePB") && c.answer == IDYES;
+            EXPECT_EQ(ReadFile(dir_ / "src"), moved ? "<none>" : "new") << why;
+        }
     }
 }
 
@@ -235,30 +241,6 @@ TEST_F(FileOperations, FailuresOfTheShellAreNeverSuccess) {
 }
 
 TEST_F(FileOperations, MoveNeverReplacesAFileWithoutConsent) {
-    // Wine's own move replaces without a question; the library's asks, as the copy does.
-    struct Case { int answer; long result; const char* target; bool sourceLeft; };
-    const Case cases[] = {
-        { IDNO, kCancelled, "old", true },
-        { IDYES, kDone, "new", false },
-    };
-    for (const Case& c : cases) {
-        WriteFile(dir_ / "src", "new");
-        WriteFile(dir_ / "dst", "old");
-        std::string title;
-        Answerer user([&] {
-            HWND question = WaitForOwnedDialog(owner_);
-            if (!question) return false;
-            title = TextOf(question);
-            Press(question, c.answer);
-            return true;
-        });
-        EXPECT_EQ(move(dir_ / "src", dir_ / "dst", 0, 0), c.result) << "answer " << c.answer;
-        EXPECT_TRUE(user.ok()) << "no question was asked";
-        EXPECT_EQ(title, "Confirm file overwrite");
-        EXPECT_EQ(ReadFile(dir_ / "dst"), c.target) << "answer " << c.answer;
-        EXPECT_EQ(Exists(dir_ / "src"), c.sourceLeft) << "answer " << c.answer;
-    }
-
     // A folder onto a folder that holds one of its name: the files inside follow the rule.
     for (int answer : {IDNO, IDYES}) {
         for (const char* sub : {"S", "S\\in", "T", "T\\S"}) CreateDirectoryA((dir_ / sub).c_str(), nullptr);
