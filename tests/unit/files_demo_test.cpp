@@ -2,51 +2,10 @@
 // this test answers its dialogs from outside, the way a user at the screen does.
 #include <gtest/gtest.h>
 
+#include "script_process.h"
 #include "service_fixture.h"
 
 using namespace test;
-
-namespace {
-
-// The example script as a Windows path (the source tree is reached through drive Z:).
-std::string ExampleScript(const char* name) {
-    std::string path = std::string("Z:") + MORVANE_SOURCE_DIR + "/examples/" + name;
-    for (char& c : path) if (c == '/') c = '\\';
-    return path;
-}
-
-// A script run by cscript with its output going to a file; ended when the test ends.
-class ScriptProcess {
-public:
-    ScriptProcess(const std::string& script, const std::string& output) {
-        SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-        out_ = CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-        STARTUPINFOA start{};
-        start.cb = sizeof(start);
-        start.dwFlags = STARTF_USESTDHANDLES;
-        start.hStdOutput = start.hStdError = out_;
-        std::string command = "cscript.exe //nologo \"" + script + "\"";
-        if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &info_))
-            CloseHandle(info_.hThread);
-    }
-    ScriptProcess(const ScriptProcess&) = delete;
-    ScriptProcess& operator=(const ScriptProcess&) = delete;
-    ~ScriptProcess() {
-        if (info_.hProcess) {
-            if (!ended(0)) TerminateProcess(info_.hProcess, 1);
-            CloseHandle(info_.hProcess);
-        }
-        CloseHandle(out_);
-    }
-    bool started() const { return info_.hProcess != nullptr; }
-    bool ended(DWORD ms) { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
-
-private:
-    HANDLE out_;
-    PROCESS_INFORMATION info_{};
-};
-
-}  // namespace
 
 TEST(FilesDemo, CopiesTheChosenFileIntoTheChosenFolder) {
     ScratchFolder dir;
