@@ -30,6 +30,17 @@ constexpr DWORD kClickDelayMs = 25;
 
 StaticRef<Control> g_ctrlCache;  // CtrlCache
 
+// The key press that a release of Enter or Space may turn into a click: the command button
+// that got it, and the key. The release of an Enter that answered a message box or closed
+// a dialog opened from a button's OnClick reaches that button once the focus is back on
+// it; it clicks nothing, since the press went to the dialog. One slot: only the window
+// with the focus gets key presses.
+struct KeyPress {
+    HWND button = nullptr;
+    UINT key = 0;
+};
+KeyPress g_keyPress;
+
 LRESULT PassOn(const WindowMessage& m) {
     auto old = reinterpret_cast<WNDPROC>(GetWindowValue(m.hwnd, prop::kOldProc));
     if (!old || old == &CtrlWndProc) return DefWindowProcA(m.hwnd, m.msg, m.wp, m.lp);
@@ -66,7 +77,9 @@ LRESULT OnSetFocus(const WindowMessage& m) {
     return PassOn(m);
 }
 
+// A key pressed on a button that loses the focus before the key is released clicks nothing.
 LRESULT OnKillFocus(const WindowMessage& m) {
+    if (g_keyPress.button == m.hwnd) g_keyPress = KeyPress{};
     Post(FindControl(m.hwnd), &ControlEvents::lostFocus);
     return PassOn(m);
 }
@@ -78,9 +91,14 @@ LRESULT OnShowWindow(const WindowMessage& m) {
 }
 
 // Tab moves the focus on (Shift+Tab back) and never reaches the control, whatever its
-// kind. Enter on a command button becomes Space, which its class treats as a press.
+// kind. Enter on a command button becomes Space, which its class treats as a press; the
+// button remembers which of the two keys was pressed last on it (any other key forgets).
 LRESULT OnKeyDown(const WindowMessage& m) {
     const UINT key = static_cast<UINT>(m.wp);
+    if (m.kind == kCmdButton) {
+        const bool clicks = key == VK_RETURN || key == VK_SPACE;
+        g_keyPress = clicks ? KeyPress{m.hwnd, key} : KeyPress{};
+    }
     if (key == VK_TAB) {
         bool reverse = GetAsyncKeyState(VK_SHIFT) != 0;  // down now, or pressed since last asked
         FocusNextControl(m.hwnd, reverse);
@@ -88,6 +106,7 @@ LRESULT OnKeyDown(const WindowMessage& m) {
     }
     if (key == VK_RETURN && m.kind == kCmdButton) {
         SendMessageA(m.hwnd, WM_KEYDOWN, VK_SPACE, m.lp);
+        g_keyPress = KeyPress{m.hwnd, VK_RETURN};  // the Space sent above noted itself
         return 0;
     }
     return PassOn(m);
@@ -100,10 +119,14 @@ LRESULT OnChar(const WindowMessage& m) {
     return PassOn(m);
 }
 
-// Releasing Enter or Space on a command button clicks it, through the click handling.
+// Releasing Enter or Space on a command button clicks it, through the click handling,
+// when that key was pressed on this button.
 LRESULT OnKeyUp(const WindowMessage& m) {
     const UINT key = static_cast<UINT>(m.wp);
-    if ((key == VK_RETURN || key == VK_SPACE) && m.kind == kCmdButton) SendMessageA(m.hwnd, WM_LBUTTONUP, 0, 0);
+    if (g_keyPress.button == m.hwnd && g_keyPress.key == key) {  // only Enter and Space on buttons are noted
+        g_keyPress = KeyPress{};
+        SendMessageA(m.hwnd, WM_LBUTTONUP, 0, 0);
+    }
     return PassOn(m);
 }
 
