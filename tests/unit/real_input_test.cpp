@@ -14,8 +14,10 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "dialog_answer.h"
 #include "script_objects.h"
 #include "window/style_bits.h"
 #include "window/window_props.h"
@@ -175,6 +177,23 @@ TEST(RealInput, EnterOnAFocusedButtonAndNotInATextBox) {
     EXPECT_EQ(L"<timeout>", d.act("key Return", 1000)) << "Enter in a text box posts nothing";
 }
 
+// Enter and Space on a focused button click it once each. The release of the Enter that
+// answered a message box opened from a click reaches the button, and clicks nothing.
+TEST(RealInput, AKeyReleaseClicksOnlyTheButtonThatGotThePress) {
+    REQUIRE_XDOTOOL();
+    Desk d;
+    mv::FocusWindow(d.b.hwnd());
+    d.pointAt(d.form.hwnd());
+    EXPECT_EQ(L"b click()", d.act("key space"));
+    EXPECT_EQ(L"b click()", d.act("key Return"));
+    std::thread user([&] {
+        if (test::WaitForOwnedDialog(d.form.hwnd())) d.xdo.run("keydown Return sleep 0.2 keyup Return");
+    });
+    EXPECT_EQ(IDOK, d.form.num(L"ShowMsgBox", {L"Go on?"}));
+    user.join();
+    EXPECT_EQ(L"<timeout>", LastEventWithin(d.form, 700));
+}
+
 TEST(RealInput, AltF4HidesTheForm) {
     REQUIRE_XDOTOOL();
     Desk d;
@@ -183,6 +202,31 @@ TEST(RealInput, AltF4HidesTheForm) {
     EXPECT_EQ(L"hidden()", d.act("key alt+F4"));
     EXPECT_EQ(0, d.form.num(L"Visible"));
     EXPECT_TRUE(IsWindow(d.form.hwnd()));
+}
+
+// Wizard pages made fixed-size, moved and taken off the top while hidden, then shown one
+// after the other: none of that activated a hidden page, so Enter presses each default button.
+TEST(RealInput, EnterPressesTheDefaultButtonOfPagesShapedWhileHidden) {
+    REQUIRE_XDOTOOL();
+    Session s;
+    Xdo xdo;
+    std::vector<Obj> pages;
+    for (size_t i = 0; i < 3; ++i) {
+        pages.push_back(s.form((L"page" + std::to_wstring(i)).c_str(), 200, 150, 360, 240));
+        pages[i].put(L"Resizeable", 0);
+        pages[i].call(L"MoveResize", {200, 150, 360, 240});
+        pages[i].put(L"TopMost", 0);
+        pages[i].obj(L"AddCmdButton", {L"next", L"Next", 240, 160, 90, 30, L"next " + std::to_wstring(i)})
+            .call(L"SetAsDefault");
+    }
+    for (size_t i = 0; i < 3; ++i) {
+        if (i > 0) pages[i - 1].put(L"Visible", 0);
+        pages[i].put(L"Visible", 1);
+        ASSERT_TRUE(xdo.run("mousemove " + Xdo::Middle(pages[i].hwnd())));
+        ASSERT_TRUE(xdo.start("key Return"));
+        EXPECT_EQ(L"next " + std::to_wstring(i), LastEventWithin(pages[i], 3000));
+        EXPECT_TRUE(xdo.finish());
+    }
 }
 
 }  // namespace
