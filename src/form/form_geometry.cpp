@@ -41,7 +41,8 @@ HRESULT GetPlacement(Form& f, Result& r) {
 }
 
 // Negative values leave their coordinate or dimension unchanged. A form locked against
-// moving lets exactly this one change through the form window procedure.
+// moving lets exactly this one change through the form window procedure. Moving a form
+// does not activate it.
 HRESULT Place(Form& f, long left, long top, long width, long height) {
     Placement p;
     RETURN_IF_FAILED(ReadPlacement(f, &p));
@@ -53,7 +54,7 @@ HRESULT Place(Form& f, long left, long top, long width, long height) {
     if (height >= 0) p.height = height;
     if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
     UpdateLock frozen(w);
-    SetWindowPos(w, nullptr, p.left, p.top, p.width, p.height, SWP_NOZORDER);
+    SetWindowPos(w, nullptr, p.left, p.top, p.width, p.height, SWP_NOZORDER | SWP_NOACTIVATE);
     return S_OK;
 }
 

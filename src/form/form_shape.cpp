@@ -234,11 +234,12 @@ HRESULT PutResizeable(Form& f, const Args& a, Result&) {
 
 HRESULT GetTopMost(Form& f, const Args&, Result& r) { return StyleFlag(f, r, WS_EX_TOPMOST, true, false); }
 
+// Changes the z-order only: the form is not activated.
 HRESULT PutTopMost(Form& f, const Args& a, Result&) {
     HWND w = LiveWindow(f);
     if (!w) return S_OK;
     HWND after = a.lng(0) != 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
-    SetWindowPos(w, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(w, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return S_OK;
 }
 

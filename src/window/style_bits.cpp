@@ -12,8 +12,10 @@ namespace mv {
 
 namespace {
 
-// Only the frame is recomputed and redrawn: no move, no size, no change of z-order.
-constexpr UINT kFrameOnly = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED;
+// Only the frame is recomputed and redrawn: no move, no size, no change of z-order, and no
+// activation. Activated, a hidden form would take the focus onto its own window, and its
+// next deactivation would keep that window as the control to give the focus back to.
+constexpr UINT kFrameOnly = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE;
 
 // Focus hand-overs nest: a form taking the focus hands it on to its last focused control
 // or to the form it owns. Owner marks that form a cycle (A owns B, B owns A) would nest
