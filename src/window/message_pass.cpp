@@ -2,6 +2,7 @@
 #include "window/message_pass.h"
 
 #include "core/unique.h"
+#include "window/form_class.h"
 
 namespace mv {
 
@@ -15,6 +16,25 @@ namespace {
 constexpr int kMaxPassNesting = 32;
 int g_passNesting = 0;
 
+bool OfClass(HWND hwnd, const char* cls) {
+    char name[16] = {};
+    return hwnd && GetClassNameA(hwnd, name, sizeof name) > 0 && lstrcmpA(name, cls) == 0;
+}
+
+// A dialog of a form (message box, folder browser, file dialog) that has been told to end:
+// the system hides it and gives its owner input back, then activates the owner, whose
+// focus hand-over runs a pass, all before the dialog's own loop lets it go. That loop
+// hands it nothing more and its end takes its queue with it; handed a message here (a
+// second Cancel queued behind the first), the dialog would run its teardown a second time
+// on what the first one freed. While a dialog opens it is hidden too, but its owner is
+// still disabled.
+bool IsEndingDialog(HWND hwnd) {
+    HWND dialog = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+    if (!dialog || IsWindowVisible(dialog) || !OfClass(dialog, "#32770")) return false;
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    return OfClass(owner, kFormClassName) && IsWindowEnabled(owner);
+}
+
 }  // namespace
 
 void DoEvents() {
@@ -25,6 +45,8 @@ void DoEvents() {
         // Nothing in a script host waits for a quit message from the library's windows;
         // passing it on would only end the pass early, forever.
         if (msg.message == WM_QUIT) continue;
+        // Dropped (see above); a paint message would come back until painted.
+        if (msg.message != WM_PAINT && IsEndingDialog(msg.hwnd)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -7,7 +7,8 @@ namespace mv {
 
 // Peeks, translates and dispatches every message waiting in the thread's queue, then
 // returns. Window procedures run inside it. A pass nested too deep in others returns at
-// once and leaves the messages to the pass around it.
+// once and leaves the messages to the pass around it. What is queued for a form's dialog
+// that is ending is dropped, not dispatched.
 void DoEvents();
 
 // GetWindowLongA, then one message pass; returns the value read before the pass.

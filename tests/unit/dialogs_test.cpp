@@ -189,6 +189,41 @@ TEST_F(Dialogs, OpenDialogTakesOnlyExistingFiles) {
     EXPECT_TRUE(cancel.ok());
 }
 
+namespace {
+
+// Cancel commands that reach a dialog: a button tells its dialog it was pressed by a sent
+// WM_COMMAND, which a hook on the dialog's thread sees.
+int g_cancels = 0;
+LRESULT CALLBACK CountCancels(int code, WPARAM wp, LPARAM lp) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && m->message == WM_COMMAND && LOWORD(m->wParam) == IDCANCEL) ++g_cancels;
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+}  // namespace
+
+// Cancel pressed twice in quick succession: the second press is queued while the dialog
+// ends and its form takes the focus back. The dialog takes one Cancel and ends once, and
+// the script gets the empty string.
+TEST_F(Dialogs, ASecondCancelWhileTheDialogEndsIsHarmless) {
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountCancels, nullptr, GetCurrentThreadId());
+    for (const wchar_t* method : { L"ShowFileBrowserOpen", L"ShowFileBrowserSave", L"ShowFolderBrowser" }) {
+        g_cancels = 0;
+        Answerer user([&] {
+            HWND dialog = WaitForOwnedDialog(owner_);
+            if (!dialog) return false;
+            Press(dialog, IDCANCEL);
+            Press(dialog, IDCANCEL);
+            return true;
+        });
+        SetForegroundWindow(owner_);  // the user has just clicked the form
+        EXPECT_EQ(Call(form_, method).text(), L"") << mv::toAnsi(method);
+        EXPECT_TRUE(user.ok()) << mv::toAnsi(method);
+        EXPECT_EQ(1, g_cancels) << mv::toAnsi(method);
+    }
+    UnhookWindowsHookEx(hook);
+}
+
 TEST_F(Dialogs, SaveDialogAsksBeforeOverwriting) {
     WriteFile(dir_ / "kept.txt", "kept");
     std::string question;
