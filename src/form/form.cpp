@@ -14,6 +14,7 @@
 #include "control/control.h"
 #include "core/desktop.h"
 #include "core/os_level.h"
+#include "form/form_shape.h"
 #include "window/message_pass.h"
 #include "window/window_props.h"
 
@@ -36,14 +37,18 @@ Control* Form::controlAt(long position) const {
     return static_cast<Control*>(controls_->byPosition(position));
 }
 
-long Form::visible() const { return HasStyle(hwnd_, WS_VISIBLE) ? 1 : 0; }
+// A destroyed form's handle may by then name another window: it acts on none, and still
+// passes the messages.
+long Form::visible() const { return HasStyle(form_shape::LiveWindow(*this), WS_VISIBLE) ? 1 : 0; }
 
 void Form::setVisible(long value) {
-    if (value != 0) {
-        ShowWindow(hwnd_, SW_SHOWNORMAL);
-        UpdateWindow(hwnd_);
-    } else {
-        ShowWindow(hwnd_, SW_HIDE);
+    if (HWND w = form_shape::LiveWindow(*this)) {
+        if (value != 0) {
+            ShowWindow(w, SW_SHOWNORMAL);
+            UpdateWindow(w);
+        } else {
+            ShowWindow(w, SW_HIDE);
+        }
     }
     DoEvents();
 }

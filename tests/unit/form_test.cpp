@@ -213,6 +213,24 @@ TEST_F(DesktopTest, ADestroyedOwnedFormLeavesNoMarkOnItsOwner) {
     EXPECT_TRUE(IsWindowEnabled(ho));
 }
 
+// A destroyed form's old handle may name another window by then: Visible acts on none.
+// Here the window outlives its form (another program marked it as being destroyed, so
+// the form's end leaves it alone) and stands for that other window.
+TEST_F(DesktopTest, VisibleOfADestroyedFormActsOnNoWindow) {
+    mv::ComPtr<IDispatch> f(createForm(L"Gone"));
+    HWND h = hwndOf(f.get());
+    mv::SetWindowValue(h, mv::prop::kIsDestroyed, 1);
+    Call(desktop(), L"CloseAll");
+    ASSERT_TRUE(IsWindow(h));
+    EXPECT_EQ(Put(f.get(), L"Visible", Arg(1)).hr, S_OK);
+    EXPECT_FALSE(IsWindowVisible(h)) << "shown by a destroyed form";
+    ShowWindow(h, SW_SHOWNA);
+    EXPECT_EQ(GetLong(f.get(), L"Visible"), 0);
+    Put(f.get(), L"Visible", Arg(0));
+    EXPECT_TRUE(IsWindowVisible(h)) << "hidden by a destroyed form";
+    DestroyWindow(h);
+}
+
 TEST_F(DesktopTest, ControlsAreFoundByNameOrPosition) {
     mv::ComPtr<IDispatch> held(createForm(L"Ctl"));  // the script's reference
     IDispatch* f = held.get();
