@@ -42,7 +42,9 @@ Desktop::Desktop() : forms_(std::make_shared<KeyedCollection>()) {}
 
 ComPtr<Desktop> Desktop::Create() {
     ComPtr<Desktop> d = MakeObject<Desktop>();
-    g_current.reset(d.get());  // releases the previous Desktop, which then closes its forms
+    // The slot lets go of the previous Desktop, which ends once nothing else holds it. Its
+    // forms hold it: one that has forms lives on until they are destroyed.
+    g_current.reset(d.get());
     SetDebugFlag(false);
     RegisterFormClass(kFormClassName);
     InitPropertyTable();
