@@ -50,6 +50,11 @@ void Result::setUnknown(IUnknown* p) {
     if (p) p->AddRef();
 }
 
+void Result::setEmpty(VARTYPE vt) {
+    if (vt == VT_I4) setLong(0);
+    if (vt == VT_BSTR) setText(L"", 0);
+}
+
 // Open addressing over folded names; a name too long for the buffer matches nothing,
 // since no member name is that long.
 class NameIndex {

@@ -5,6 +5,9 @@
 // arguments in reverse order, dereferences by-reference arguments of any kind (VBScript
 // passes VT_BYREF|VT_VARIANT), fills omitted optionals with their defaults, converts with
 // VariantChangeType and reports the standard errors. Handlers see converted arguments only.
+// A row also carries the member's one-line help, which the type information repeats, and
+// says whether the member serves only some kinds of object (a control's kind-specific
+// members): the dispatcher asks about those, with the row's own name, before the handler.
 #pragma once
 
 #include <windows.h>
@@ -69,10 +72,22 @@ public:
     void setText(const wchar_t* s, size_t len);
     void setObject(IDispatch* p);  // shares the reference; null gives a null object
     void setUnknown(IUnknown* p);
+    // The empty value of a type: 0 for VT_I4, the empty string for VT_BSTR, else nothing.
+    void setEmpty(VARTYPE vt);
 
 private:
     VARIANT* v_;
 };
+
+// Whether a member serves every object of its class or only the kinds the object admits it
+// for (controls: the property-applicability table). Where a kind-specific member does not
+// apply, its handler does not run and the call answers the empty value of `emptyAnswer`.
+struct Applicability {
+    bool kindSpecific;
+    VARTYPE emptyAnswer;  // VT_I4 (0), VT_BSTR (the empty string) or VT_EMPTY (nothing)
+};
+constexpr Applicability kEveryKind{false, VT_EMPTY};
+constexpr Applicability ForKinds(VARTYPE emptyAnswer = VT_EMPTY) { return {true, emptyAnswer}; }
 
 template <typename T>
 struct Member {
@@ -81,7 +96,44 @@ struct Member {
     Kind kind;
     std::initializer_list<Param> params;
     HRESULT (*fn)(T&, const Args&, Result&);
+    // What the member does, in a user's words: one line of plain ASCII without double quotes,
+    // the same for the get and the let of a property.
+    const wchar_t* help;
+    Applicability applies = kEveryKind;
 };
+
+// Checks a member table at compile time: every row fits Args, and its help is there, short,
+// plain and shared by the rows of one property. Each class's table asserts both.
+template <typename T, size_t N>
+constexpr bool ParamsFitArgs(const Member<T> (&rows)[N]) {
+    for (const Member<T>& row : rows)
+        if (row.params.size() > kMaxParams) return false;
+    return true;
+}
+
+constexpr size_t kMaxHelp = 100;
+
+constexpr bool IsPlainHelp(const wchar_t* help) {
+    if (!help || !*help) return false;
+    for (size_t n = 0; help[n]; ++n)
+        if (n >= kMaxHelp || help[n] < L' ' || help[n] > L'~' || help[n] == L'"') return false;
+    return true;
+}
+
+constexpr bool SameText(const wchar_t* a, const wchar_t* b) {
+    while (*a && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+template <typename T, size_t N>
+constexpr bool HelpIsPlainAndShared(const Member<T> (&rows)[N]) {
+    for (size_t i = 0; i < N; ++i) {
+        if (!IsPlainHelp(rows[i].help)) return false;
+        for (size_t j = i + 1; j < N; ++j)
+            if (rows[j].id == rows[i].id && !SameText(rows[j].help, rows[i].help)) return false;
+    }
+    return true;
+}
 
 // The type-independent part of a member row, as the dispatcher sees it.
 struct MemberView {
@@ -138,8 +190,13 @@ public:
         if (FAILED(hr)) return hr;
         if (result) VariantInit(result);
         Result out(result);
+        const Member<T>& row = rows_[index];
+        if (row.applies.kindSpecific && !self.memberApplies(row.name)) {
+            out.setEmpty(row.applies.emptyAnswer);
+            return S_OK;
+        }
         try {
-            hr = rows_[index].fn(self, args, out);
+            hr = row.fn(self, args, out);
         } catch (...) {
             hr = E_OUTOFMEMORY;  // no exception crosses a COM method
         }

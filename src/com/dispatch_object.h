@@ -3,6 +3,7 @@
 //   static const DispatchTable<Self>& members();
 //   static HRESULT typeInfo(ITypeInfo** out);   // E_NOTIMPL when it has none
 //   void finalRelease();                         // runs once, when the last reference goes
+//   bool memberApplies(const wchar_t* name);     // for kind-specific members only
 #pragma once
 
 #include <windows.h>
@@ -72,6 +73,7 @@ public:
     static HRESULT typeInfo(ITypeInfo** out) { *out = nullptr; return E_NOTIMPL; }
     void finalRelease() {}
     void countDropped(ULONG) {}
+    bool memberApplies(const wchar_t*) { return true; }
 
 private:
     ULONG refs_ = 1;  // the creator's reference

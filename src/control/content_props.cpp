@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "control/applies.h"
 #include "control/control.h"
 #include "core/property_table.h"
 #include "core/text.h"
@@ -64,19 +63,19 @@ std::wstring ReadCaption(Control& c, HWND w) {
 void Repaint(HWND w) { InvalidateRect(w, nullptr, TRUE); }
 
 // Getters of one style bit: 1 when it is set (or, inverted, when it is clear).
-HRESULT StyleFlag(Control& c, Result& r, const wchar_t* member, LONG bit, bool inverted) {
-    HWND w = Applicable(c, member);
+HRESULT StyleFlag(Control& c, Result& r, LONG bit, bool inverted) {
+    HWND w = LiveWindow(c);
     r.setLong(w && HasStyle(w, bit) != inverted ? 1 : 0);
     return S_OK;
 }
 
 }  // namespace
 
-HRESULT GetEnable(Control& c, const Args&, Result& r) { return StyleFlag(c, r, L"Enable", WS_DISABLED, true); }
+HRESULT GetEnable(Control& c, const Args&, Result& r) { return StyleFlag(c, r, WS_DISABLED, true); }
 
 // Through the style bit, not EnableWindow.
 HRESULT PutEnable(Control& c, const Args& a, Result&) {
-    HWND w = Applicable(c, L"Enable");
+    HWND w = LiveWindow(c);
     if (!w) return S_OK;
     SetStyleBit(w, WS_DISABLED, AsFlag(a.lng(0) == 0));
     Repaint(w);
@@ -84,26 +83,26 @@ HRESULT PutEnable(Control& c, const Args& a, Result&) {
 }
 
 // The read-only bit of text boxes, read as it is for every kind the member applies to.
-HRESULT GetLocked(Control& c, const Args&, Result& r) { return StyleFlag(c, r, L"Locked", ES_READONLY, false); }
+HRESULT GetLocked(Control& c, const Args&, Result& r) { return StyleFlag(c, r, ES_READONLY, false); }
 
 HRESULT PutLocked(Control& c, const Args& a, Result&) {
-    if (HWND w = Applicable(c, L"Locked")) SendMessageA(w, EM_SETREADONLY, a.lng(0) != 0 ? 1 : 0, 0);
+    if (HWND w = LiveWindow(c)) SendMessageA(w, EM_SETREADONLY, a.lng(0) != 0 ? 1 : 0, 0);
     return S_OK;
 }
 
 HRESULT GetCaption(Control& c, const Args&, Result& r) {
-    HWND w = Applicable(c, L"Caption");
+    HWND w = LiveWindow(c);
     r.setText(w ? ReadCaption(c, w) : std::wstring());
     return S_OK;
 }
 
 HRESULT PutCaption(Control& c, const Args& a, Result&) {
-    if (HWND w = Applicable(c, L"Caption")) SetCaption(c, w, a);
+    if (HWND w = LiveWindow(c)) SetCaption(c, w, a);
     return S_OK;
 }
 
 HRESULT GetTextAlign(Control& c, const Args&, Result& r) {
-    HWND w = Applicable(c, L"TextAlign");
+    HWND w = LiveWindow(c);
     r.setLong(w ? ReadTextAlign(w) : 0);
     return S_OK;
 }
@@ -111,7 +110,7 @@ HRESULT GetTextAlign(Control& c, const Args&, Result& r) {
 // The old alignment bit is cleared before the new one is set: both together would make a
 // label an icon (SS_ICON is 3).
 HRESULT PutTextAlign(Control& c, const Args& a, Result&) {
-    HWND w = Applicable(c, L"TextAlign");
+    HWND w = LiveWindow(c);
     if (!w) return S_OK;
     long align = FoldAlignment(a.lng(0));
     long current = ReadTextAlign(w);
@@ -122,12 +121,12 @@ HRESULT PutTextAlign(Control& c, const Args& a, Result&) {
 }
 
 HRESULT GetPasswordStyle(Control& c, const Args&, Result& r) {
-    return StyleFlag(c, r, L"PasswordStyle", ES_PASSWORD, false);
+    return StyleFlag(c, r, ES_PASSWORD, false);
 }
 
 // Multi-line boxes cannot mask their text.
 HRESULT PutPasswordStyle(Control& c, const Args& a, Result&) {
-    HWND w = Applicable(c, L"PasswordStyle");
+    HWND w = LiveWindow(c);
     if (!w || HasStyle(w, ES_MULTILINE)) return S_OK;
     SendMessageA(w, EM_SETPASSWORDCHAR, a.lng(0) != 0 ? kPasswordChar : 0, 0);
     return S_OK;
@@ -135,19 +134,19 @@ HRESULT PutPasswordStyle(Control& c, const Args& a, Result&) {
 
 // 0 cleared, 1 ticked, 2 indeterminate, as the button reports it.
 HRESULT GetValue(Control& c, const Args&, Result& r) {
-    HWND w = Applicable(c, L"Value");
+    HWND w = LiveWindow(c);
     r.setLong(w ? static_cast<long>(SendMessageA(w, BM_GETCHECK, 0, 0)) : 0);
     return S_OK;
 }
 
 HRESULT PutValue(Control& c, const Args& a, Result&) {
-    if (HWND w = Applicable(c, L"Value")) SendMessageA(w, BM_SETCHECK, a.lng(0) != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (HWND w = LiveWindow(c)) SendMessageA(w, BM_SETCHECK, a.lng(0) != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     return S_OK;
 }
 
 // A text box's text is its caption; a combo box's is the text of its selection field.
 HRESULT GetText(Control& c, const Args&, Result& r) {
-    HWND w = Applicable(c, L"Text");
+    HWND w = LiveWindow(c);
     if (!w) r.setText(std::wstring());
     else r.setText(c.kind() == kComboBox ? GetWindowCaption(w) : ReadCaption(c, w));
     return S_OK;
@@ -156,7 +155,7 @@ HRESULT GetText(Control& c, const Args&, Result& r) {
 // On a combo box (a drop-down list, which has no free text) the item with exactly that
 // text is selected, as a script writing combo.Text = "Blue" expects.
 HRESULT PutText(Control& c, const Args& a, Result&) {
-    HWND w = Applicable(c, L"Text");
+    HWND w = LiveWindow(c);
     if (!w) return S_OK;
     if (c.kind() == kComboBox) SelectComboItem(w, a.ansi(0));
     else SetCaption(c, w, a);
@@ -165,7 +164,7 @@ HRESULT PutText(Control& c, const Args& a, Result&) {
 
 // The form gives the focus back to this control when it is activated again.
 HRESULT SetFocus(Control& c, const Args&, Result&) {
-    HWND w = Applicable(c, L"SetFocus");
+    HWND w = LiveWindow(c);
     if (!w) return S_OK;
     FocusWindow(w);  // a hidden control does not take it
     if (LiveWindow(c)) SetWindowValue(c.form()->hwnd(), prop::kLastFocused, reinterpret_cast<LONG_PTR>(w));
@@ -175,7 +174,7 @@ HRESULT SetFocus(Control& c, const Args&, Result&) {
 // The control that takes the focus when the form is activated and no other was focused
 // last; the button's own style is not changed.
 HRESULT SetAsDefault(Control& c, const Args&, Result&) {
-    if (HWND w = Applicable(c, L"SetAsDefault"))
+    if (HWND w = LiveWindow(c))
         SetWindowValue(c.form()->hwnd(), prop::kDefaultCtl, reinterpret_cast<LONG_PTR>(w));
     return S_OK;
 }

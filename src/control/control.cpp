@@ -41,6 +41,16 @@ HRESULT Control::AttachWindow(HWND hwnd) {
     return S_OK;
 }
 
+bool Control::memberApplies(const wchar_t* member) const {
+    return CheckProperty(kind_, member, name_, false);
+}
+
+HWND LiveWindow(const Control& c) {
+    Form* form = c.form();
+    if (!form || form->destroyed() || !c.hwnd()) return nullptr;
+    return GetParent(c.hwnd()) == form->hwnd() ? c.hwnd() : nullptr;
+}
+
 void Control::SetParentForm(Form* form) { form_ = ComPtr<Form>(form); }
 
 void Control::FireEvent(const std::wstring& event) {

@@ -51,6 +51,10 @@ public:
     HRESULT moveResize(long left, long top, long width, long height);
     void refresh();
 
+    // Whether a kind-specific member applies to this control's kind (the property table);
+    // when it does not, the "Bad property" box is shown while diagnostics are on.
+    bool memberApplies(const wchar_t* member) const;
+
     // Lifetime: the form's collection and the control keep each other; see form.cpp.
     void countDropped(ULONG refs);
     void ForgetParent();
@@ -84,5 +88,9 @@ private:
     ItemLengths itemLengths_;
     ControlEvents events_;
 };
+
+// The control's window while it is still a window of its living form: the handle of a
+// destroyed control may by now name some other window.
+HWND LiveWindow(const Control& c);
 
 }  // namespace mv

@@ -6,7 +6,6 @@
 
 #include <cstring>
 
-#include "control/applies.h"
 #include "control/control.h"
 #include "core/property_table.h"
 #include "core/text.h"

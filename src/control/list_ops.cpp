@@ -9,7 +9,6 @@
 
 #include <cstring>
 
-#include "control/applies.h"
 #include "control/control.h"
 #include "control/fonts.h"
 #include "core/property_table.h"
@@ -66,19 +65,19 @@ bool ReadListItem(const Control& c, long index, std::wstring* text) {
 namespace ctl {
 
 HRESULT PutListIndex(Control& c, const Args& a, Result&) {
-    if (Applicable(c, L"ListIndex")) SendListMessage(c, CB_SETCURSEL, LB_SETCURSEL, static_cast<WPARAM>(a.lng(0)), 0);
+    if (LiveWindow(c)) SendListMessage(c, CB_SETCURSEL, LB_SETCURSEL, static_cast<WPARAM>(a.lng(0)), 0);
     return S_OK;
 }
 
 HRESULT GetListIndex(Control& c, const Args&, Result& r) {
-    r.setLong(Applicable(c, L"ListIndex") ? static_cast<long>(SendListMessage(c, CB_GETCURSEL, LB_GETCURSEL, 0, 0)) : 0);
+    r.setLong(LiveWindow(c) ? static_cast<long>(SendListMessage(c, CB_GETCURSEL, LB_GETCURSEL, 0, 0)) : 0);
     return S_OK;
 }
 
 // Count also lets the waiting window messages through, once.
 HRESULT GetCount(Control& c, const Args&, Result& r) {
     long count = 0;
-    if (Applicable(c, L"Count")) {
+    if (LiveWindow(c)) {
         count = static_cast<long>(SendListMessage(c, CB_GETCOUNT, LB_GETCOUNT, 0, 0));
         DoEvents();
     }
@@ -87,7 +86,7 @@ HRESULT GetCount(Control& c, const Args&, Result& r) {
 }
 
 HRESULT Clear(Control& c, const Args&, Result&) {
-    if (!Applicable(c, L"Clear")) return S_OK;
+    if (!LiveWindow(c)) return S_OK;
     SendListMessage(c, CB_RESETCONTENT, LB_RESETCONTENT, 0, 0);
     c.itemLengths().clear();
     c.longestItem() = 1;
@@ -97,7 +96,7 @@ HRESULT Clear(Control& c, const Args&, Result&) {
 
 HRESULT Item(Control& c, const Args& a, Result& r) {
     std::wstring text;
-    if (Applicable(c, L"Item")) ReadListItem(c, a.lng(0), &text);
+    if (LiveWindow(c)) ReadListItem(c, a.lng(0), &text);
     r.setText(text);
     return S_OK;
 }
@@ -106,7 +105,7 @@ HRESULT Item(Control& c, const Args& a, Result& r) {
 // item is sent with); the control stores the text up to the first NUL.
 HRESULT AddItem(Control& c, const Args& a, Result&) {
     const std::wstring item = a.text(0);
-    if (!Applicable(c, L"AddItem") || item.empty()) return S_OK;
+    if (!LiveWindow(c) || item.empty()) return S_OK;
     const long length = static_cast<long>(item.size()) + 2;
     if (length > c.longestItem()) c.longestItem() = length;
     RETURN_IF_FAILED(SetExtent(c, c.longestItem()));
@@ -120,7 +119,7 @@ HRESULT AddItem(Control& c, const Args& a, Result&) {
 // The extent afterwards follows the longest remaining item's visible length (1 when the
 // list is empty or holds empty texts only).
 HRESULT RemoveItem(Control& c, const Args& a, Result&) {
-    if (!Applicable(c, L"RemoveItem")) return S_OK;
+    if (!LiveWindow(c)) return S_OK;
     const long index = a.lng(0);
     std::wstring text;
     const bool exists = ReadListItem(c, index, &text);
@@ -133,12 +132,12 @@ HRESULT RemoveItem(Control& c, const Args& a, Result&) {
 }
 
 HRESULT PutAutoSort(Control& c, const Args& a, Result&) {
-    if (HWND w = Applicable(c, L"AutoSort")) SetStyleBit(w, SortBit(c), AsFlag(a.lng(0) != 0));
+    if (HWND w = LiveWindow(c)) SetStyleBit(w, SortBit(c), AsFlag(a.lng(0) != 0));
     return S_OK;
 }
 
 HRESULT GetAutoSort(Control& c, const Args&, Result& r) {
-    HWND w = Applicable(c, L"AutoSort");
+    HWND w = LiveWindow(c);
     r.setLong(w && HasStyle(w, SortBit(c)) ? 1 : 0);
     return S_OK;
 }

@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 
-#include "control/applies.h"
 #include "control/control.h"
 #include "core/rounding.h"
 #include "form/form.h"
@@ -29,12 +28,12 @@ namespace ctl {
 
 // Stored only: nothing is sent to the window.
 HRESULT PutMaxProgress(Control& c, const Args& a, Result&) {
-    if (Applies(c, L"MaxProgress")) c.setMaxProgress(a.lng(0));
+    c.setMaxProgress(a.lng(0));
     return S_OK;
 }
 
 HRESULT GetMaxProgress(Control& c, const Args&, Result& r) {
-    r.setLong(Applies(c, L"MaxProgress") ? c.maxProgress() : 0);
+    r.setLong(c.maxProgress());
     return S_OK;
 }
 
@@ -42,7 +41,6 @@ HRESULT GetMaxProgress(Control& c, const Args&, Result& r) {
 // values go to the bar unchanged. A hundredfold outside the 32-bit range and a
 // MaxProgress of 0 fail the assignment before anything is sent.
 HRESULT PutCurrentProgress(Control& c, const Args& a, Result&) {
-    if (!Applies(c, L"CurrentProgress")) return S_OK;
     long hundredfold = 0, percent = 0;
     RETURN_IF_FAILED(MultiplyLong(a.lng(0), kPercent, &hundredfold));
     RETURN_HR_IF(DISP_E_DIVBYZERO, c.maxProgress() == 0);
@@ -56,7 +54,7 @@ HRESULT PutCurrentProgress(Control& c, const Args& a, Result&) {
 // Back in the script's units: quantised to whole percent of MaxProgress.
 HRESULT GetCurrentProgress(Control& c, const Args&, Result& r) {
     long units = 0, value = 0;
-    if (HWND w = Applicable(c, L"CurrentProgress")) {
+    if (HWND w = LiveWindow(c)) {
         long percent = static_cast<long>(SendMessageA(w, PBM_GETPOS, 0, 0));
         RETURN_IF_FAILED(MultiplyLong(percent, c.maxProgress(), &units));
         RETURN_IF_FAILED(RoundToLong(static_cast<double>(units) / kPercent, &value));
@@ -68,7 +66,6 @@ HRESULT GetCurrentProgress(Control& c, const Args&, Result& r) {
 // The absolute value, at most 2. The window's style stays as it is; the bar is repainted
 // so that a change of painter shows at once.
 HRESULT PutProgressBarStyle(Control& c, const Args& a, Result&) {
-    if (!Applies(c, L"ProgressBarStyle")) return S_OK;
     const long long n = a.lng(0);
     const long long magnitude = n < 0 ? -n : n;
     const bool painted = magnitude >= kLibraryPainted;
@@ -79,7 +76,7 @@ HRESULT PutProgressBarStyle(Control& c, const Args& a, Result&) {
 }
 
 HRESULT GetProgressBarStyle(Control& c, const Args&, Result& r) {
-    r.setLong(Applies(c, L"ProgressBarStyle") ? ProgressBarStyleOf(c) : 0);
+    r.setLong(ProgressBarStyleOf(c));
     return S_OK;
 }
 

@@ -12,17 +12,22 @@ namespace {
 
 using D = Desktop;
 
-const Member<D> kRows[] = {
+constexpr Member<D> kRows[] = {
     { L"Version", 0x68030005, Kind::Get, { Opt(L"InfoEx", VT_BOOL, 0) },
-      [](D& d, const Args& a, Result& r) { r.setText(d.version(a.flag(0))); return S_OK; } },
+      [](D& d, const Args& a, Result& r) { r.setText(d.version(a.flag(0))); return S_OK; },
+      L"The library's version number; with InfoEx true it also shows where to send reports" },
     { L"DebugOption", 0x68030004, Kind::Get, {},
-      [](D&, const Args&, Result& r) { r.setLong(DebugFlag() ? 1 : 0); return S_OK; } },
+      [](D&, const Args&, Result& r) { r.setLong(DebugFlag() ? 1 : 0); return S_OK; },
+      L"1 shows the library's error messages in message boxes, 0 keeps them silent" },
     { L"DebugOption", 0x68030004, Kind::Put, { Req(L"nNewDebugOption", VT_I4) },
-      [](D&, const Args& a, Result&) { SetDebugFlag(a.lng(0) != 0); return S_OK; } },
+      [](D&, const Args& a, Result&) { SetDebugFlag(a.lng(0) != 0); return S_OK; },
+      L"1 shows the library's error messages in message boxes, 0 keeps them silent" },
     { L"Height", 0x68030003, Kind::Get, {},
-      [](D& d, const Args&, Result& r) { r.setLong(d.height()); return S_OK; } },
+      [](D& d, const Args&, Result& r) { r.setLong(d.height()); return S_OK; },
+      L"The height of the screen in pixels at 96 dots per inch" },
     { L"Width", 0x68030002, Kind::Get, {},
-      [](D& d, const Args&, Result& r) { r.setLong(d.width()); return S_OK; } },
+      [](D& d, const Args&, Result& r) { r.setLong(d.width()); return S_OK; },
+      L"The width of the screen in pixels at 96 dots per inch" },
     { L"NewEnum", 0x68030001, Kind::Get, {},
       [](D& d, const Args&, Result& r) {
           IUnknown* e = nullptr;
@@ -30,11 +35,14 @@ const Member<D> kRows[] = {
           r.setUnknown(e);
           e->Release();
           return S_OK;
-      } },
+      },
+      L"An enumerator over the open forms, for For Each loops" },
     { L"forms", 0x00000000, Kind::Method, { Req(L"vItemName", VT_VARIANT) },
-      [](D& d, const Args& a, Result& r) { r.setObject(d.lookupForm(a.var(0))); return S_OK; } },
+      [](D& d, const Args& a, Result& r) { r.setObject(d.lookupForm(a.var(0))); return S_OK; },
+      L"The form of this name, or at this position counted from 1; nothing when there is none" },
     { L"Count", 0x68030000, Kind::Get, {},
-      [](D& d, const Args&, Result& r) { r.setLong(d.count()); return S_OK; } },
+      [](D& d, const Args&, Result& r) { r.setLong(d.count()); return S_OK; },
+      L"How many forms are open" },
     { L"CreateForm", 0x60030008, Kind::Method,
       { Req(L"sfrName", VT_BSTR), Req(L"sFrCaption", VT_BSTR),
         Opt(L"nleft", VT_I4, kDefaultPosition), Opt(L"nTop", VT_I4, kDefaultPosition),
@@ -43,10 +51,14 @@ const Member<D> kRows[] = {
           ComPtr<Form> f = d.createForm(a.text(0), a.text(1), a.lng(2), a.lng(3), a.lng(4), a.lng(5));
           r.setObject(f ? f->dispatch() : nullptr);
           return S_OK;
-      } },
+      },
+      L"Creates a hidden form with a name, caption, position and size; nothing when the name is taken" },
     { L"CloseAll", 0x6003000B, Kind::Method, {},
-      [](D& d, const Args&, Result&) { d.closeAll(); return S_OK; } },
+      [](D& d, const Args&, Result&) { d.closeAll(); return S_OK; },
+      L"Closes every form and its controls" },
 };
+static_assert(ParamsFitArgs(kRows), "a member has more parameters than Args holds");
+static_assert(HelpIsPlainAndShared(kRows), "every member needs one short line of plain help");
 
 const DispatchTable<D> kTable(kRows);
 
