@@ -16,6 +16,12 @@ Args::~Args() {
     for (size_t i = 0; i < count_; ++i) VariantClear(&v_[i]);
 }
 
+size_t Args::indexOf(const wchar_t* name) const {
+    for (size_t i = 0; params_ && i < count_; ++i)
+        if (wcscmp(params_[i].name, name) == 0) return i;
+    return kNowhere;
+}
+
 void Result::setLong(long n) {
     if (!v_) return;
     V_VT(v_) = VT_I4;
@@ -272,6 +278,8 @@ HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, 
         }
     }
     if (positional + (putNamed ? 1 : 0) > m.count) return DISP_E_BADPARAMCOUNT;
+
+    args.bindTo(m.params);
 
     for (size_t p = 0; p < m.count; ++p) {
         const Param& param = m.params[p];

@@ -45,6 +45,11 @@ public:
     Args& operator=(const Args&) = delete;
     ~Args();
 
+    // The position of the member's parameter of this name (compared exactly), for handlers
+    // that read their arguments by name; a name the member does not have gives a position
+    // whose argument reads as 0 or the empty string.
+    size_t indexOf(const wchar_t* name) const;
+
     size_t size() const { return count_; }
     long lng(size_t i) const { return v_[i].lVal; }
     bool flag(size_t i) const { return v_[i].boolVal != VARIANT_FALSE; }
@@ -55,10 +60,13 @@ public:
 
     VARIANT* slot(size_t i) { return &v_[i]; }
     void setCount(size_t n) { count_ = n; }
+    void bindTo(const Param* params) { params_ = params; }
 
 private:
-    VARIANT v_[kMaxParams];
+    static constexpr size_t kNowhere = kMaxParams;  // stays empty: what an unknown name reads
+    VARIANT v_[kMaxParams + 1];
     size_t count_ = 0;
+    const Param* params_ = nullptr;
 };
 
 // Where a handler puts its answer; the caller may not want one.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "control/control.h"
-#include "core/property_table.h"
+#include "control/control_kind.h"
 #include "core/text.h"
 #include "form/form.h"
 #include "window/message_pass.h"
@@ -45,12 +45,8 @@ void SelectComboItem(HWND w, const std::string& text) {
 }
 
 void SetCaption(Control& c, HWND w, const Args& a) {
-    if (c.kind() == kImage) {
-        c.imageSource() = a.text(0);
-        c.refresh();  // draws the picture
-        return;
-    }
-    SetWindowTextA(w, a.ansi(0).c_str());
+    if (c.kind() == kImage) ShowPicture(c, a.text(0));
+    else SetWindowTextA(w, a.ansi(0).c_str());
 }
 
 std::wstring ReadCaption(Control& c, HWND w) {
@@ -70,6 +66,12 @@ HRESULT StyleFlag(Control& c, Result& r, LONG bit, bool inverted) {
 }
 
 }  // namespace
+
+void ShowPicture(Control& c, const std::wstring& path) {
+    if (!LiveWindow(c)) return;
+    c.imageSource() = path;
+    c.refresh();  // draws the picture
+}
 
 HRESULT GetEnable(Control& c, const Args&, Result& r) { return StyleFlag(c, r, WS_DISABLED, true); }
 

@@ -6,15 +6,20 @@
 // except an image's source path.
 #pragma once
 
+#include <string>
+
 #include "com/dispatch.h"
 
 namespace mv {
 class Control;
 }  // namespace mv
 
-// Member handlers with the signature of the control's member-table rows.
 namespace mv::content_props {
 
+// An image's Caption: the picture file it shows, drawn at once (while its window is there).
+void ShowPicture(Control& c, const std::wstring& path);
+
+// Member handlers with the signature of the control's member-table rows.
 using Handler = decltype(NotBuilt<Control>);
 Handler GetEnable, PutEnable, GetLocked, PutLocked, GetCaption, PutCaption, GetTextAlign, PutTextAlign,
     GetPasswordStyle, PutPasswordStyle, GetValue, PutValue, GetText, PutText, SetFocus, SetAsDefault;

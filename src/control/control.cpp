@@ -4,6 +4,7 @@
 
 #include <uxtheme.h>
 
+#include "control/control_kind.h"
 #include "control/image_draw.h"
 #include "core/hresult.h"
 #include "core/os_level.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "control/control.h"
-#include "core/property_table.h"
+#include "control/control_kind.h"
 #include "core/text.h"
 #include "form/form.h"
 

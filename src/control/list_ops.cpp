@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include "control/control.h"
+#include "control/control_kind.h"
 #include "control/fonts.h"
-#include "core/property_table.h"
 #include "core/rounding.h"
 #include "core/text.h"
 #include "form/form.h"

@@ -24,6 +24,15 @@ long ProgressBarStyleOf(const Control& c) {
     return c.customPainted() ? kLibraryPainted : 1;
 }
 
+void SetProgressBarStyle(Control& c, long style) {
+    const long long n = style;
+    const long long magnitude = n < 0 ? -n : n;
+    const bool painted = magnitude >= kLibraryPainted;
+    if (painted != c.customPainted())
+        if (HWND w = LiveWindow(c)) InvalidateRect(w, nullptr, TRUE);
+    c.setCustomPainted(painted);
+}
+
 namespace ctl {
 
 // Stored only: nothing is sent to the window.
@@ -63,15 +72,8 @@ HRESULT GetCurrentProgress(Control& c, const Args&, Result& r) {
     return S_OK;
 }
 
-// The absolute value, at most 2. The window's style stays as it is; the bar is repainted
-// so that a change of painter shows at once.
 HRESULT PutProgressBarStyle(Control& c, const Args& a, Result&) {
-    const long long n = a.lng(0);
-    const long long magnitude = n < 0 ? -n : n;
-    const bool painted = magnitude >= kLibraryPainted;
-    if (painted != c.customPainted())
-        if (HWND w = LiveWindow(c)) InvalidateRect(w, nullptr, TRUE);
-    c.setCustomPainted(painted);
+    SetProgressBarStyle(c, a.lng(0));
     return S_OK;
 }
 

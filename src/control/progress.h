@@ -14,6 +14,10 @@ class Control;
 // paints the bar and 1 when its class does. Reads the style without a message pass.
 long ProgressBarStyleOf(const Control& c);
 
+// Sets ProgressBarStyle: the absolute value, at most 2 (2 is the library's painter). The
+// window's style stays as it is; the bar is repainted so that a change of painter shows.
+void SetProgressBarStyle(Control& c, long style);
+
 namespace ctl {
 
 // Member handlers with the signature of the control's member-table rows.

@@ -6,6 +6,7 @@
 
 #include <cwchar>
 
+#include "control/control_kind.h"
 #include "core/diagnostics.h"
 
 namespace mv {

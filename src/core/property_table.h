@@ -8,12 +8,7 @@
 
 namespace mv {
 
-// Control kinds as stored on every control window.
-enum ControlKind : long {
-    kCmdButton = 0, kLabel = 1, kTextBox = 2, kComboBox = 3, kListBox = 4,
-    kProgressBar = 5, kFrame = 6, kImage = 7, kOptionBox = 8, kCheckBox = 9,
-};
-
+// Columns are control kinds (control/control_kind.h).
 constexpr int kKindCount = 13;  // kinds 10-12 exist in the table only, with empty cells
 constexpr int kRowCount = 14;   // row 0 class, row 1 style classes, rows 2-13 members
 

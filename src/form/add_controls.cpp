@@ -1,26 +1,14 @@
 // Control creation. Every control is a child window of a system class on the form window,
-// created without WS_VISIBLE and shown once it is subclassed and marked:
-//
-//   kind  add method      class               style                             ex style
-//   0     AddCmdButton    BUTTON              WS_TABSTOP [+ BS_MULTILINE]       0
-//   1     AddLabel        Static              alignment + SS_NOPREFIX           WS_EX_TRANSPARENT
-//   2     AddTextbox      EDIT                alignment + 0x100C0 [+ 0x300004]  WS_EX_CLIENTEDGE
-//   3     AddComboBox     ComboBox            0x310343                          WS_EX_CLIENTEDGE
-//   4     AddListBox      LISTBOX             0x310003                          WS_EX_CLIENTEDGE
-//   5     AddProgressBar  msctls_progress32   PBS_SMOOTH                        0
-//   6     AddFrame        BUTTON              BS_GROUPBOX                       0
-//   7     AddImage        Static              SS_BITMAP                         WS_EX_TRANSPARENT
-//   8     AddOptionBox    BUTTON              BS_AUTORADIOBUTTON [+ BS_LEFTTEXT] 0
-//   9     AddCheckBox     BUTTON              BS_AUTOCHECKBOX [+ BS_LEFTTEXT]   0
-//
-// The class comes from the property table's row 0 for the kind. No control has WS_GROUP,
-// so all option boxes of a form are one group.
+// created without WS_VISIBLE and shown once it is subclassed and marked. The add methods
+// differ only in their row of the kinds table below.
 #include "form/add_controls.h"
 
 #include <commctrl.h>
 
 #include "com/module.h"
+#include "control/content_props.h"
 #include "control/control.h"
+#include "control/progress.h"
 #include "core/diagnostics.h"
 #include "core/property_table.h"
 #include "core/text.h"
@@ -34,45 +22,94 @@ namespace mv {
 
 namespace {
 
-constexpr DWORD kTextBoxStyle = WS_TABSTOP | ES_AUTOHSCROLL | ES_AUTOVSCROLL;     // 0x100C0
-constexpr DWORD kTextBoxMultiLine = ES_MULTILINE | WS_HSCROLL | WS_VSCROLL;      // 0x300004
+constexpr DWORD kTextBoxStyle = WS_TABSTOP | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+constexpr DWORD kTextBoxMultiLine = ES_MULTILINE | WS_HSCROLL | WS_VSCROLL;
 constexpr DWORD kComboStyle = CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_SORT | CBS_HASSTRINGS |
-                              WS_TABSTOP | WS_HSCROLL | WS_VSCROLL;              // 0x310343
-constexpr DWORD kListStyle = LBS_NOTIFY | LBS_SORT | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL;  // 0x310003
-constexpr DWORD kProgressSmooth = 0x1;                                           // PBS_SMOOTH
+                              WS_TABSTOP | WS_HSCROLL | WS_VSCROLL;
+constexpr DWORD kListStyle = LBS_NOTIFY | LBS_SORT | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL;
 
 // A combo box is created with 254 blanks as its window text (followed by the NUL that
 // ends every window text).
 const std::string kComboText(254, ' ');
 
-DWORD IfSet(long flag, DWORD bits) { return flag != 0 ? bits : 0; }
+// An argument of the add method, by its parameter name; null names none and reads as 0.
+long Number(const Args& a, const wchar_t* param) { return param ? a.lng(a.indexOf(param)) : 0; }
+
+// The window text: the add method's argument of that name, or a fixed text.
+struct WindowText {
+    const wchar_t* param;
+    const char* fixed;
+};
+constexpr WindowText FromArg(const wchar_t* param) { return {param, nullptr}; }
+constexpr WindowText Fixed(const char* text) { return {nullptr, text}; }
+
+// Style bits added when the argument of that name is not 0.
+struct StyleSwitch {
+    const wchar_t* param;
+    DWORD bits;
+};
+
+// What is set on the new control once it exists, as a script would set it.
+void ApplyBarStyle(Control& c, const Args& a) {
+    long style = Number(a, L"nPBStyle");
+    if (style != 1) SetProgressBarStyle(c, style);  // 1 is the smooth style of creation
+}
+
+void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(L"sImageSource"))); }
+
+// One row per kind: what its add method creates. Arguments are named as the add method's
+// parameters; every add method takes sCtrlName first and the geometry nleft, nTop, nWidth
+// and nHeight. The window class is the property table's row 0 for the kind. No control has
+// WS_GROUP, so all option boxes of a form are one group.
+struct KindRow {
+    ControlKind kind;
+    DWORD style;               // without WS_CHILD, which Addcontrol adds
+    DWORD exStyle;
+    WindowText text;
+    const wchar_t* onClick;    // the argument that becomes OnClick; null: none
+    const wchar_t* alignment;  // the argument folded into the alignment bits; null: none
+    StyleSwitch option;        // null param: none
+    void (*afterwards)(Control&, const Args&);  // null: nothing
+};
+
+const KindRow kKinds[] = {
+    { kCmdButton,   WS_TABSTOP,         0,                 FromArg(L"sCtrlCaption"), L"sOnclickEvent", nullptr,
+      { L"nMultiLine", BS_MULTILINE } },
+    { kLabel,       SS_NOPREFIX,        WS_EX_TRANSPARENT, FromArg(L"sCtrlCaption"), nullptr, L"nTextAlignement" },
+    { kTextBox,     kTextBoxStyle,      WS_EX_CLIENTEDGE,  FromArg(L"sCtrlCaption"), L"sOnclickEvent", L"nTextAlignement",
+      { L"nMultiLine", kTextBoxMultiLine } },
+    { kComboBox,    kComboStyle,        WS_EX_CLIENTEDGE,  Fixed(kComboText.c_str()), L"sOnclickEvent" },
+    { kListBox,     kListStyle,         WS_EX_CLIENTEDGE,  Fixed(""), L"sOnclickEvent" },
+    { kProgressBar, PBS_SMOOTH,         0,                 Fixed("PB"), nullptr, nullptr, {}, ApplyBarStyle },
+    { kFrame,       BS_GROUPBOX,        0,                 FromArg(L"sCtrlCaption") },
+    { kImage,       SS_BITMAP,          WS_EX_TRANSPARENT, Fixed(""), nullptr, nullptr, {}, ApplyPicture },
+    { kOptionBox,   BS_AUTORADIOBUTTON, 0,                 FromArg(L"sCtrlCaption"), L"sOnclickEvent", nullptr,
+      { L"nTextOnLeft", BS_LEFTTEXT } },
+    { kCheckBox,    BS_AUTOCHECKBOX,    0,                 FromArg(L"sCtrlCaption"), L"sOnclickEvent", nullptr,
+      { L"nTextOnLeft", BS_LEFTTEXT } },
+};
+
+const KindRow* RowOf(ControlKind kind) {
+    for (const KindRow& k : kKinds)
+        if (k.kind == kind) return &k;
+    return nullptr;
+}
+
+// The creation arguments of a kind from the add method's arguments.
+ControlSpec SpecOf(const KindRow& k, const Args& a) {
+    DWORD style = k.style;
+    if (k.alignment) style |= static_cast<DWORD>(FoldAlignment(Number(a, k.alignment)));
+    if (Number(a, k.option.param) != 0) style |= k.option.bits;
+    std::string text = k.text.param ? a.ansi(a.indexOf(k.text.param)) : std::string(k.text.fixed);
+    std::wstring onClick = k.onClick ? a.text(a.indexOf(k.onClick)) : std::wstring();
+    return {k.kind, a.text(a.indexOf(L"sCtrlName")), std::move(text),
+            Number(a, L"nleft"), Number(a, L"nTop"), Number(a, L"nWidth"), Number(a, L"nHeight"),
+            std::move(onClick), style, k.exStyle};
+}
 
 ComPtr<Control> Fail(const std::wstring& name) {
     ShowError(L"Error in adding object " + name, L"Addcontrol method");
     return {};
-}
-
-// Sets a property of the new control by name, as a script would; a property that the
-// control does not offer yet (E_NOTIMPL) leaves the control as it was created.
-void PutLateBound(Control& control, const wchar_t* property, VARIANT value) {
-    IDispatch* d = control.dispatch();
-    LPOLESTR name = const_cast<LPOLESTR>(property);
-    DISPID id = 0;
-    if (FAILED(d->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id))) return;
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&value, &named, 1, 1};
-    d->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
-}
-
-// The arguments every add method shares: the name first, the geometry from `at` on.
-ControlSpec Spec(const Args& a, long kind, std::string text, size_t at, DWORD style, DWORD exStyle) {
-    return {kind, a.text(0), std::move(text), a.lng(at), a.lng(at + 1), a.lng(at + 2), a.lng(at + 3),
-            std::wstring(), style, exStyle};
-}
-
-HRESULT Answer(Result& r, const ComPtr<Control>& c) {
-    r.setObject(c ? c->dispatch() : nullptr);
-    return S_OK;
 }
 
 }  // namespace
@@ -111,73 +148,13 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     return control;
 }
 
-HRESULT AddCmdButton(Form& f, const Args& a, Result& r) {
-    ControlSpec s = Spec(a, kCmdButton, a.ansi(1), 2, WS_TABSTOP | IfSet(a.lng(7), BS_MULTILINE), 0);
-    s.onClick = a.text(6);
-    return Answer(r, Addcontrol(f, s));
-}
-
-HRESULT AddLabel(Form& f, const Args& a, Result& r) {
-    return Answer(r, Addcontrol(f, Spec(a, kLabel, a.ansi(1), 2, static_cast<DWORD>(FoldAlignment(a.lng(6))) | SS_NOPREFIX,
-                                        WS_EX_TRANSPARENT)));
-}
-
-HRESULT AddTextbox(Form& f, const Args& a, Result& r) {
-    DWORD style = static_cast<DWORD>(FoldAlignment(a.lng(7))) | kTextBoxStyle | IfSet(a.lng(8), kTextBoxMultiLine);
-    ControlSpec s = Spec(a, kTextBox, a.ansi(1), 2, style, WS_EX_CLIENTEDGE);
-    s.onClick = a.text(6);
-    return Answer(r, Addcontrol(f, s));
-}
-
-HRESULT AddComboBox(Form& f, const Args& a, Result& r) {
-    ControlSpec s = Spec(a, kComboBox, kComboText, 1, kComboStyle, WS_EX_CLIENTEDGE);
-    s.onClick = a.text(5);
-    return Answer(r, Addcontrol(f, s));
-}
-
-HRESULT AddListBox(Form& f, const Args& a, Result& r) {
-    ControlSpec s = Spec(a, kListBox, std::string(), 1, kListStyle, WS_EX_CLIENTEDGE);
-    s.onClick = a.text(5);
-    return Answer(r, Addcontrol(f, s));
-}
-
-HRESULT AddProgressBar(Form& f, const Args& a, Result& r) {
-    ComPtr<Control> c = Addcontrol(f, Spec(a, kProgressBar, "PB", 1, kProgressSmooth, 0));
-    long style = a.lng(5);
-    if (c && style != 1) {
-        VARIANT v;
-        V_VT(&v) = VT_I4;
-        V_I4(&v) = style;
-        PutLateBound(*c.get(), L"ProgressBarStyle", v);
-    }
-    return Answer(r, c);
-}
-
-HRESULT AddFrame(Form& f, const Args& a, Result& r) {
-    return Answer(r, Addcontrol(f, Spec(a, kFrame, a.ansi(1), 2, BS_GROUPBOX, 0)));
-}
-
-HRESULT AddImage(Form& f, const Args& a, Result& r) {
-    ComPtr<Control> c = Addcontrol(f, Spec(a, kImage, std::string(), 2, SS_BITMAP, WS_EX_TRANSPARENT));
-    if (c) {
-        VARIANT v;
-        V_VT(&v) = VT_BSTR;
-        V_BSTR(&v) = a.bstr(1);  // borrowed for the call
-        PutLateBound(*c.get(), L"Caption", v);
-    }
-    return Answer(r, c);
-}
-
-HRESULT AddOptionBox(Form& f, const Args& a, Result& r) {
-    ControlSpec s = Spec(a, kOptionBox, a.ansi(1), 2, BS_AUTORADIOBUTTON | IfSet(a.lng(7), BS_LEFTTEXT), 0);
-    s.onClick = a.text(6);
-    return Answer(r, Addcontrol(f, s));
-}
-
-HRESULT AddCheckBox(Form& f, const Args& a, Result& r) {
-    ControlSpec s = Spec(a, kCheckBox, a.ansi(1), 2, BS_AUTOCHECKBOX | IfSet(a.lng(7), BS_LEFTTEXT), 0);
-    s.onClick = a.text(6);
-    return Answer(r, Addcontrol(f, s));
+HRESULT AddControlOfKind(Form& f, ControlKind kind, const Args& a, Result& r) {
+    const KindRow* k = RowOf(kind);
+    if (!k) return E_INVALIDARG;
+    ComPtr<Control> c = Addcontrol(f, SpecOf(*k, a));
+    if (c && k->afterwards) k->afterwards(*c.get(), a);
+    r.setObject(c ? c->dispatch() : nullptr);
+    return S_OK;
 }
 
 }  // namespace mv

@@ -1,4 +1,4 @@
-// Control creation: the generic Addcontrol and the form's ten add methods.
+// Control creation: the generic Addcontrol and the form's add methods, one per control kind.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +6,7 @@
 #include <string>
 
 #include "com/dispatch.h"
+#include "control/control_kind.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -31,17 +32,11 @@ struct ControlSpec {
 // ("Addcontrol method") while diagnostics are on and also return nothing.
 ComPtr<Control> Addcontrol(Form& form, const ControlSpec& desc);
 
-// The add methods as the form's member table calls them; each returns the new control
-// or a null object.
-HRESULT AddCmdButton(Form& f, const Args& a, Result& r);
-HRESULT AddLabel(Form& f, const Args& a, Result& r);
-HRESULT AddTextbox(Form& f, const Args& a, Result& r);
-HRESULT AddComboBox(Form& f, const Args& a, Result& r);
-HRESULT AddListBox(Form& f, const Args& a, Result& r);
-HRESULT AddProgressBar(Form& f, const Args& a, Result& r);
-HRESULT AddFrame(Form& f, const Args& a, Result& r);
-HRESULT AddImage(Form& f, const Args& a, Result& r);
-HRESULT AddOptionBox(Form& f, const Args& a, Result& r);
-HRESULT AddCheckBox(Form& f, const Args& a, Result& r);
+// The add method of a kind (AddCmdButton, AddLabel, ...) as the form's member table calls
+// it: creates the control as the kinds table says and answers it, or a null object.
+HRESULT AddControlOfKind(Form& f, ControlKind kind, const Args& a, Result& r);
+
+template <ControlKind K>
+HRESULT AddKind(Form& f, const Args& a, Result& r) { return AddControlOfKind(f, K, a, r); }
 
 }  // namespace mv

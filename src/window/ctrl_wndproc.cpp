@@ -12,8 +12,8 @@
 #include "window/ctrl_wndproc.h"
 
 #include "control/control.h"
+#include "control/control_kind.h"
 #include "core/desktop.h"
-#include "core/property_table.h"
 #include "form/form.h"
 #include "window/progress_paint.h"
 #include "window/tab_order.h"

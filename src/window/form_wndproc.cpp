@@ -12,8 +12,8 @@
 // inside the style tests and focus hand-overs), so each one holds a reference to the
 // objects it uses for as long as it uses them.
 #include "control/control.h"
+#include "control/control_kind.h"
 #include "core/desktop.h"
-#include "core/property_table.h"
 #include "form/form.h"
 #include "window/ctrl_wndproc.h"
 #include "window/form_class.h"

@@ -7,7 +7,7 @@
 
 #include "com/module.h"
 #include "control/control.h"
-#include "core/property_table.h"
+#include "control/control_kind.h"
 #include "fixtures.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"

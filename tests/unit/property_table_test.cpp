@@ -4,6 +4,7 @@
 
 #include <thread>
 
+#include "control/control_kind.h"
 #include "core/diagnostics.h"
 #include "core/os_level.h"
 #include "core/property_table.h"
