@@ -1,7 +1,7 @@
 // IUnknown and IDispatch for the library's automation classes, answered from each class's
 // member table. A class derives from DispatchObject<Self, Interface> and provides
 //   static const DispatchTable<Self>& members();
-//   static HRESULT typeInfo(ITypeInfo** out);   // E_NOTIMPL when it has none
+//   static const IID& interfaceId();             // its interface in the type library, if any
 //   void finalRelease();                         // runs once, when the last reference goes
 //   bool memberApplies(const wchar_t* name);     // for kind-specific members only
 #pragma once
@@ -12,6 +12,7 @@
 #include "com/dispatch.h"
 #include "com/module.h"
 #include "com/query.h"
+#include "com/type_info.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -68,9 +69,16 @@ public:
         return Self::members().invoke(self, id, flags, params, result, excep, argErr);
     }
 
-    // Defaults for classes without a type description or teardown of their own.
+    // Defaults for classes without an interface of their own or teardown of their own.
     static const IID& interfaceId() { return IID_IDispatch; }
-    static HRESULT typeInfo(ITypeInfo** out) { *out = nullptr; return E_NOTIMPL; }
+
+    // The class's interface as the embedded type library describes it; a class that
+    // answers through IDispatch only has no description.
+    static HRESULT typeInfo(ITypeInfo** out) {
+        *out = nullptr;
+        if (IsEqualIID(Self::interfaceId(), IID_IDispatch)) return E_NOTIMPL;
+        return TypeInfoOf(Self::interfaceId(), out);
+    }
     void finalRelease() {}
     void countDropped(ULONG) {}
     bool memberApplies(const wchar_t*) { return true; }

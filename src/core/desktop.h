@@ -24,7 +24,6 @@ public:
     static ComPtr<Desktop> Create();
     static const DispatchTable<Desktop>& members();
     static const IID& interfaceId();
-    static HRESULT typeInfo(ITypeInfo** out);
 
     // Members as the script sees them.
     std::wstring version(bool infoEx);

@@ -62,8 +62,6 @@ static_assert(HelpIsPlainAndShared(kRows), "every member needs one short line of
 
 const DispatchTable<D> kTable(kRows);
 
-StaticRef<ITypeInfo> g_typeInfo;
-
 template <typename T>
 T orDefault(const T* p, T def) { return p ? *p : def; }
 
@@ -72,23 +70,6 @@ T orDefault(const T* p, T def) { return p ? *p : def; }
 const DispatchTable<Desktop>& Desktop::members() { return kTable; }
 
 const IID& Desktop::interfaceId() { return IID__Desktop; }
-
-HRESULT Desktop::typeInfo(ITypeInfo** out) {
-    *out = nullptr;
-    if (!g_typeInfo) {
-        wchar_t path[MAX_PATH];
-        DWORD n = GetModuleFileNameW(ModuleInstance(), path, MAX_PATH);
-        if (n == 0 || n >= MAX_PATH) return TYPE_E_CANTLOADLIBRARY;
-        ComPtr<ITypeLib> lib;
-        RETURN_IF_FAILED(LoadTypeLibEx(path, REGKIND_NONE, lib.put()));
-        ComPtr<ITypeInfo> info;
-        RETURN_IF_FAILED(lib->GetTypeInfoOfGuid(IID__Desktop, info.put()));
-        g_typeInfo.reset(info.get());
-    }
-    *out = g_typeInfo.get();
-    (*out)->AddRef();
-    return S_OK;
-}
 
 HRESULT Desktop::get_Version(VARIANT_BOOL* InfoEx, BSTR* result) {
     if (!result) return E_POINTER;
