@@ -12,7 +12,9 @@
 #include "form/form.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
+#include "window/tab_order.h"
 #include "window/window_props.h"
+#include "window/window_text.h"
 
 namespace mv {
 namespace content_props {

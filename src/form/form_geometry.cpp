@@ -5,6 +5,7 @@
 #include "core/unique.h"
 #include "form/form.h"
 #include "window/style_bits.h"
+#include "window/tab_order.h"
 #include "window/window_props.h"
 
 namespace mv {

@@ -13,6 +13,7 @@
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 #include "window/window_props.h"
+#include "window/window_text.h"
 
 namespace mv {
 namespace form_shape {

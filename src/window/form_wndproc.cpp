@@ -18,8 +18,8 @@
 #include "window/ctrl_wndproc.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
-#include "window/style_bits.h"
 #include "window/message_table.h"
+#include "window/tab_order.h"
 #include "window/window_props.h"
 
 namespace mv {

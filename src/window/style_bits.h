@@ -1,11 +1,9 @@
-// Style setters with a frame refresh, window text and the focus hand-over shared by the
-// properties of forms and controls.
+// Style setters with a frame refresh, and the alignment folding, shared by the properties
+// of forms and controls.
 #pragma once
 
 #include <windows.h>
 #include <oleauto.h>
-
-#include <string>
 
 namespace mv {
 
@@ -25,13 +23,5 @@ void RefreshFrame(HWND hwnd);
 // An alignment argument folded to 0 (left), 1 (centre) or 2 (right): the absolute value,
 // at most 2. Compared rather than computed, so the most negative number folds to 2 too.
 long FoldAlignment(long value);
-
-// The window text, read through a 255-character buffer: at most 254 characters.
-std::wstring GetWindowCaption(HWND hwnd);
-
-// Hands the keyboard focus to a visible window through two WM_ACTIVATE messages (one to
-// the window that has the focus, one to the window that takes it) and shows its caret.
-// Runs a message pass first, also for 0; does nothing for 0 or a hidden window.
-void FocusWindow(HWND hwnd);
 
 }  // namespace mv

@@ -6,7 +6,7 @@
 
 #include "script_objects.h"
 #include "window/ctrl_wndproc.h"
-#include "window/style_bits.h"
+#include "window/tab_order.h"
 #include "window/window_props.h"
 
 namespace mvtest {

@@ -7,7 +7,7 @@
 #include "com/module.h"
 #include "control/control.h"
 #include "script_objects.h"
-#include "window/style_bits.h"
+#include "window/tab_order.h"
 #include "window/window_props.h"
 
 namespace mvtest {

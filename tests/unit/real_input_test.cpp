@@ -19,7 +19,7 @@
 
 #include "dialog_answer.h"
 #include "script_objects.h"
-#include "window/style_bits.h"
+#include "window/tab_order.h"
 #include "window/window_props.h"
 
 namespace mvtest {

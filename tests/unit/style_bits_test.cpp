@@ -1,23 +1,17 @@
-// Style setters, window text and focus hand-over, read back from real windows.
+// Style setters, read back from real windows.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "host_window.h"
 #include "window/style_bits.h"
+#include "window/tab_order.h"
+#include "window/window_text.h"
 
 namespace mv {
 namespace {
 
-// A visible top-level window with two edit boxes; destroyed at the end of the test.
-struct Host {
-    HWND top = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300,
-                               200, nullptr, nullptr, nullptr, nullptr);
-    HWND a = CreateWindowExA(0, "EDIT", "a", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, top, nullptr,
-                             nullptr, nullptr);
-    HWND b = CreateWindowExA(0, "EDIT", "b", WS_CHILD | WS_VISIBLE, 5, 40, 100, 20, top, nullptr,
-                             nullptr, nullptr);
-    ~Host() { DestroyWindow(top); }
-};
+using test::Host;
 
 TEST(StyleBits, OnlyMinusOneSetsTheBits) {
     Host h;
@@ -54,36 +48,6 @@ TEST(StyleBits, NoWindowChangesNothing) {
     EXPECT_EQ(L"", GetWindowCaption(nullptr));
     FocusWindow(gone);
     FocusWindow(nullptr);
-}
-
-TEST(WindowCaption, LongTextReadsBackAs254Characters) {
-    Host h;
-    struct Case { size_t set, read; };
-    const Case cases[] = { { 0, 0 }, { 1, 1 }, { 254, 254 }, { 255, 254 }, { 300, 254 }, { 1 << 20, 254 } };
-    for (const Case& c : cases) {
-        std::string text(c.set, 'x');
-        SetWindowTextA(h.top, text.c_str());
-        std::wstring got = GetWindowCaption(h.top);
-        EXPECT_EQ(c.read, got.size()) << "set " << c.set;
-        EXPECT_EQ(std::wstring(c.read, L'x'), got);
-    }
-    SetWindowTextA(h.a, "caf\xe9");  // the system code page crosses to UTF-16
-    EXPECT_EQ(L"caf\u00e9", GetWindowCaption(h.a));
-}
-
-TEST(FocusWindow, MovesTheFocusToVisibleWindowsOnly) {
-    Host h;
-    SetForegroundWindow(h.top);
-    FocusWindow(h.a);
-    EXPECT_EQ(h.a, GetFocus());
-    FocusWindow(h.b);
-    EXPECT_EQ(h.b, GetFocus());
-
-    ShowWindow(h.a, SW_HIDE);
-    FocusWindow(h.a);
-    EXPECT_EQ(h.b, GetFocus()) << "a hidden window does not take the focus";
-    FocusWindow(nullptr);
-    EXPECT_EQ(h.b, GetFocus());
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
+#include "host_window.h"
 #include "script_objects.h"
-#include "window/style_bits.h"
 #include "window/tab_order.h"
 #include "window/window_props.h"
 
@@ -87,6 +87,21 @@ TEST(TabOrder, ThousandsOfQueuedTabKeysEndWithoutExhaustingTheStack) {
     EXPECT_EQ(t.b.hwnd(), GetFocus()) << "every key was sent to a, whose next control is b";
     MSG left;
     EXPECT_FALSE(PeekMessageA(&left, t.a.hwnd(), WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE)) << "no key is left";
+}
+
+TEST(FocusWindow, MovesTheFocusToVisibleWindowsOnly) {
+    test::Host h;
+    SetForegroundWindow(h.top);
+    mv::FocusWindow(h.a);
+    EXPECT_EQ(h.a, GetFocus());
+    mv::FocusWindow(h.b);
+    EXPECT_EQ(h.b, GetFocus());
+
+    ShowWindow(h.a, SW_HIDE);
+    mv::FocusWindow(h.a);
+    EXPECT_EQ(h.b, GetFocus()) << "a hidden window does not take the focus";
+    mv::FocusWindow(nullptr);
+    EXPECT_EQ(h.b, GetFocus());
 }
 
 TEST(FocusWindow, HiddenOrNoWindowChangesNothing) {
