@@ -126,8 +126,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
 
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
-    const LONG_PTR oldProc = GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
-    DoEvents();  // reading the class's procedure comes with a message pass
+    LONG_PTR oldProc = ReadWindowLong(hwnd, GWLP_WNDPROC);  // runs a message pass
     // The pass may have destroyed the form, and this window with it: then there is
     // nothing to attach an object to, as when the window could not be created.
     if (!IsWindow(hwnd)) return {};

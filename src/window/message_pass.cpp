@@ -52,8 +52,8 @@ void DoEvents() {
     }
 }
 
-LONG ReadWindowLong(HWND hwnd, int index) {
-    LONG value = GetWindowLongA(hwnd, index);
+LONG_PTR ReadWindowLong(HWND hwnd, int index) {
+    LONG_PTR value = GetWindowLongPtrA(hwnd, index);
     DoEvents();
     return value;
 }

@@ -11,8 +11,9 @@ namespace mv {
 // that is ending is dropped, not dispatched.
 void DoEvents();
 
-// GetWindowLongA, then one message pass; returns the value read before the pass.
-LONG ReadWindowLong(HWND hwnd, int index);
+// GetWindowLongPtrA, then one message pass; returns the value read before the pass.
+// Pointer-sized, so that it also reads a window procedure (GWLP_WNDPROC).
+LONG_PTR ReadWindowLong(HWND hwnd, int index);
 
 // True when the style (extended style) has any bit of the mask set.
 bool HasStyle(HWND hwnd, LONG mask);
