@@ -207,6 +207,76 @@ HRESULT convert(const Param& p, VARIANT* src, VARIANT* out) {
     return FAILED(hr) ? DISP_E_TYPEMISMATCH : S_OK;
 }
 
+// The row that answers (id, flags): the one whose kind matches the flags exactly (a get for
+// PROPERTYGET, a method for METHOD, a let), else the first that may answer; n when none.
+size_t ChooseRow(const void* table, size_t n, RowFn row, DISPID id, WORD flags) {
+    size_t chosen = n;
+    for (size_t i = 0; i < n; ++i) {
+        MemberView m = row(table, i);
+        if (m.id != id || !answers(m.kind, flags)) continue;
+        bool exact = (m.kind == Kind::Get && (flags & DISPATCH_PROPERTYGET)) ||
+                     (m.kind == Kind::Method && (flags & DISPATCH_METHOD)) || m.kind == Kind::Put;
+        if (exact) return i;
+        if (chosen == n) chosen = i;
+    }
+    return chosen;
+}
+
+// Every named argument must name a parameter of the row by its position; the new value of
+// a let may arrive as the named argument DISPID_PROPERTYPUT (*putNamed) or as the only
+// positional one.
+HRESULT CheckNamedArgs(const MemberView& m, const DISPPARAMS& params, bool* putNamed, UINT* argErr) {
+    for (UINT k = 0; k < params.cNamedArgs; ++k) {
+        DISPID nid = params.rgdispidNamedArgs[k];
+        if (nid == DISPID_PROPERTYPUT && m.kind == Kind::Put) {
+            *putNamed = true;
+            continue;
+        }
+        if (nid < 0 || static_cast<size_t>(nid) >= m.count) {
+            if (argErr) *argErr = k;
+            RETURN_HR(DISP_E_PARAMNOTFOUND);
+        }
+    }
+    return S_OK;
+}
+
+// Where the argument of parameter p lies in rgvarg, or -1 when the caller left it out.
+// Named arguments come first, in the order of their names; positional ones lie at the end,
+// in reverse order.
+long Locate(const MemberView& m, const DISPPARAMS& params, size_t p, bool putNamed) {
+    const UINT total = params.cArgs;
+    const UINT named = params.cNamedArgs;
+    const UINT positional = total - named;
+    const DISPID wanted = m.kind == Kind::Put ? DISPID_PROPERTYPUT : static_cast<DISPID>(p);
+    if (m.kind == Kind::Put && !putNamed) return positional == 1 ? static_cast<long>(total - 1) : -1;
+    if (m.kind != Kind::Put && p < positional) return static_cast<long>(total - 1 - p);
+    long at = -1;
+    for (UINT k = 0; k < named; ++k)
+        if (params.rgdispidNamedArgs[k] == wanted) at = static_cast<long>(k);
+    return at;
+}
+
+// Binds the argument at rgvarg[at] (at -1: not passed) into `out`: the parameter's default
+// when it is omitted, else the argument converted to the parameter's type.
+HRESULT BindArg(const Param& param, VARIANT* rgvarg, long at, VARIANT* out, EXCEPINFO* excep, UINT* argErr) {
+    VARIANT* src = at >= 0 ? &rgvarg[at] : nullptr;
+    // Omitted: not passed, passed as "missing", or (for an optional parameter) passed as
+    // JScript's undefined.
+    if (!src || omitted(src) || (param.optional && empty(src))) {
+        if (!param.optional && argErr && src) *argErr = static_cast<UINT>(at);
+        RETURN_HR_IF(DISP_E_PARAMNOTOPTIONAL, !param.optional);
+        return takeDefault(param, out);
+    }
+    HRESULT hr = convert(param, src, out);
+    if (FAILED(hr) && argErr) *argErr = static_cast<UINT>(at);
+    if (hr == DISP_E_OVERFLOW) {
+        fillException(excep, kScriptOverflow, L"Overflow");
+        hr = DISP_E_EXCEPTION;
+    }
+    RETURN_IF_FAILED(hr);
+    return S_OK;
+}
+
 }  // namespace
 
 HRESULT LookupNames(const void* table, size_t n, RowFn row, const NameIndex*& index, LPOLESTR* names,
@@ -243,86 +313,26 @@ HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, 
                  Args& args, size_t* index, EXCEPINFO* excep, UINT* argErr) {
     DISPPARAMS none{};
     if (!params) params = &none;
-    if (params->cArgs && !params->rgvarg) return E_INVALIDARG;
-    if (params->cNamedArgs > params->cArgs || (params->cNamedArgs && !params->rgdispidNamedArgs))
-        return E_INVALIDARG;
+    RETURN_HR_IF(E_INVALIDARG, params->cArgs && !params->rgvarg);
+    RETURN_HR_IF(E_INVALIDARG, params->cNamedArgs > params->cArgs ||
+                                   (params->cNamedArgs && !params->rgdispidNamedArgs));
 
-    // Prefer the row whose kind matches the flags exactly (get for PROPERTYGET, method for
-    // METHOD); fall back to any row that may answer.
-    size_t chosen = n;
-    for (size_t i = 0; i < n; ++i) {
-        MemberView m = row(table, i);
-        if (m.id != id || !answers(m.kind, flags)) continue;
-        bool exact = (m.kind == Kind::Get && (flags & DISPATCH_PROPERTYGET)) ||
-                     (m.kind == Kind::Method && (flags & DISPATCH_METHOD)) || m.kind == Kind::Put;
-        if (chosen == n || exact) chosen = i;
-        if (exact) break;
-    }
-    if (chosen == n) return DISP_E_MEMBERNOTFOUND;
+    const size_t chosen = ChooseRow(table, n, row, id, flags);
+    RETURN_HR_IF(DISP_E_MEMBERNOTFOUND, chosen == n);
     *index = chosen;
-    MemberView m = row(table, chosen);
+    const MemberView m = row(table, chosen);
+    RETURN_HR_IF(E_UNEXPECTED, m.count > kMaxParams);  // a row Args cannot hold is refused
 
-    const UINT total = params->cArgs;
-    const UINT named = params->cNamedArgs;
-    const UINT positional = total - named;
-
-    // The new value of a let arrives as the named argument DISPID_PROPERTYPUT (or as the
-    // only positional one).
     bool putNamed = false;
-    for (UINT k = 0; k < named; ++k) {
-        DISPID nid = params->rgdispidNamedArgs[k];
-        if (nid == DISPID_PROPERTYPUT && m.kind == Kind::Put) { putNamed = true; continue; }
-        if (nid < 0 || static_cast<size_t>(nid) >= m.count) {
-            if (argErr) *argErr = k;
-            return DISP_E_PARAMNOTFOUND;
-        }
-    }
-    if (positional + (putNamed ? 1 : 0) > m.count) return DISP_E_BADPARAMCOUNT;
+    RETURN_IF_FAILED(CheckNamedArgs(m, *params, &putNamed, argErr));
+    const UINT positional = params->cArgs - params->cNamedArgs;
+    RETURN_HR_IF(DISP_E_BADPARAMCOUNT, positional + (putNamed ? 1 : 0) > m.count);
 
     args.bindTo(m.params);
-
     for (size_t p = 0; p < m.count; ++p) {
-        const Param& param = m.params[p];
-        // Locate the argument: positional ones lie at the end of rgvarg, in reverse order.
-        long at = -1;
-        if (m.kind == Kind::Put) {
-            if (putNamed) {
-                for (UINT k = 0; k < named; ++k)
-                    if (params->rgdispidNamedArgs[k] == DISPID_PROPERTYPUT) at = static_cast<long>(k);
-            } else if (positional == 1) {
-                at = static_cast<long>(total - 1);
-            }
-        } else if (p < positional) {
-            at = static_cast<long>(total - 1 - p);
-        } else {
-            for (UINT k = 0; k < named; ++k)
-                if (params->rgdispidNamedArgs[k] == static_cast<DISPID>(p)) at = static_cast<long>(k);
-        }
-
-        VARIANT* out = args.slot(p);
+        const long at = Locate(m, *params, p, putNamed);
         args.setCount(p + 1);
-        VARIANT* src = at >= 0 ? &params->rgvarg[at] : nullptr;
-        // Omitted: not passed, passed as "missing", or (for an optional parameter) passed as
-        // JScript's undefined.
-        if (!src || omitted(src) || (param.optional && empty(src))) {
-            if (!param.optional) {
-                if (argErr && src) *argErr = static_cast<UINT>(at);
-                return DISP_E_PARAMNOTOPTIONAL;
-            }
-            HRESULT hr = takeDefault(param, out);
-            if (FAILED(hr)) return hr;
-            continue;
-        }
-        HRESULT hr = convert(param, src, out);
-        if (hr == DISP_E_OVERFLOW) {
-            if (argErr) *argErr = static_cast<UINT>(at);
-            fillException(excep, kScriptOverflow, L"Overflow");
-            return DISP_E_EXCEPTION;
-        }
-        if (FAILED(hr)) {
-            if (argErr) *argErr = static_cast<UINT>(at);
-            return hr;
-        }
+        RETURN_IF_FAILED(BindArg(m.params[p], params->rgvarg, at, args.slot(p), excep, argErr));
     }
     return S_OK;
 }

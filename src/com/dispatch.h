@@ -14,6 +14,7 @@
 #include <oleauto.h>
 
 #include <initializer_list>
+#include <new>
 #include <string>
 
 #include "core/hresult.h"
@@ -35,6 +36,8 @@ constexpr Param Req(const wchar_t* name, VARTYPE vt) { return {name, vt, false, 
 constexpr Param Opt(const wchar_t* name, VARTYPE vt, long def = 0) { return {name, vt, true, def, nullptr}; }
 constexpr Param OptText(const wchar_t* name, const wchar_t* def = L"") { return {name, VT_BSTR, true, 0, def}; }
 
+// How many arguments Args holds. Each class's table asserts that its rows fit
+// (ParamsFitArgs); the dispatcher refuses a row of any other table that does not.
 constexpr size_t kMaxParams = 10;
 
 // Converted arguments, in parameter order.
@@ -162,8 +165,10 @@ class NameIndex;
 HRESULT LookupNames(const void* table, size_t n, RowFn row, const NameIndex*& index, LPOLESTR* names,
                     UINT count, DISPID* ids);
 
-// Finds the row that answers (id, flags), binds the arguments into `args` and returns its
-// index in *index; S_OK when the handler may run.
+// Binds a call in three steps: chooses the row that answers (id, flags) and returns its
+// index in *index, checks the named arguments against it, then binds each argument (or
+// the default of an omitted one) into `args`. S_OK when the handler may run; a row with
+// more parameters than Args holds is refused with E_UNEXPECTED.
 HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, DISPPARAMS* params,
                  Args& args, size_t* index, EXCEPINFO* excep, UINT* argErr);
 
@@ -203,11 +208,15 @@ public:
             out.setEmpty(row.applies.emptyAnswer);
             return S_OK;
         }
+        // No exception crosses a COM method: the caller sees what it was.
         try {
             hr = row.fn(self, args, out);
+        } catch (const std::bad_alloc&) {
+            hr = E_OUTOFMEMORY;
         } catch (...) {
-            hr = E_OUTOFMEMORY;  // no exception crosses a COM method
+            hr = E_UNEXPECTED;
         }
+        TraceFailure(__FILE__, __LINE__, hr, row.name);
         return FinishCall(hr, excep);
     }
 
