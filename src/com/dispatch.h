@@ -100,13 +100,18 @@ struct Applicability {
 constexpr Applicability kEveryKind{false, VT_EMPTY};
 constexpr Applicability ForKinds(VARTYPE emptyAnswer = VT_EMPTY) { return {true, emptyAnswer}; }
 
+// What a member row runs: the object, its converted arguments, where its answer goes.
+// Handlers are declared with it too: `MemberHandler<Control> GetEnable, PutEnable;`.
+template <typename T>
+using MemberHandler = HRESULT(T& self, const Args& args, Result& result);
+
 template <typename T>
 struct Member {
     const wchar_t* name;
     DISPID id;
     Kind kind;
     std::initializer_list<Param> params;
-    HRESULT (*fn)(T&, const Args&, Result&);
+    MemberHandler<T>* fn;
     // What the member does, in a user's words: one line of plain ASCII without double quotes,
     // the same for the get and the let of a property.
     const wchar_t* help;
@@ -155,7 +160,8 @@ struct MemberView {
     size_t count;
 };
 
-// The shared dispatcher. `rows` returns row i of a table of n rows.
+// The shared dispatcher reads any class's table through a RowFn: row i of the table as
+// a MemberView.
 using RowFn = MemberView (*)(const void* table, size_t i);
 
 // Member names folded to lower case, hashed to their first row; built once per table on
@@ -216,7 +222,7 @@ public:
         } catch (...) {
             hr = E_UNEXPECTED;
         }
-        TraceFailure(__FILE__, __LINE__, hr, row.name);
+        if (FAILED(hr)) TraceFailure(__FILE__, __LINE__, hr, row.name);
         return FinishCall(hr, excep);
     }
 
@@ -246,9 +252,5 @@ HRESULT PutEventString(T& t, const Args& a, Result&) { t.events().*Field = a.tex
 // The hwnd property of forms and controls.
 template <typename T>
 HRESULT GetWindowHandle(T& t, const Args&, Result& r) { r.setHandle(t.hwnd()); return S_OK; }
-
-// Handler of a member whose behaviour the library does not offer yet.
-template <typename T>
-HRESULT NotBuilt(T&, const Args&, Result&) { return E_NOTIMPL; }
 
 }  // namespace mv

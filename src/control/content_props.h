@@ -20,8 +20,7 @@ namespace mv::content_props {
 void ShowPicture(Control& c, const std::wstring& path);
 
 // Member handlers with the signature of the control's member-table rows.
-using Handler = decltype(NotBuilt<Control>);
-Handler GetEnable, PutEnable, GetLocked, PutLocked, GetCaption, PutCaption, GetTextAlign, PutTextAlign,
+MemberHandler<Control> GetEnable, PutEnable, GetLocked, PutLocked, GetCaption, PutCaption, GetTextAlign, PutTextAlign,
     GetPasswordStyle, PutPasswordStyle, GetValue, PutValue, GetText, PutText, SetFocus, SetAsDefault;
 
 }  // namespace mv::content_props

@@ -36,8 +36,7 @@ void ApplyFont(Control& c, const std::wstring& name, long height, const std::wst
 namespace ctl {
 
 // Member handlers with the signature of the control's member-table rows.
-using Handler = decltype(NotBuilt<Control>);
-Handler GetFontSize, PutFontSize, GetFontName, PutFontName, GetFontStyle, PutFontStyle;
+MemberHandler<Control> GetFontSize, PutFontSize, GetFontName, PutFontName, GetFontStyle, PutFontStyle;
 
 }  // namespace ctl
 

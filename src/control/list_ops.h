@@ -23,8 +23,7 @@ bool ReadListItem(const Control& c, long index, std::wstring* text);
 namespace ctl {
 
 // Member handlers with the signature of the control's member-table rows.
-using Handler = decltype(NotBuilt<Control>);
-Handler PutListIndex, GetListIndex, GetCount, Clear, Item, AddItem, RemoveItem, PutAutoSort,
+MemberHandler<Control> PutListIndex, GetListIndex, GetCount, Clear, Item, AddItem, RemoveItem, PutAutoSort,
     GetAutoSort;
 
 }  // namespace ctl

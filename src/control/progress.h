@@ -21,8 +21,7 @@ void SetProgressBarStyle(Control& c, long style);
 namespace ctl {
 
 // Member handlers with the signature of the control's member-table rows.
-using Handler = decltype(NotBuilt<Control>);
-Handler PutMaxProgress, GetMaxProgress, PutCurrentProgress, GetCurrentProgress,
+MemberHandler<Control> PutMaxProgress, GetMaxProgress, PutCurrentProgress, GetCurrentProgress,
     PutProgressBarStyle, GetProgressBarStyle;
 
 }  // namespace ctl

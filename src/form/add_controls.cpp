@@ -55,7 +55,9 @@ void ApplyBarStyle(Control& c, const Args& a) {
     if (style != 1) SetProgressBarStyle(c, style);  // 1 is the smooth style of creation
 }
 
-void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(L"sImageSource"))); }
+void ApplyPicture(Control& c, const Args& a) {
+    content_props::ShowPicture(c, a.text(a.indexOf(L"sImageSource")));
+}
 
 // One row per kind: what its add method creates. Arguments are named as the add method's
 // parameters; every add method takes sCtrlName first and the geometry nleft, nTop, nWidth

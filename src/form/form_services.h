@@ -8,13 +8,9 @@
 namespace mv {
 namespace form_services {
 
-HRESULT ShowMsgBox(Form& form, const Args& a, Result& r);
-HRESULT ShowFolderBrowser(Form& form, const Args& a, Result& r);
-HRESULT ShowFileBrowserOpen(Form& form, const Args& a, Result& r);
-HRESULT ShowFileBrowserSave(Form& form, const Args& a, Result& r);
-HRESULT CopyFilePB(Form& form, const Args& a, Result& r);
-HRESULT MoveFilePB(Form& form, const Args& a, Result& r);
-HRESULT RecycleFilePB(Form& form, const Args& a, Result& r);
+// Member handlers, wired to the form's member table.
+MemberHandler<Form> ShowMsgBox, ShowFolderBrowser, ShowFileBrowserOpen, ShowFileBrowserSave, CopyFilePB, MoveFilePB,
+    RecycleFilePB;
 
 }  // namespace form_services
 }  // namespace mv

@@ -16,14 +16,13 @@ class Form;
 namespace form_shape {
 
 // Member handlers, wired to the form's member table.
-using Handler = HRESULT(Form& f, const Args& a, Result& r);
-Handler GetCaption, PutCaption, GetLayered, PutLayered, GetWindowState, PutWindowState, GetEnable, PutEnable,
+MemberHandler<Form> GetCaption, PutCaption, GetLayered, PutLayered, GetWindowState, PutWindowState, GetEnable, PutEnable,
     GetMoveable, PutMoveable, GetHwndOwner, PutHwndOwner, GetMousePointer, PutMousePointer, ChangeSysMenu,
     GetTitleBar, PutTitleBar, GetShowInTaskbar, PutShowInTaskbar, GetResizeable, PutResizeable, GetTopMost,
     PutTopMost;
 
 // form_geometry.cpp
-Handler GetLeft, PutLeft, GetTop, PutTop, GetHeight, PutHeight, GetWidth, PutWidth, MoveResize, Refresh, SetFocus;
+MemberHandler<Form> GetLeft, PutLeft, GetTop, PutTop, GetHeight, PutHeight, GetWidth, PutWidth, MoveResize, Refresh, SetFocus;
 
 // The form's window while it exists as the form's; null once the form is destroyed.
 HWND LiveWindow(const Form& f);
