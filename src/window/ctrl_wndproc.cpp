@@ -4,17 +4,15 @@
 // click command buttons, and redraws images; then, unless it consumes the message, it
 // hands the message to the procedure the control's class gave it ("MVVBOldProc").
 //
-// The control object is found from the window: a one-entry cache (CtrlCache) holds the
-// object of the window that had the last message, so a stream of messages to one control
-// costs one property read each. When the object cannot be found (the control is being
-// created, or its form is no longer registered) no event is posted and the message still
-// goes on.
+// The control object is found from the window through a one-entry cache (CtrlCache,
+// window/control_cache.h). When the object cannot be found (the control is being created,
+// or its form is no longer registered) no event is posted and the message still goes on.
 #include "window/ctrl_wndproc.h"
 
 #include "control/control.h"
 #include "control/control_kind.h"
-#include "core/desktop.h"
 #include "form/form.h"
+#include "window/control_cache.h"
 #include "window/progress_paint.h"
 #include "window/tab_order.h"
 #include "window/message_table.h"
@@ -28,7 +26,7 @@ namespace {
 // seen first; the wait dispatches nothing.
 constexpr DWORD kClickDelayMs = 25;
 
-StaticRef<Control> g_ctrlCache;  // CtrlCache
+ControlCache g_ctrlCache;  // CtrlCache
 
 // The key press that a release of Enter or Space may turn into a click: the command button
 // that got it, and the key. The release of an Enter that answered a message box or closed
@@ -47,21 +45,7 @@ LRESULT PassOn(const WindowMessage& m) {
     return CallWindowProcA(old, m.hwnd, m.msg, m.wp, m.lp);
 }
 
-// The control object of the window, from the cache or the registry. The reference keeps
-// it alive while the handler runs, whatever the cache holds by then.
-ComPtr<Control> FindControl(HWND hwnd) {
-    if (!g_ctrlCache || g_ctrlCache->hwnd() != hwnd) {
-        Desktop* desktop = CurrentDesktop();
-        g_ctrlCache.reset(desktop ? desktop->ControlFromHwnd(hwnd) : nullptr);
-    }
-    return ComPtr<Control>(g_ctrlCache.get());
-}
-
-void Post(const ComPtr<Control>& c, std::wstring ControlEvents::*field) {
-    if (!c) return;
-    const std::wstring& event = c->events().*field;
-    if (!event.empty()) c->FireEvent(event);
-}
+ComPtr<Control> FindControl(HWND hwnd) { return g_ctrlCache.find(hwnd); }
 
 // A progress bar in the library's style is drawn here and validated, so its class then
 // finds nothing to paint; an image draws its picture before its class paints.
@@ -73,20 +57,21 @@ LRESULT OnPaint(const WindowMessage& m) {
 }
 
 LRESULT OnSetFocus(const WindowMessage& m) {
-    Post(FindControl(m.hwnd), &ControlEvents::gotFocus);
+    PostControlEvent(FindControl(m.hwnd), &ControlEvents::gotFocus);
     return PassOn(m);
 }
 
 // A key pressed on a button that loses the focus before the key is released clicks nothing.
 LRESULT OnKillFocus(const WindowMessage& m) {
     if (g_keyPress.button == m.hwnd) g_keyPress = KeyPress{};
-    Post(FindControl(m.hwnd), &ControlEvents::lostFocus);
+    PostControlEvent(FindControl(m.hwnd), &ControlEvents::lostFocus);
     return PassOn(m);
 }
 
 LRESULT OnShowWindow(const WindowMessage& m) {
-    if (m.wp == 1) Post(FindControl(m.hwnd), &ControlEvents::show);
-    if (m.wp == 0) Post(FindControl(m.hwnd), &ControlEvents::hide);
+    const WPARAM shown = m.wp;  // TRUE when the window is being shown
+    if (shown == TRUE) PostControlEvent(FindControl(m.hwnd), &ControlEvents::show);
+    if (shown == FALSE) PostControlEvent(FindControl(m.hwnd), &ControlEvents::hide);
     return PassOn(m);
 }
 
@@ -115,7 +100,8 @@ LRESULT OnKeyDown(const WindowMessage& m) {
 // Tab's character would reach the control after the focus has left it (a multi-line text
 // box would take it as text): the key-down has done all that Tab does.
 LRESULT OnChar(const WindowMessage& m) {
-    if (m.wp == '\t') return 0;
+    const WPARAM character = m.wp;
+    if (character == '\t') return 0;
     return PassOn(m);
 }
 
@@ -138,7 +124,7 @@ LRESULT OnButtonUp(const WindowMessage& m) {
         if (GetWindowValue(m.hwnd, prop::kDblClkDone) == 1)
             SetWindowValue(m.hwnd, prop::kDblClkDone, 0);
         else
-            Post(c, &ControlEvents::click);
+            PostControlEvent(c, &ControlEvents::click);
     }
     return PassOn(m);
 }
@@ -146,7 +132,7 @@ LRESULT OnButtonUp(const WindowMessage& m) {
 LRESULT OnDoubleClick(const WindowMessage& m) {
     ComPtr<Control> c = FindControl(m.hwnd);
     if (c && !c->events().doubleClick.empty()) {
-        Post(c, &ControlEvents::doubleClick);
+        PostControlEvent(c, &ControlEvents::doubleClick);
         SetWindowValue(m.hwnd, prop::kDblClkDone, 1);
     }
     return PassOn(m);
@@ -171,10 +157,6 @@ LRESULT CALLBACK CtrlWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return Dispatch(kControlMessages, m, PassOn);
 }
 
-void ForgetCachedControl(HWND formWindow) {
-    if (g_ctrlCache && g_ctrlCache->form() && g_ctrlCache->form()->hwnd() == formWindow) {
-        ComPtr<Control> gone = g_ctrlCache.take();  // released after the slot is empty: the release may end it
-    }
-}
+void ForgetCachedControl(HWND formWindow) { g_ctrlCache.forgetForm(formWindow); }
 
 }  // namespace mv

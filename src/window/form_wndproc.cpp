@@ -15,6 +15,7 @@
 #include "control/control_kind.h"
 #include "core/desktop.h"
 #include "form/form.h"
+#include "window/control_cache.h"
 #include "window/ctrl_wndproc.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
@@ -27,7 +28,7 @@ namespace mv {
 namespace {
 
 // The control last looked up for a selection change (NotifyCtrlCache).
-StaticRef<Control> g_notifyCache;
+ControlCache g_notifyCache;
 
 LRESULT Default(const WindowMessage& m) { return DefWindowProcA(m.hwnd, m.msg, m.wp, m.lp); }
 
@@ -56,15 +57,15 @@ LRESULT OnDestroy(const WindowMessage& m) {
         if (form && form->hwnd() == m.hwnd) form->DestroyForm();
     }
     ForgetCachedControl(m.hwnd);
-    if (g_notifyCache && g_notifyCache->form() && g_notifyCache->form()->hwnd() == m.hwnd) {
-        ComPtr<Control> gone = g_notifyCache.take();
-    }
+    g_notifyCache.forgetForm(m.hwnd);
     return Default(m);
 }
 
 // Deactivation (not by minimising): remember the focused window for the next activation.
 LRESULT OnActivate(const WindowMessage& m) {
-    if (m.wp == 0) {
+    const WORD state = LOWORD(m.wp);
+    const bool minimised = HIWORD(m.wp) != 0;
+    if (state == WA_INACTIVE && !minimised) {
         SetWindowValue(m.hwnd, prop::kLastFocused, reinterpret_cast<LONG_PTR>(GetFocus()));
         Post(FindForm(m.hwnd), &FormEvents::lostFocus);
     }
@@ -86,7 +87,8 @@ LRESULT OnSetFocus(const WindowMessage& m) {
 }
 
 LRESULT OnShowWindow(const WindowMessage& m) {
-    if (m.wp == 1) {
+    const WPARAM shown = m.wp;  // TRUE when the window is being shown
+    if (shown == TRUE) {
         ComPtr<Form> form = FindForm(m.hwnd);
         Post(form, &FormEvents::show);
         if (form && form->ownerWindow()) {
@@ -94,7 +96,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
             form->setOwnerDisabled(true);
         }
         SendMessageA(m.hwnd, WM_SETFOCUS, 0, 0);
-    } else if (m.wp == 0) {
+    } else if (shown == FALSE) {
         ComPtr<Form> form = FindForm(m.hwnd);
         Post(form, &FormEvents::hide);
         if (form && form->ownerWindow()) {
@@ -120,18 +122,13 @@ LRESULT OnWindowPosChanging(const WindowMessage& m) {
 
 // A selection change in a combo or list box posts the control's OnChange.
 LRESULT OnCommand(const WindowMessage& m) {
-    HWND from = reinterpret_cast<HWND>(m.lp);
+    const HWND from = reinterpret_cast<HWND>(m.lp);
+    const WORD code = HIWORD(m.wp);
     if (!from || !IsWindow(from)) return Default(m);
-    LONG_PTR kind = GetWindowValue(from, prop::kKind);
-    short code = static_cast<short>(HIWORD(m.wp));
-    if ((kind == kComboBox || kind == kListBox) && code == 1) {  // CBN_SELCHANGE, LBN_SELCHANGE
-        if (!g_notifyCache || g_notifyCache->hwnd() != from) {
-            Desktop* d = CurrentDesktop();
-            g_notifyCache.reset(d ? d->ControlFromHwnd(from) : nullptr);
-        }
-        ComPtr<Control> c(g_notifyCache.get());
-        if (c && !c->events().change.empty()) c->FireEvent(c->events().change);
-    }
+    const LONG_PTR kind = GetWindowValue(from, prop::kKind);
+    const bool selectionChanged =
+        (kind == kComboBox && code == CBN_SELCHANGE) || (kind == kListBox && code == LBN_SELCHANGE);
+    if (selectionChanged) PostControlEvent(g_notifyCache.find(from), &ControlEvents::change);
     return Default(m);
 }
 
@@ -142,7 +139,8 @@ LRESULT OnCommand(const WindowMessage& m) {
 constexpr WPARAM kSysCommandMask = 0xFFF0;
 
 LRESULT OnSysCommand(const WindowMessage& m) {
-    if ((m.wp & kSysCommandMask) != SC_CLOSE) return Default(m);
+    const WPARAM command = m.wp & kSysCommandMask;
+    if (command != SC_CLOSE) return Default(m);
     if (!HasStyle(m.hwnd, WS_SYSMENU)) return 0;
     SetWindowValue(m.hwnd, prop::kLastFocused, 0);
     ShowWindow(m.hwnd, SW_HIDE);

@@ -19,7 +19,7 @@ struct WindowMessage {
 using MessageHandler = LRESULT (*)(const WindowMessage&);
 struct MessageRow { UINT msg; MessageHandler fn; };
 
-// The handler of the row for `msg`, or `otherwise` when the table has none.
+// Runs the handler of the row for the message (m.msg), or `otherwise` when no row has it.
 template <size_t N>
 LRESULT Dispatch(const MessageRow (&rows)[N], const WindowMessage& m, MessageHandler otherwise) {
     for (const MessageRow& row : rows)

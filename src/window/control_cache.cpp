@@ -1,0 +1,29 @@
+// The window procedures' control cache and event posting.
+#include "window/control_cache.h"
+
+#include "core/desktop.h"
+#include "form/form.h"
+
+namespace mv {
+
+ComPtr<Control> ControlCache::find(HWND hwnd) {
+    if (!entry_ || entry_->hwnd() != hwnd) {
+        Desktop* desktop = CurrentDesktop();
+        entry_.reset(desktop ? desktop->ControlFromHwnd(hwnd) : nullptr);
+    }
+    return ComPtr<Control>(entry_.get());
+}
+
+void ControlCache::forgetForm(HWND formWindow) {
+    if (entry_ && entry_->form() && entry_->form()->hwnd() == formWindow) {
+        ComPtr<Control> gone = entry_.take();  // released after the slot is empty: the release may end it
+    }
+}
+
+void PostControlEvent(const ComPtr<Control>& c, std::wstring ControlEvents::*field) {
+    if (!c) return;
+    const std::wstring& event = c->events().*field;
+    if (!event.empty()) c->FireEvent(event);
+}
+
+}  // namespace mv
