@@ -127,7 +127,7 @@ TEST(AddControls, EachKindCreatesItsWindowAsTheTableSays) {
     CreationSpy spy;
     long position = 0;
     for (const KindCase& k : KindCases()) {
-        SCOPED_TRACE(testing::Message() << "control " << std::wstring(k.args[0].v.bstrVal).c_str());
+        SCOPED_TRACE(testing::Message() << "control " << std::wstring(k.args[0].get().bstrVal).c_str());
         Obj c = form.obj(k.method, k.args);
         ASSERT_TRUE(c);
         ++position;
@@ -155,7 +155,7 @@ TEST(AddControls, EachKindCreatesItsWindowAsTheTableSays) {
         EXPECT_EQ(reinterpret_cast<LONG_PTR>(wc.lpfnWndProc), mv::GetWindowValue(h, mv::prop::kOldProc))
             << "the class's own procedure is kept";
 
-        EXPECT_EQ(std::wstring(k.args[0].v.bstrVal), c.str(L"name"));
+        EXPECT_EQ(std::wstring(k.args[0].get().bstrVal), c.str(L"name"));
         EXPECT_EQ(k.onClick, c.str(L"OnClick"));
         EXPECT_EQ(form.get(), c.obj(L"Parent").get());
         EXPECT_EQ(c.get(), form.obj(L"controls", {position}).get());
@@ -273,7 +273,7 @@ namespace {
 // A property of the new control as the script reads it, or nothing when the control
 // does not offer the property (yet).
 bool ReadIfOffered(const Obj& c, const wchar_t* name, Arg* out) {
-    HRESULT hr = c.invoke(name, DISPATCH_PROPERTYGET, {}, &out->v);
+    HRESULT hr = c.invoke(name, DISPATCH_PROPERTYGET, {}, &out->get());
     return hr != E_NOTIMPL && SUCCEEDED(hr);
 }
 

@@ -11,9 +11,10 @@
 
 namespace test {
 
-// One argument, owned.
+// One argument, owned; by default empty (a result slot, or JScript's undefined).
 class Arg {
 public:
+    Arg() { VariantInit(&v_); }
     Arg(long n) { VariantInit(&v_); V_VT(&v_) = VT_I4; V_I4(&v_) = n; }          // NOLINT
     Arg(int n) : Arg(static_cast<long>(n)) {}                                      // NOLINT
     Arg(double d) { VariantInit(&v_); V_VT(&v_) = VT_R8; V_R8(&v_) = d; }          // NOLINT
@@ -38,6 +39,7 @@ public:
     static Arg ByRefLong(long* p) { VARIANT v; VariantInit(&v); V_VT(&v) = VT_BYREF | VT_I4; V_I4REF(&v) = p; return Arg(v); }
 
     VARIANT& get() { return v_; }
+    const VARIANT& get() const { return v_; }
 
 private:
     VARIANT v_;

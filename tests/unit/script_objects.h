@@ -13,27 +13,14 @@
 #include "core/desktop.h"
 #include "core/unique.h"
 #include "form/form.h"
+#include "late_bound.h"
 
 namespace mvtest {
 
 using mv::ComPtr;
 
-// One argument as JScript passes it.
-struct Arg {
-    VARIANT v;
-    Arg() { VariantInit(&v); }
-    Arg(long n) { VariantInit(&v); V_VT(&v) = VT_I4; V_I4(&v) = n; }            // NOLINT
-    Arg(int n) : Arg(static_cast<long>(n)) {}                                    // NOLINT
-    Arg(const wchar_t* s) { VariantInit(&v); V_VT(&v) = VT_BSTR; V_BSTR(&v) = SysAllocString(s); }  // NOLINT
-    Arg(const std::wstring& s) {                                                 // NOLINT
-        VariantInit(&v);
-        V_VT(&v) = VT_BSTR;
-        V_BSTR(&v) = SysAllocStringLen(s.data(), static_cast<UINT>(s.size()));
-    }
-    Arg(const Arg& o) { VariantInit(&v); VariantCopy(&v, const_cast<VARIANT*>(&o.v)); }
-    Arg& operator=(const Arg&) = delete;
-    ~Arg() { VariantClear(&v); }
-};
+// One argument as JScript passes it (by value).
+using test::Arg;
 
 // A late-bound object: what a script variable holding a Morvane object is.
 class Obj {
@@ -43,7 +30,8 @@ public:
     IDispatch* get() const { return d_.get(); }
     explicit operator bool() const { return d_.get() != nullptr; }
 
-    // Invokes `name` with `flags`; the HRESULT of the call comes back in *hr.
+    // Invokes `name` with `flags` and returns the HRESULT of the call; the answer goes to
+    // *result when it is not null.
     HRESULT invoke(const wchar_t* name, WORD flags, std::vector<Arg> args, VARIANT* result) const {
         if (!d_) return E_POINTER;
         LPOLESTR n = const_cast<LPOLESTR>(name);
@@ -51,7 +39,7 @@ public:
         HRESULT hr = d_->GetIDsOfNames(IID_NULL, &n, 1, LOCALE_USER_DEFAULT, &id);
         if (FAILED(hr)) return hr;
         std::vector<VARIANT> reversed;
-        for (auto it = args.rbegin(); it != args.rend(); ++it) reversed.push_back(it->v);
+        for (auto it = args.rbegin(); it != args.rend(); ++it) reversed.push_back(it->get());
         DISPID put = DISPID_PROPERTYPUT;
         DISPPARAMS p{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
         if (flags & DISPATCH_PROPERTYPUT) {
@@ -70,22 +58,22 @@ public:
     // The result of a call (a method, or a property read), as a variant.
     Arg call(const wchar_t* name, std::vector<Arg> args = {}) const {
         Arg r;
-        invoke(name, DISPATCH_METHOD | DISPATCH_PROPERTYGET, std::move(args), &r.v);
+        invoke(name, DISPATCH_METHOD | DISPATCH_PROPERTYGET, std::move(args), &r.get());
         return r;
     }
     Obj obj(const wchar_t* name, std::vector<Arg> args = {}) const {
         Arg r = call(name, std::move(args));
-        return Obj(V_VT(&r.v) == VT_DISPATCH ? V_DISPATCH(&r.v) : nullptr);
+        return Obj(V_VT(&r.get()) == VT_DISPATCH ? V_DISPATCH(&r.get()) : nullptr);
     }
     long num(const wchar_t* name, std::vector<Arg> args = {}) const {
         Arg r = call(name, std::move(args));
-        if (FAILED(VariantChangeType(&r.v, &r.v, 0, VT_I4))) return -12345678;
-        return V_I4(&r.v);
+        if (FAILED(VariantChangeType(&r.get(), &r.get(), 0, VT_I4))) return -12345678;
+        return V_I4(&r.get());
     }
     std::wstring str(const wchar_t* name, std::vector<Arg> args = {}) const {
         Arg r = call(name, std::move(args));
-        if (FAILED(VariantChangeType(&r.v, &r.v, 0, VT_BSTR))) return L"<not a string>";
-        return std::wstring(V_BSTR(&r.v), SysStringLen(V_BSTR(&r.v)));
+        if (FAILED(VariantChangeType(&r.get(), &r.get(), 0, VT_BSTR))) return L"<not a string>";
+        return std::wstring(V_BSTR(&r.get()), SysStringLen(V_BSTR(&r.get())));
     }
     HRESULT put(const wchar_t* name, Arg value) const {
         return invoke(name, DISPATCH_PROPERTYPUT, {std::move(value)}, nullptr);
