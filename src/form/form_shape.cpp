@@ -136,9 +136,6 @@ HRESULT GetHwndOwner(Form& f, const Args&, Result& r) {
     return S_OK;
 }
 
-// The owner is marked with the form it owns; the form window procedure disables it while
-// the form is shown. A form is never its own owner: it would disable itself while shown
-// and leave the user nothing to click.
 // True when `candidate` is the form's window or a form owned, directly or through other
 // forms, by it: owning it would disable both while shown, leaving the user nothing to click.
 bool OwnedBy(HWND form, HWND candidate) {
@@ -152,6 +149,8 @@ bool OwnedBy(HWND form, HWND candidate) {
     return false;
 }
 
+// The owner is marked with the form it owns; the form window procedure disables it while
+// the form is shown. A form is never owned by itself or by a form it owns (OwnedBy).
 HRESULT PutHwndOwner(Form& f, const Args& a, Result&) {
     HWND w = LiveWindow(f);
     if (!w) return S_OK;
