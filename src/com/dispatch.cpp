@@ -133,9 +133,11 @@ std::vector<std::unique_ptr<NameIndex>>& Indexes() {
 
 bool answers(Kind kind, WORD flags) {
     if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) return kind == Kind::Put;
-    // A property get may be called as a method and a method read as a property, as
-    // automation objects written in Basic allow; script hosts rely on both.
-    return kind != Kind::Put;
+    // A property get may be called as a method (script hosts call `x.Caption()`), but a
+    // read alone never runs a method: hosts that read an attribute first and call it
+    // afterwards (Python, PowerShell) would run it twice, or run what they only looked at.
+    if (kind == Kind::Method) return (flags & DISPATCH_METHOD) != 0;
+    return kind == Kind::Get;
 }
 
 void fillException(EXCEPINFO* excep, HRESULT scode, const wchar_t* description) {

@@ -1,12 +1,15 @@
-// IUnknown and IDispatch for the library's automation classes, answered from each class's
-// member table. A class derives from DispatchObject<Self, Interface> and provides
+// IUnknown, IDispatch and IProvideClassInfo for the library's automation classes, answered
+// from each class's member table and the embedded type library. A class derives from
+// DispatchObject<Self, Interface> and provides
 //   static const DispatchTable<Self>& members();
 //   static const IID& interfaceId();             // its interface in the type library, if any
+//   static const CLSID& classId();               // its class in the type library, if any
 //   void finalRelease();                         // runs once, when the last reference goes
 //   bool memberApplies(const wchar_t* name);     // for kind-specific members only
 #pragma once
 
 #include <windows.h>
+#include <ocidl.h>
 #include <oleauto.h>
 
 #include "com/dispatch.h"
@@ -18,7 +21,7 @@
 namespace mv {
 
 template <typename Self, typename Interface = IDispatch>
-class DispatchObject : public Interface, private CountedObject {
+class DispatchObject : public Interface, public IProvideClassInfo, private CountedObject {
 public:
     DispatchObject() = default;
     virtual ~DispatchObject() = default;
@@ -28,6 +31,8 @@ public:
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (described() && out && IsEqualIID(iid, IID_IProvideClassInfo))
+            return QueryFor(static_cast<IProvideClassInfo*>(this), iid, {&IID_IProvideClassInfo}, out);
         return QueryFor(static_cast<Interface*>(this), iid, {&IID_IUnknown, &IID_IDispatch, &Self::interfaceId()}, out);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
@@ -69,15 +74,25 @@ public:
         return Self::members().invoke(self, id, flags, params, result, excep, argErr);
     }
 
+    // IProvideClassInfo: the class as the type library describes it, for hosts that list
+    // what an object offers (PowerShell's Get-Member, object browsers).
+    HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        return described() ? TypeInfoOf(Self::classId(), out) : E_NOTIMPL;
+    }
+
     // Defaults for classes without an interface of their own or teardown of their own.
     static const IID& interfaceId() { return IID_IDispatch; }
+    static const CLSID& classId() { return GUID_NULL; }
 
-    // The class's interface as the embedded type library describes it; a class that
-    // answers through IDispatch only has no description.
+    // A class that answers through IDispatch only has no description.
+    static bool described() { return !IsEqualIID(Self::interfaceId(), IID_IDispatch); }
+
+    // The class's interface as the embedded type library describes it.
     static HRESULT typeInfo(ITypeInfo** out) {
         *out = nullptr;
-        if (IsEqualIID(Self::interfaceId(), IID_IDispatch)) return E_NOTIMPL;
-        return TypeInfoOf(Self::interfaceId(), out);
+        return described() ? TypeInfoOf(Self::interfaceId(), out) : E_NOTIMPL;
     }
     void finalRelease() {}
     void countDropped(ULONG) {}

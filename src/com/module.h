@@ -18,6 +18,10 @@ long ServerLocks();
 extern const CLSID CLSID_Desktop;
 extern const IID IID__Desktop;
 extern const GUID LIBID_Morvane;
+extern const IID DIID__clsDefForm;
+extern const CLSID CLSID_clsDefForm;
+extern const IID DIID__clsDefCtrl;
+extern const CLSID CLSID_clsDefCtrl;
 constexpr const wchar_t* kProgIdW = L"Morvane.Desktop";
 
 // Counts one live object for as long as it exists; objects derive from it.

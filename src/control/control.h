@@ -23,6 +23,8 @@ class Control final : public DispatchObject<Control> {
 public:
     static ComPtr<Control> Create() { return MakeObject<Control>(); }
     static const DispatchTable<Control>& members();
+    static const IID& interfaceId() { return DIID__clsDefCtrl; }
+    static const CLSID& classId() { return CLSID_clsDefCtrl; }
 
     // Set up by the form's Addcontrol, in this order.
     HRESULT AttachWindow(HWND hwnd);

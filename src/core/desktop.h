@@ -24,6 +24,7 @@ public:
     static ComPtr<Desktop> Create();
     static const DispatchTable<Desktop>& members();
     static const IID& interfaceId();
+    static const CLSID& classId();
 
     // Members as the script sees them.
     std::wstring version(bool infoEx);

@@ -36,7 +36,7 @@ constexpr Member<D> kRows[] = {
           e->Release();
           return S_OK;
       },
-      L"An enumerator over the open forms, for For Each loops" },
+      L"An enumerator object over the open forms; walk them by position with Count and forms" },
     { L"forms", 0x00000000, Kind::Method, { Req(L"vItemName", VT_VARIANT) },
       [](D& d, const Args& a, Result& r) { r.setObject(d.lookupForm(a.var(0))); return S_OK; },
       L"The form of this name, or at this position counted from 1; nothing when there is none" },
@@ -70,6 +70,7 @@ T orDefault(const T* p, T def) { return p ? *p : def; }
 const DispatchTable<Desktop>& Desktop::members() { return kTable; }
 
 const IID& Desktop::interfaceId() { return IID__Desktop; }
+const CLSID& Desktop::classId() { return CLSID_Desktop; }
 
 HRESULT Desktop::get_Version(VARIANT_BOOL* InfoEx, BSTR* result) {
     if (!result) return E_POINTER;

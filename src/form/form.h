@@ -25,6 +25,8 @@ class Form final : public DispatchObject<Form> {
 public:
     static ComPtr<Form> Create() { return MakeObject<Form>(); }
     static const DispatchTable<Form>& members();
+    static const IID& interfaceId() { return DIID__clsDefForm; }
+    static const CLSID& classId() { return CLSID_clsDefForm; }
 
     // Set up by Desktop.CreateForm, in this order.
     void SetFormName(const std::wstring& name) { name_ = name; }

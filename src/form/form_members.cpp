@@ -118,7 +118,7 @@ constexpr Member<F> kRows[] = {
           e->Release();
           return S_OK;
       },
-      L"An enumerator over the form's controls, for For Each loops" },
+      L"An enumerator object over the form's controls; walk them by position with Count and controls" },
     { L"controls", 0x00000000, Kind::Method, { Req(L"vCtrlname", VT_VARIANT) },
       [](F& f, const Args& a, Result& r) { r.setObject(f.controls().lookup(a.var(0))); return S_OK; },
       L"The control of this name, or at this position counted from 1; nothing when there is none" },
