@@ -1,5 +1,5 @@
 // Content and state of controls: enabled and read-only state, caption and text, alignment,
-// password masking, check state, focus and the form's default control.
+// password masking, check state, focus and the form's default and cancel buttons.
 #include "control/content_props.h"
 
 #include <cstring>
@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "form/form.h"
 #include "window/message_pass.h"
+#include "window/dialog_keys.h"
 #include "window/style_bits.h"
 #include "window/tab_order.h"
 #include "window/window_props.h"
@@ -176,10 +177,16 @@ HRESULT SetFocus(Control& c, const Args&, Result&) {
 }
 
 // The control that takes the focus when the form is activated and no other was focused
-// last; the button's own style is not changed.
+// last, and the button Enter clicks while the form's dialog keys are on; only then does
+// the button look like the default one.
 HRESULT SetAsDefault(Control& c, const Args&, Result&) {
-    if (HWND w = LiveWindow(c))
-        SetWindowValue(c.form()->hwnd(), prop::kDefaultCtl, reinterpret_cast<LONG_PTR>(w));
+    if (HWND w = LiveWindow(c)) SetDefaultButton(c.form()->hwnd(), w);
+    return S_OK;
+}
+
+// The button Escape clicks while the form's dialog keys are on.
+HRESULT SetAsCancel(Control& c, const Args&, Result&) {
+    if (HWND w = LiveWindow(c)) SetCancelButton(c.form()->hwnd(), w);
     return S_OK;
 }
 

@@ -1,7 +1,7 @@
 // What a control shows and whether it can be used: Enable, Locked, Caption, TextAlign,
-// PasswordStyle, Value, Text, SetFocus and SetAsDefault. Their rows are kind-specific: the
-// dispatcher has asked the property table whether the member applies to the control's kind
-// before a handler here runs. When the control's window is gone, a getter reads 0 or the
+// PasswordStyle, Value, Text, SetFocus, SetAsDefault and SetAsCancel. Their rows are
+// kind-specific: the dispatcher has asked the property table whether the member applies to
+// the control's kind before a handler here runs. When the control's window is gone, a getter reads 0 or the
 // empty string and a setter or method changes nothing. Nothing is kept in the object
 // except an image's source path.
 #pragma once
@@ -21,6 +21,7 @@ void ShowPicture(Control& c, const std::wstring& path);
 
 // Member handlers with the signature of the control's member-table rows.
 MemberHandler<Control> GetEnable, PutEnable, GetLocked, PutLocked, GetCaption, PutCaption, GetTextAlign, PutTextAlign,
-    GetPasswordStyle, PutPasswordStyle, GetValue, PutValue, GetText, PutText, SetFocus, SetAsDefault;
+    GetPasswordStyle, PutPasswordStyle, GetValue, PutValue, GetText, PutText, SetFocus, SetAsDefault,
+    SetAsCancel;
 
 }  // namespace mv::content_props

@@ -192,6 +192,8 @@ constexpr Member<C> kRows[] = {
       L"How a progress bar is drawn: 1 by the system, 2 as the library's gradient", ForKinds() },
     { L"ProgressBarStyle", 0x68030000, Kind::Get, {}, ctl::GetProgressBarStyle,
       L"How a progress bar is drawn: 1 by the system, 2 as the library's gradient", ForKinds(VT_I4) },
+    { L"SetAsCancel", 0x60040000, Kind::Method, {}, content_props::SetAsCancel,
+      L"Makes this command button the one that Escape clicks when the form's DialogKeys is 1", ForKinds() },
 };
 static_assert(ParamsFitArgs(kRows), "a member has more parameters than Args holds");
 static_assert(HelpIsPlainAndShared(kRows), "every member needs one short line of plain help");

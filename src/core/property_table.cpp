@@ -22,7 +22,7 @@ struct KindRow {
 
 const KindRow kContent[] = {
     { kCmdButton,   { L"BUTTON", L"BUTTON",
-                      L"SetFocus", L"SetAsDefault", L"Enable", L"Caption" } },
+                      L"SetFocus", L"SetAsDefault", L"SetAsCancel", L"Enable", L"Caption" } },
     { kLabel,       { L"Static", L"",
                       L"TextAlign", L"Caption" } },
     { kTextBox,     { L"EDIT", L"EDIT,EDITTEXT,CARET,SCROLLBAR",

@@ -1,5 +1,5 @@
-// Form object core: identity, attachment to its window, destruction, visibility and the
-// LastEvent pump.
+// Form object core: identity, attachment to its window, destruction, visibility, the
+// LastEvent pump and PendingEvent, its one pass that never waits.
 //
 // Lifetime. Desktop's registry holds each form; the form holds its controls collection and
 // its Desktop; every control holds its form. A destroyed form has left the registry, but
@@ -69,6 +69,14 @@ std::wstring Form::lastEvent() {
         MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         DoEvents();
     }
+}
+
+std::wstring Form::pendingEvent() {
+    ComPtr<IDispatch> keep(dispatch());  // as in lastEvent
+    DoEvents();
+    std::wstring event;
+    event.swap(pending_);
+    return event;
 }
 
 void Form::DestroyForm() {

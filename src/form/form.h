@@ -57,6 +57,9 @@ public:
     long visible() const;
     void setVisible(long value);
     std::wstring lastEvent();
+    // One pass over the messages already queued, then the pending event (emptied), or ""
+    // at once when none is pending; it never waits.
+    std::wstring pendingEvent();
 
     // Lifetime: see form.cpp.
     void finalRelease();

@@ -6,12 +6,24 @@
 #include "form/add_controls.h"
 #include "form/form_services.h"
 #include "form/form_shape.h"
+#include "window/dialog_keys.h"
 
 namespace mv {
 
 namespace {
 
 using F = Form;
+
+// Kept on the form window, where the window procedures read it; a destroyed form has none.
+HRESULT GetDialogKeys(F& f, const Args&, Result& r) {
+    r.setLong(!f.destroyed() && DialogKeysOn(f.hwnd()) ? 1 : 0);
+    return S_OK;
+}
+
+HRESULT PutDialogKeys(F& f, const Args& a, Result&) {
+    if (!f.destroyed()) SetDialogKeys(f.hwnd(), a.lng(0) != 0);
+    return S_OK;
+}
 
 constexpr Member<F> kRows[] = {
     { L"hwnd", 0x68030019, Kind::Get, {}, GetWindowHandle<F>,
@@ -198,6 +210,13 @@ constexpr Member<F> kRows[] = {
     { L"RecycleFilePB", 0x6003002F, Kind::Method,
       { Req(L"sFSource", VT_BSTR), Opt(L"nSilent", VT_I4, 0), Opt(L"nReplaceAll", VT_I4, 0) }, form_services::RecycleFilePB,
       L"Moves files or folders to the recycle bin; 1 when everything was moved there" },
+    { L"DialogKeys", 0x68040000, Kind::Get, {}, GetDialogKeys,
+      L"1 when Enter clicks the default button and Escape the cancel button, 0 when they do not" },
+    { L"DialogKeys", 0x68040000, Kind::Put, { Req(L"nNewDialogKeys", VT_I4) }, PutDialogKeys,
+      L"1 when Enter clicks the default button and Escape the cancel button, 0 when they do not" },
+    { L"PendingEvent", 0x68040001, Kind::Get, {},
+      [](F& f, const Args&, Result& r) { r.setText(f.pendingEvent()); return S_OK; },
+      L"Returns the event string waiting for the form, or the empty string at once when none is" },
 };
 static_assert(ParamsFitArgs(kRows), "a member has more parameters than Args holds");
 static_assert(HelpIsPlainAndShared(kRows), "every member needs one short line of plain help");

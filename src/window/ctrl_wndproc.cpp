@@ -1,8 +1,9 @@
 // The control subclass procedure. It turns a control's clicks, double-clicks, focus
 // changes and showing or hiding into the control's event strings, gives forms their Tab
 // and Shift+Tab navigation (forms are plain windows, not dialogs), makes Enter and Space
-// click command buttons, and redraws images; then, unless it consumes the message, it
-// hands the message to the procedure the control's class gave it ("MVVBOldProc").
+// click command buttons, hands Enter and Escape to the form's dialog keys, and redraws
+// images; then, unless it consumes the message, it hands the message to the procedure the
+// control's class gave it ("MVVBOldProc").
 //
 // The control object is found from the window through a one-entry cache (CtrlCache,
 // window/control_cache.h). When the object cannot be found (the control is being created,
@@ -13,6 +14,7 @@
 #include "control/control_kind.h"
 #include "form/form.h"
 #include "window/control_cache.h"
+#include "window/dialog_keys.h"
 #include "window/progress_paint.h"
 #include "window/tab_order.h"
 #include "window/message_table.h"
@@ -75,10 +77,12 @@ LRESULT OnShowWindow(const WindowMessage& m) {
     return PassOn(m);
 }
 
+// Enter and Escape go to the form's dialog keys first (they act only while those are on).
 // Tab moves the focus on (Shift+Tab back) and never reaches the control, whatever its
 // kind. Enter on a command button becomes Space, which its class treats as a press; the
 // button remembers which of the two keys was pressed last on it (any other key forgets).
 LRESULT OnKeyDown(const WindowMessage& m) {
+    if (TakeDialogKey(GetParent(m.hwnd), m)) return 0;
     const UINT key = static_cast<UINT>(m.wp);
     if (m.kind == kCmdButton) {
         const bool clicks = key == VK_RETURN || key == VK_SPACE;
@@ -98,10 +102,11 @@ LRESULT OnKeyDown(const WindowMessage& m) {
 }
 
 // Tab's character would reach the control after the focus has left it (a multi-line text
-// box would take it as text): the key-down has done all that Tab does.
+// box would take it as text): the key-down has done all that Tab does. So have the
+// key-downs of Enter and Escape that the dialog keys took.
 LRESULT OnChar(const WindowMessage& m) {
     const WPARAM character = m.wp;
-    if (character == '\t') return 0;
+    if (character == '\t' || TakeDialogKey(GetParent(m.hwnd), m)) return 0;
     return PassOn(m);
 }
 

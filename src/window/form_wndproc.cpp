@@ -2,9 +2,9 @@
 // strings (OnShow, OnHide, OnGotfocus, OnLostfocus), turns selection changes of the
 // form's combo and list boxes into their OnChange, remembers and restores the focused
 // control, keeps an owner window disabled while the form is shown, hides the form when
-// the user closes it, holds the move lock of forms without a system menu, and starts the
-// form's teardown when its window is destroyed from outside. Everything else goes to the
-// default window procedure.
+// the user closes it, holds the move lock of forms without a system menu, hands Escape on
+// the form to its dialog keys, and starts the form's teardown when its window is
+// destroyed from outside. Everything else goes to the default window procedure.
 //
 // Objects are found through the current Desktop only. When the form or control of a
 // window cannot be found, nothing is posted and the message goes on as usual. Handlers
@@ -17,6 +17,7 @@
 #include "form/form.h"
 #include "window/control_cache.h"
 #include "window/ctrl_wndproc.h"
+#include "window/dialog_keys.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/message_table.h"
@@ -147,6 +148,10 @@ LRESULT OnSysCommand(const WindowMessage& m) {
     return 0;
 }
 
+// Escape while the form itself has the focus (no control of it can take it), when the
+// form's dialog keys are on.
+LRESULT OnKey(const WindowMessage& m) { return TakeDialogKey(m.hwnd, m) ? 0 : Default(m); }
+
 const MessageRow kFormMessages[] = {
     { WM_DESTROY,           OnDestroy           },
     { WM_ACTIVATE,          OnActivate          },
@@ -155,6 +160,8 @@ const MessageRow kFormMessages[] = {
     { WM_WINDOWPOSCHANGING, OnWindowPosChanging },
     { WM_COMMAND,           OnCommand           },
     { WM_SYSCOMMAND,        OnSysCommand        },
+    { WM_KEYDOWN,           OnKey               },
+    { WM_CHAR,              OnKey               },
 };
 
 }  // namespace

@@ -17,6 +17,9 @@ constexpr const char* kOldProc = "MVVBOldProc";
 // Form windows: the window to give the focus back to; the default control.
 constexpr const char* kLastFocused = "MVVBLastfocused";
 constexpr const char* kDefaultCtl = "MVVBDefaultCtl";
+// Form windows: the cancel button; 1 while Enter and Escape act as in a dialog.
+constexpr const char* kCancelCtl = "MVVBCancelCtl";
+constexpr const char* kDialogKeys = "MVVBDialogKeys";
 // Owner windows: the form window they own.
 constexpr const char* kOwnedChild = "MVVBHwnChild";
 // Form windows: the close command switched off; the move lock (0, 1, or 2 = one move).

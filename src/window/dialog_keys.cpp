@@ -1,0 +1,108 @@
+// Dialog keys of forms. A form is a plain window, not a dialog: no dialog manager turns
+// Enter and Escape into its buttons' commands, so the window procedures ask here. The
+// state lives on the form window: "MVVBDialogKeys" (1 while on), the default button in
+// "MVVBDefaultCtl" and the cancel button in "MVVBCancelCtl".
+#include "window/dialog_keys.h"
+
+#include "control/control.h"
+#include "control/control_kind.h"
+#include "core/desktop.h"
+#include "form/form.h"
+#include "window/control_cache.h"
+#include "window/window_props.h"
+
+namespace mv {
+
+namespace {
+
+constexpr LPARAM kKeyWasDown = 0x40000000;  // a key-down repeated while the key is held
+
+enum class Role { None, Accept, Cancel };
+
+// What Enter or Escape does in this window of the form.
+Role RoleOf(HWND form, const WindowMessage& m, UINT key) {
+    const bool onControl = m.hwnd != form;
+    // An open list takes both keys itself: they close it.
+    if (onControl && m.kind == kComboBox && SendMessageA(m.hwnd, CB_GETDROPPEDSTATE, 0, 0)) return Role::None;
+    if (key == VK_ESCAPE) return Role::Cancel;
+    if (!onControl) return Role::None;
+    switch (m.kind) {
+    case kTextBox:
+        // A multi-line box takes Enter as a line break.
+        return (GetWindowLongA(m.hwnd, GWL_STYLE) & ES_MULTILINE) ? Role::None : Role::Accept;
+    case kComboBox:
+    case kListBox:
+    case kCheckBox:
+    case kOptionBox:
+        return Role::Accept;
+    default:
+        return Role::None;  // a command button clicks itself; the other kinds take no focus
+    }
+}
+
+// The button recorded on the form under `name` while it is still a window of the form,
+// shown and enabled; null otherwise.
+HWND UsableButton(HWND form, const char* name) {
+    HWND button = reinterpret_cast<HWND>(GetWindowValue(form, name));
+    if (!button || !IsWindow(button) || GetParent(button) != form) return nullptr;
+    LONG style = GetWindowLongA(button, GWL_STYLE);
+    return (style & WS_VISIBLE) && !(style & WS_DISABLED) ? button : nullptr;
+}
+
+// Posts the button's OnClick, as a click on it does.
+void Click(HWND button) {
+    Desktop* desktop = CurrentDesktop();
+    PostControlEvent(ComPtr<Control>(desktop ? desktop->ControlFromHwnd(button) : nullptr), &ControlEvents::click);
+}
+
+// A push button drawn as the default button or as an ordinary one, redrawn at once.
+void DrawAsDefault(HWND button, bool on) {
+    if (!button || !IsWindow(button)) return;
+    LONG style = GetWindowLongA(button, GWL_STYLE);
+    LONG type = style & BS_TYPEMASK;
+    if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) return;
+    WPARAM look = (style & 0xFFFF & ~BS_TYPEMASK) | (on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    SendMessageA(button, BM_SETSTYLE, look, TRUE);
+}
+
+HWND DefaultButton(HWND form) { return reinterpret_cast<HWND>(GetWindowValue(form, prop::kDefaultCtl)); }
+
+}  // namespace
+
+bool TakeDialogKey(HWND form, const WindowMessage& m) {
+    const UINT key = static_cast<UINT>(m.wp);  // the characters of Enter and Escape have the keys' codes
+    if ((key != VK_RETURN && key != VK_ESCAPE) || !DialogKeysOn(form)) return false;
+    const Role role = RoleOf(form, m, key);
+    if (role == Role::None) return false;
+    if (m.msg != WM_KEYDOWN || (m.lp & kKeyWasDown)) return true;
+    if (role == Role::Accept) {
+        if (HWND ok = UsableButton(form, prop::kDefaultCtl)) Click(ok);
+    } else if (HWND cancel = UsableButton(form, prop::kCancelCtl)) {
+        Click(cancel);
+    } else {
+        SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box does for this form
+    }
+    return true;
+}
+
+bool DialogKeysOn(HWND form) { return form && GetWindowValue(form, prop::kDialogKeys) == 1; }
+
+void SetDialogKeys(HWND form, bool on) {
+    SetWindowValue(form, prop::kDialogKeys, on ? 1 : 0);
+    DrawAsDefault(DefaultButton(form), on);
+}
+
+// While the keys are off no button has the look, and a button's style stays as created.
+void SetDefaultButton(HWND form, HWND button) {
+    HWND old = DefaultButton(form);
+    SetWindowValue(form, prop::kDefaultCtl, reinterpret_cast<LONG_PTR>(button));
+    if (!DialogKeysOn(form)) return;
+    if (old != button) DrawAsDefault(old, false);
+    DrawAsDefault(button, true);
+}
+
+void SetCancelButton(HWND form, HWND button) {
+    SetWindowValue(form, prop::kCancelCtl, reinterpret_cast<LONG_PTR>(button));
+}
+
+}  // namespace mv
