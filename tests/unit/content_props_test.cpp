@@ -102,6 +102,8 @@ TEST_F(ContentProps, MembersThatDoNotApplyReadEmptyAndChangeNothing) {
     for (int k = 1; k < 10; ++k) {
         EXPECT_EQ(S_OK, Call(ctl[k], L"SetAsDefault").hr);
         EXPECT_EQ(0, mv::GetWindowValue(hwnd, mv::prop::kDefaultCtl)) << "SetAsDefault on kind " << k;
+        EXPECT_EQ(S_OK, Call(ctl[k], L"SetAsCancel").hr);
+        EXPECT_EQ(0, mv::GetWindowValue(hwnd, mv::prop::kCancelCtl)) << "SetAsCancel on kind " << k;
     }
     for (int k : { 1, 5, 6, 7 }) {
         EXPECT_EQ(S_OK, Call(ctl[k], L"SetFocus").hr);
@@ -247,7 +249,7 @@ TEST_F(ContentProps, ComboTextSelectsTheItemWithExactlyThatText) {
     EXPECT_EQ(std::wstring(254, L'z'), GetText(ctl[3], L"Text"));
 }
 
-TEST_F(ContentProps, SetFocusAndSetAsDefaultRecordTheControlOnTheForm) {
+TEST_F(ContentProps, SetFocusSetAsDefaultAndSetAsCancelRecordTheControlOnTheForm) {
     Put(form, L"Visible", Arg(1));
     Call(ctl[2], L"SetFocus");
     EXPECT_EQ(win[2], GetFocus());
@@ -263,6 +265,8 @@ TEST_F(ContentProps, SetFocusAndSetAsDefaultRecordTheControlOnTheForm) {
     EXPECT_EQ(S_OK, Call(ctl[0], L"SetAsDefault").hr);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(win[0]), mv::GetWindowValue(hwnd, mv::prop::kDefaultCtl));
     EXPECT_EQ(style, Style(win[0])) << "the button's style is not changed";
+    EXPECT_EQ(S_OK, Call(ctl[0], L"SetAsCancel").hr);
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(win[0]), mv::GetWindowValue(hwnd, mv::prop::kCancelCtl));
 }
 
 TEST_F(ContentProps, ControlsOfADestroyedFormActOnNoWindow) {
