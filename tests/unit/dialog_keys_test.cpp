@@ -61,40 +61,39 @@ struct Dialog {
     Obj byName(const wchar_t* name) const { return form.obj(L"controls", {name}); }
 };
 
+// What Enter and Escape post from each control, keys off and on. While the keys are off
+// Escape posts nothing anywhere. F4 first opens the combo box's list.
 struct KeyCase {
     const wchar_t* control;
-    const char* keys;
-    const wchar_t* keysOff;  // what they post while DialogKeys is 0
-    const wchar_t* keysOn;   // and while it is 1
+    const char* before;
+    const wchar_t* enterOff;
+    const wchar_t* enterOn;
+    const wchar_t* escapeOn;
 };
 
 const KeyCase kKeys[] = {
-    { L"text",   "Return",    L"",        L"ok()"     },
-    { L"notes",  "Return",    L"",        L""         },  // a line break, below
-    { L"combo",  "Return",    L"",        L"ok()"     },
-    { L"combo",  "F4 Return", L"",        L""         },  // Enter closes the open list
-    { L"list",   "Return",    L"",        L"ok()"     },
-    { L"check",  "Return",    L"",        L"ok()"     },
-    { L"option", "Return",    L"",        L"ok()"     },
-    { L"other",  "Return",    L"other()", L"other()"  },
-    { L"ok",     "Return",    L"ok()",    L"ok()"     },
-    { L"text",   "Escape",    L"",        L"cancel()" },
-    { L"notes",  "Escape",    L"",        L"cancel()" },
-    { L"combo",  "Escape",    L"",        L"cancel()" },
-    { L"combo",  "F4 Escape", L"",        L""         },  // Escape closes the open list
-    { L"list",   "Escape",    L"",        L"cancel()" },
-    { L"check",  "Escape",    L"",        L"cancel()" },
-    { L"option", "Escape",    L"",        L"cancel()" },
-    { L"other",  "Escape",    L"",        L"cancel()" },
-    { L"cancel", "Escape",    L"",        L"cancel()" },
+    { L"text",   "",   L"",        L"ok()",    L"cancel()" },
+    { L"notes",  "",   L"",        L"",        L"cancel()" },  // Enter breaks the line, below
+    { L"combo",  "",   L"",        L"ok()",    L"cancel()" },
+    { L"combo",  "F4", L"",        L"",        L""         },  // both close the open list
+    { L"list",   "",   L"",        L"ok()",    L"cancel()" },
+    { L"check",  "",   L"",        L"ok()",    L"cancel()" },
+    { L"option", "",   L"",        L"ok()",    L"cancel()" },
+    { L"other",  "",   L"other()", L"other()", L"cancel()" },
+    { L"ok",     "",   L"ok()",    L"ok()",    L"cancel()" },
+    { L"cancel", "",   L"cancel()", L"cancel()", L"cancel()" },
 };
 
 void PressEveryCase(long dialogKeys) {
     Dialog d;
     d.form.put(L"DialogKeys", dialogKeys);
     for (const KeyCase& c : kKeys) {
-        std::wstring got = d.press(d.byName(c.control), c.keys);
-        EXPECT_EQ(dialogKeys ? c.keysOn : c.keysOff, got) << c.keys << " in " << std::wstring(c.control).c_str();
+        const std::string before = *c.before ? std::string(c.before) + " " : "";
+        const std::wstring in = std::wstring(c.control) + (*c.before ? L" after F4" : L"");
+        EXPECT_EQ(dialogKeys ? c.enterOn : c.enterOff, d.press(d.byName(c.control), before + "Return"))
+            << "Enter in " << in.c_str();
+        EXPECT_EQ(dialogKeys ? c.escapeOn : L"", d.press(d.byName(c.control), before + "Escape"))
+            << "Escape in " << in.c_str();
     }
     EXPECT_EQ(1, d.form.num(L"Visible"));
     EXPECT_EQ(L"\r\n", d.notes.str(L"Text")) << "Enter in a multi-line box breaks the line";
@@ -111,34 +110,37 @@ TEST(DialogKeys, WhileOnEnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
     PressEveryCase(1);
 }
 
-TEST(DialogKeys, EnterClicksNoDefaultButtonThatIsDisabledOrHidden) {
+// A default or cancel button switched off (0) by one of its properties; Escape then does
+// what the close box does.
+struct Unusable {
+    const wchar_t* button;
+    const wchar_t* property;
+    const char* key;
+    const wchar_t* posted;
+};
+
+const Unusable kUnusable[] = {
+    { L"ok",     L"Enable",  "Return", L""         },
+    { L"ok",     L"Visible", "Return", L""         },
+    { L"cancel", L"Enable",  "Escape", L"hidden()" },
+    { L"cancel", L"Visible", "Escape", L"hidden()" },
+};
+
+TEST(DialogKeys, ADisabledOrHiddenButtonIsNotClicked) {
     REQUIRE_XDOTOOL();
     Dialog d;
     d.form.put(L"DialogKeys", 1);
-    d.ok.put(L"Enable", 0);
-    EXPECT_EQ(L"", d.press(d.text, "Return")) << "disabled";
-    d.ok.put(L"Enable", 1);
-    d.ok.put(L"Visible", 0);
-    EXPECT_EQ(L"", d.press(d.text, "Return")) << "hidden";
-    d.ok.put(L"Visible", 1);
+    for (const Unusable& c : kUnusable) {
+        Obj button = d.byName(c.button);
+        button.put(c.property, 0);
+        EXPECT_EQ(c.posted, d.press(d.text, c.key)) << c.key << " with " << std::wstring(c.property).c_str() << " 0";
+        button.put(c.property, 1);
+        d.show();
+    }
     EXPECT_EQ(L"ok()", d.press(d.text, "Return")) << "usable again";
-}
 
-TEST(DialogKeys, EscapeWithoutAUsableCancelButtonDoesWhatTheCloseBoxDoes) {
-    REQUIRE_XDOTOOL();
-    Dialog d;
-    d.form.put(L"DialogKeys", 1);
     d.cancel.put(L"Enable", 0);
-    EXPECT_EQ(L"hidden()", d.press(d.text, "Escape")) << "disabled";
-    EXPECT_EQ(0, d.form.num(L"Visible"));
-    d.cancel.put(L"Enable", 1);
-    d.cancel.put(L"Visible", 0);
-    d.show();
-    EXPECT_EQ(L"hidden()", d.press(d.list, "Escape")) << "hidden";
-    EXPECT_EQ(0, d.form.num(L"Visible"));
-
     d.form.call(L"ChangeSysMenu", {1, 1, 0});  // no close box: the close command does nothing
-    d.show();
     EXPECT_EQ(L"", d.press(d.text, "Escape"));
     EXPECT_EQ(1, d.form.num(L"Visible"));
 }
