@@ -77,17 +77,17 @@ LRESULT OnShowWindow(const WindowMessage& m) {
     return PassOn(m);
 }
 
-// Enter and Escape go to the form's dialog keys first (they act only while those are on).
 // Tab moves the focus on (Shift+Tab back) and never reaches the control, whatever its
 // kind. Enter on a command button becomes Space, which its class treats as a press; the
 // button remembers which of the two keys was pressed last on it (any other key forgets).
+// Enter and Escape go to the form's dialog keys first (they act only while those are on).
 LRESULT OnKeyDown(const WindowMessage& m) {
-    if (TakeDialogKey(GetParent(m.hwnd), m)) return 0;
     const UINT key = static_cast<UINT>(m.wp);
     if (m.kind == kCmdButton) {
         const bool clicks = key == VK_RETURN || key == VK_SPACE;
         g_keyPress = clicks ? KeyPress{m.hwnd, key} : KeyPress{};
     }
+    if (TakeDialogKey(GetParent(m.hwnd), m)) return 0;
     if (key == VK_TAB) {
         bool reverse = GetAsyncKeyState(VK_SHIFT) != 0;  // down now, or pressed since last asked
         FocusNextControl(m.hwnd, reverse);
