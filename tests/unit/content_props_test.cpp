@@ -249,7 +249,7 @@ TEST_F(ContentProps, ComboTextSelectsTheItemWithExactlyThatText) {
     EXPECT_EQ(std::wstring(254, L'z'), GetText(ctl[3], L"Text"));
 }
 
-TEST_F(ContentProps, SetFocusSetAsDefaultAndSetAsCancelRecordTheControlOnTheForm) {
+TEST_F(ContentProps, SetFocusAndSetAsDefaultRecordTheControlOnTheForm) {
     Put(form, L"Visible", Arg(1));
     Call(ctl[2], L"SetFocus");
     EXPECT_EQ(win[2], GetFocus());
@@ -265,8 +265,6 @@ TEST_F(ContentProps, SetFocusSetAsDefaultAndSetAsCancelRecordTheControlOnTheForm
     EXPECT_EQ(S_OK, Call(ctl[0], L"SetAsDefault").hr);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(win[0]), mv::GetWindowValue(hwnd, mv::prop::kDefaultCtl));
     EXPECT_EQ(style, Style(win[0])) << "the button's style is not changed";
-    EXPECT_EQ(S_OK, Call(ctl[0], L"SetAsCancel").hr);
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(win[0]), mv::GetWindowValue(hwnd, mv::prop::kCancelCtl));
 }
 
 TEST_F(ContentProps, ControlsOfADestroyedFormActOnNoWindow) {

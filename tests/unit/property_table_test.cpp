@@ -27,8 +27,7 @@ const Applies kCases[] = {
     {mv::kProgressBar, L"MaxProgress", true}, {mv::kProgressBar, L"SetFocus", false},
     {mv::kFrame, L"SetFocus", false},        {mv::kImage, L"Caption", true},
     {mv::kImage, L"Enable", false},          {10, L"Caption", false},
-    {12, L"", false},                        {mv::kCmdButton, L"setascancel", true},
-    {mv::kTextBox, L"SetAsCancel", false},
+    {12, L"", false},
 };
 
 }  // namespace

@@ -23,8 +23,6 @@ void PumpOnce(DWORD waitMs) {
 
 }  // namespace
 
-bool XdotoolInstalled() { return GetFileAttributesA("Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES; }
-
 bool Xdotool(const std::string& args) {
     static int serial = 0;
     char marker[64];

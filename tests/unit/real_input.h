@@ -10,9 +10,6 @@
 
 namespace test {
 
-// True when xdotool is installed; tests of real input skip otherwise.
-bool XdotoolInstalled();
-
 // Runs xdotool with the given arguments and waits for it (at most 10 s), dispatching
 // messages. False when xdotool could not be started or failed.
 bool Xdotool(const std::string& args);
