@@ -73,7 +73,7 @@ std::wstring Form::lastEvent() {
 
 std::wstring Form::pendingEvent() {
     ComPtr<IDispatch> keep(dispatch());  // as in lastEvent
-    DoEvents();
+    DoEventsIfQueued();  // scripts ask often, mostly of an empty queue
     std::wstring event;
     event.swap(pending_);
     return event;

@@ -16,6 +16,11 @@ namespace {
 constexpr int kMaxPassNesting = 32;
 int g_passNesting = 0;
 
+// Some input reaches the queue only during a pass (Wine reads the X server's keys and
+// clicks there): a pass runs at least this often however empty the queue looks.
+constexpr DWORD kPassAtLeastEveryMs = 10;
+DWORD g_lastPass = 0;
+
 bool OfClass(HWND hwnd, const char* cls) {
     char name[16] = {};
     return hwnd && GetClassNameA(hwnd, name, sizeof name) > 0 && lstrcmpA(name, cls) == 0;
@@ -40,6 +45,7 @@ bool IsEndingDialog(HWND hwnd) {
 void DoEvents() {
     if (g_passNesting >= kMaxPassNesting) return;
     NestingGuard nested(g_passNesting);
+    g_lastPass = GetTickCount();
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         // Nothing in a script host waits for a quit message from the library's windows;
@@ -50,6 +56,11 @@ void DoEvents() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+}
+
+void DoEventsIfQueued() {
+    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0 && GetTickCount() - g_lastPass < kPassAtLeastEveryMs) return;
+    DoEvents();
 }
 
 LONG_PTR ReadWindowLong(HWND hwnd, int index) {

@@ -11,6 +11,10 @@ namespace mv {
 // that is ending is dropped, not dispatched.
 void DoEvents();
 
+// The same pass when anything is queued, or when the last pass is some milliseconds old;
+// otherwise only the cheaper question of whether the queue holds anything.
+void DoEventsIfQueued();
+
 // GetWindowLongPtrA, then one message pass; returns the value read before the pass.
 // Pointer-sized, so that it also reads a window procedure (GWLP_WNDPROC).
 LONG_PTR ReadWindowLong(HWND hwnd, int index);

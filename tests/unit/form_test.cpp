@@ -9,6 +9,7 @@
 #include "control/control.h"
 #include "control/control_kind.h"
 #include "fixtures.h"
+#include "real_input.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/window_props.h"
@@ -186,6 +187,22 @@ TEST_F(DesktopTest, PendingEventDispatchesWhatIsQueuedAndNeverWaits) {
     PostMessageA(hwndOf(ok.object()), WM_LBUTTONUP, 0, 0);
     EXPECT_EQ(GetText(f, L"PendingEvent"), L"ok()") << "a click still in the queue";
     EXPECT_FALSE(dog.fired()) << "PendingEvent waited";
+}
+
+// A script busy with its work between two reads, clicked for real (xdotool).
+TEST_F(DesktopTest, PendingEventAloneSeesAClickDuringLongWork) {
+    if (GetFileAttributesA("Z:\\usr\\bin\\xdotool") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no xdotool";
+    IDispatch* f = createForm(L"Busy", {Arg(200), Arg(150), Arg(300), Arg(150)});
+    Put(f, L"Visible", Arg(1));
+    Outcome stop = Call(f, L"AddCmdButton", {Arg(L"stop"), Arg(L"Stop"), Arg(20), Arg(20), Arg(100), Arg(30), Arg(L"stop()")});
+    RECT r{};
+    GetWindowRect(hwndOf(stop.object()), &r);
+    std::thread user([&r] { Xdotool("mousemove " + std::to_string(r.left + 50) + " " + std::to_string(r.top + 15) + " click 1"); });
+    std::wstring got;
+    for (DWORD end = GetTickCount() + 5000; got.empty() && static_cast<LONG>(end - GetTickCount()) > 0; Sleep(2))
+        got = GetText(f, L"PendingEvent");
+    user.join();
+    EXPECT_EQ(got, L"stop()");
 }
 
 TEST_F(DesktopTest, AFormDestroyedFromOutsideWhileWaitingEndsLastEventAndLeavesTheRegistry) {
