@@ -1,9 +1,9 @@
 // What a control shows and whether it can be used: Enable, Locked, Caption, TextAlign,
 // PasswordStyle, Value, Text, SetFocus, SetAsDefault and SetAsCancel. Their rows are
 // kind-specific: the dispatcher has asked the property table whether the member applies to
-// the control's kind before a handler here runs. When the control's window is gone, a getter reads 0 or the
-// empty string and a setter or method changes nothing. Nothing is kept in the object
-// except an image's source path.
+// the control's kind before a handler here runs. When the control's window is gone, a
+// getter reads 0 or the empty string and a setter or method changes nothing. Nothing is
+// kept in the object except an image's source path.
 #pragma once
 
 #include <string>
