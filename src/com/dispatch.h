@@ -58,7 +58,6 @@ public:
     bool flag(size_t i) const { return v_[i].boolVal != VARIANT_FALSE; }
     BSTR bstr(size_t i) const { return v_[i].bstrVal; }  // may be null: counts as empty
     std::wstring text(size_t i) const { return toWide(v_[i].bstrVal); }
-    std::string ansi(size_t i) const { return toAnsi(v_[i].bstrVal); }
     const VARIANT& var(size_t i) const { return v_[i]; }
 
     VARIANT* slot(size_t i) { return &v_[i]; }

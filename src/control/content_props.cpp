@@ -2,13 +2,12 @@
 // password masking, check state, focus and the form's default and cancel buttons.
 #include "control/content_props.h"
 
-#include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "control/control.h"
 #include "control/control_kind.h"
-#include "core/text.h"
 #include "form/form.h"
 #include "window/dialog_keys.h"
 #include "window/message_pass.h"
@@ -33,15 +32,15 @@ long ReadTextAlign(HWND w) {
 
 // Selects the first item whose text is exactly the given one (letter case included); a
 // text that no item has changes nothing.
-void SelectComboItem(HWND w, const std::string& text) {
-    LRESULT count = SendMessageA(w, CB_GETCOUNT, 0, 0);
+void SelectComboItem(HWND w, const std::wstring& text) {
+    LRESULT count = SendMessageW(w, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        LRESULT len = SendMessageA(w, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        LRESULT len = SendMessageW(w, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
         if (len != static_cast<LRESULT>(text.size())) continue;
-        std::vector<char> item(static_cast<size_t>(len) + 1, '\0');
-        SendMessageA(w, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
-        if (std::memcmp(item.data(), text.data(), text.size()) == 0) {
-            SendMessageA(w, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        std::vector<wchar_t> item(static_cast<size_t>(len) + 1, L'\0');
+        SendMessageW(w, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+        if (std::wmemcmp(item.data(), text.data(), text.size()) == 0) {
+            SendMessageW(w, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
             return;
         }
     }
@@ -49,7 +48,7 @@ void SelectComboItem(HWND w, const std::string& text) {
 
 void SetCaption(Control& c, HWND w, const Args& a) {
     if (c.kind() == kImage) ShowPicture(c, a.text(0));
-    else SetWindowTextA(w, a.ansi(0).c_str());
+    else SetWindowCaption(w, a.text(0));
 }
 
 std::wstring ReadCaption(Control& c, HWND w) {
@@ -91,7 +90,7 @@ HRESULT PutEnable(Control& c, const Args& a, Result&) {
 HRESULT GetLocked(Control& c, const Args&, Result& r) { return StyleFlag(c, r, ES_READONLY, false); }
 
 HRESULT PutLocked(Control& c, const Args& a, Result&) {
-    if (HWND w = LiveWindow(c)) SendMessageA(w, EM_SETREADONLY, a.lng(0) != 0 ? 1 : 0, 0);
+    if (HWND w = LiveWindow(c)) SendMessageW(w, EM_SETREADONLY, a.lng(0) != 0 ? 1 : 0, 0);
     return S_OK;
 }
 
@@ -133,19 +132,19 @@ HRESULT GetPasswordStyle(Control& c, const Args&, Result& r) {
 HRESULT PutPasswordStyle(Control& c, const Args& a, Result&) {
     HWND w = LiveWindow(c);
     if (!w || HasStyle(w, ES_MULTILINE)) return S_OK;
-    SendMessageA(w, EM_SETPASSWORDCHAR, a.lng(0) != 0 ? kPasswordChar : 0, 0);
+    SendMessageW(w, EM_SETPASSWORDCHAR, a.lng(0) != 0 ? kPasswordChar : 0, 0);
     return S_OK;
 }
 
 // 0 cleared, 1 ticked, 2 indeterminate, as the button reports it.
 HRESULT GetValue(Control& c, const Args&, Result& r) {
     HWND w = LiveWindow(c);
-    r.setLong(w ? static_cast<long>(SendMessageA(w, BM_GETCHECK, 0, 0)) : 0);
+    r.setLong(w ? static_cast<long>(SendMessageW(w, BM_GETCHECK, 0, 0)) : 0);
     return S_OK;
 }
 
 HRESULT PutValue(Control& c, const Args& a, Result&) {
-    if (HWND w = LiveWindow(c)) SendMessageA(w, BM_SETCHECK, a.lng(0) != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (HWND w = LiveWindow(c)) SendMessageW(w, BM_SETCHECK, a.lng(0) != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     return S_OK;
 }
 
@@ -162,7 +161,7 @@ HRESULT GetText(Control& c, const Args&, Result& r) {
 HRESULT PutText(Control& c, const Args& a, Result&) {
     HWND w = LiveWindow(c);
     if (!w) return S_OK;
-    if (c.kind() == kComboBox) SelectComboItem(w, a.ansi(0));
+    if (c.kind() == kComboBox) SelectComboItem(w, a.text(0));
     else SetCaption(c, w, a);
     return S_OK;
 }

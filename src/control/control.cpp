@@ -75,9 +75,9 @@ long Control::borderStyle() const {
 }
 
 void Control::setBorderStyle(long value) {
-    SetWindowLongA(hwnd_, GWL_EXSTYLE,
-                   WithBits(GetWindowLongA(hwnd_, GWL_EXSTYLE), WS_EX_CLIENTEDGE, value & kBorderSunken));
-    SetWindowLongA(hwnd_, GWL_STYLE, WithBits(GetWindowLongA(hwnd_, GWL_STYLE), WS_BORDER, value & kBorderLine));
+    SetWindowLongW(hwnd_, GWL_EXSTYLE,
+                   WithBits(GetWindowLongW(hwnd_, GWL_EXSTYLE), WS_EX_CLIENTEDGE, value & kBorderSunken));
+    SetWindowLongW(hwnd_, GWL_STYLE, WithBits(GetWindowLongW(hwnd_, GWL_STYLE), WS_BORDER, value & kBorderLine));
     refresh();
 }
 

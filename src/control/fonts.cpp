@@ -1,10 +1,10 @@
-// Fonts of controls: FontName, FontSize and FontStyle over the LOGFONTA of the font the
-// control uses. FontSize is lfHeight itself, no point conversion. Every change creates
+// Fonts of controls: FontName, FontSize and FontStyle over the LOGFONTW of the font the
+// control uses (so a face name holds any character). FontSize is lfHeight itself, no point conversion. Every change creates
 // one font from a changed copy and deletes the one the object created before; the font a
 // control was created with (a stock font) is never deleted.
 #include "control/fonts.h"
 
-#include <cstring>
+#include <cwchar>
 
 #include "control/control.h"
 #include "control/control_kind.h"
@@ -17,63 +17,50 @@ namespace {
 
 constexpr LONG kRegular = FW_NORMAL;  // 400
 constexpr LONG kBold = FW_HEAVY;      // 900: what "b" sets; anything above 400 reads "b"
-constexpr size_t kFaceBytes = LF_FACESIZE - 1;  // 31 bytes and the NUL
+constexpr size_t kFaceLength = LF_FACESIZE - 1;  // 31 characters and the NUL
 
 bool Has(const std::wstring& s, wchar_t letter) { return s.find(letter) != std::wstring::npos; }
 
-std::string Trim(const std::string& s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
-// At most kFaceBytes bytes of the name in the system code page, not splitting a
-// double-byte character.
-std::string FaceBytes(const std::wstring& name) {
-    std::string bytes = toAnsi(name.substr(0, kFaceBytes));
-    size_t end = 0;
-    while (end < bytes.size()) {
-        size_t step = IsDBCSLeadByte(static_cast<BYTE>(bytes[end])) ? 2 : 1;
-        if (end + step > kFaceBytes || end + step > bytes.size()) break;
-        end += step;
-    }
-    return bytes.substr(0, end);
+std::wstring Trim(const std::wstring& s) {
+    size_t b = s.find_first_not_of(L' ');
+    if (b == std::wstring::npos) return {};
+    return s.substr(b, s.find_last_not_of(L' ') - b + 1);
 }
 
 // A text read from the control's font; empty when the font cannot be read.
-std::wstring FontText(const Control& c, std::wstring (*field)(const LOGFONTA&)) {
-    LOGFONTA lf;
+std::wstring FontText(const Control& c, std::wstring (*field)(const LOGFONTW&)) {
+    LOGFONTW lf;
     return GetFontInfo(c, &lf) ? field(lf) : std::wstring();
 }
 
 }  // namespace
 
-bool GetFontInfo(const Control& c, LOGFONTA* out) {
+bool GetFontInfo(const Control& c, LOGFONTW* out) {
     HWND w = LiveWindow(c);
     if (c.kind() == kImage || !w) return false;
-    auto font = reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0));
+    auto font = reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0));
     if (!font) return false;
-    LOGFONTA lf{};
-    if (GetObjectA(font, sizeof lf, &lf) <= 0) return false;
+    LOGFONTW lf{};
+    if (GetObjectW(font, sizeof lf, &lf) <= 0) return false;
     *out = lf;
     return true;
 }
 
-std::wstring FaceNameOf(const LOGFONTA& lf) {
+std::wstring FaceNameOf(const LOGFONTW& lf) {
     // The name ends at its NUL (or after the field, should a font carry none).
-    std::string name = Trim(std::string(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE)));
+    std::wstring name = Trim(std::wstring(lf.lfFaceName, wcsnlen(lf.lfFaceName, LF_FACESIZE)));
     for (size_t i = 0; i < name.size(); ++i) {
-        if (static_cast<BYTE>(name[i]) >= 31) continue;
+        if (name[i] >= 31) continue;
         if (i >= 2) {
             name.resize(i);
             break;
         }
-        name[i] = ' ';
+        name[i] = L' ';
     }
-    return fromAnsi(Trim(name));
+    return Trim(name);
 }
 
-std::wstring StyleOf(const LOGFONTA& lf) {
+std::wstring StyleOf(const LOGFONTW& lf) {
     std::wstring style;
     if (lf.lfWeight > kRegular) style += L'b';
     if (lf.lfItalic) style += L'i';
@@ -82,34 +69,34 @@ std::wstring StyleOf(const LOGFONTA& lf) {
 }
 
 long FontWidthOf(const Control& c) {
-    LOGFONTA lf;
+    LOGFONTW lf;
     return GetFontInfo(c, &lf) ? lf.lfWidth : 0;
 }
 
 void ApplyFont(Control& c, const std::wstring& name, long height, const std::wstring& style) {
-    LOGFONTA lf;
+    LOGFONTW lf;
     if (!GetFontInfo(c, &lf)) return;
     if (!name.empty()) {
-        std::memset(lf.lfFaceName, ' ', sizeof lf.lfFaceName);
-        std::string bytes = FaceBytes(name);
-        std::memcpy(lf.lfFaceName, bytes.c_str(), bytes.size() + 1);
+        std::wmemset(lf.lfFaceName, L' ', LF_FACESIZE);
+        const std::wstring face = CutWhole(name, kFaceLength);
+        std::wmemcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
     }
     lf.lfWeight = Has(style, L'b') ? kBold : kRegular;
     lf.lfUnderline = Has(style, L'u') ? 1 : 0;
     lf.lfItalic = Has(style, L'i') ? 1 : 0;
     if (height > 0) lf.lfHeight = height;
-    UniqueFont font(CreateFontIndirectA(&lf));
+    UniqueFont font(CreateFontIndirectW(&lf));
     if (!font) return;
     // The control takes the new font before the old one is deleted, so it never holds a
     // deleted font.
-    SendMessageA(LiveWindow(c), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    SendMessageW(LiveWindow(c), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     c.ownFont() = std::move(font);
 }
 
 namespace ctl {
 
 HRESULT GetFontSize(Control& c, const Args&, Result& r) {
-    LOGFONTA lf;
+    LOGFONTW lf;
     r.setLong(GetFontInfo(c, &lf) ? lf.lfHeight : 0);
     return S_OK;
 }

@@ -12,24 +12,25 @@ namespace mv {
 
 class Control;
 
-// The LOGFONTA of the font the control uses now. False for an image, and when the window
+// The LOGFONTW of the font the control uses now. False for an image, and when the window
 // has no font the library can read (the system font).
-bool GetFontInfo(const Control& c, LOGFONTA* out);
+bool GetFontInfo(const Control& c, LOGFONTW* out);
 
 // The face name as scripts read it: the name up to its terminating NUL, spaces trimmed,
 // characters of any code kept; a control character in the first two places reads as a
 // space, one further on ends the name.
-std::wstring FaceNameOf(const LOGFONTA& lf);
+std::wstring FaceNameOf(const LOGFONTW& lf);
 
 // "b", "i", "u" in that order, for the styles the font has.
-std::wstring StyleOf(const LOGFONTA& lf);
+std::wstring StyleOf(const LOGFONTW& lf);
 
 // lfWidth of the control's font; 0 when it cannot be read.
 long FontWidthOf(const Control& c);
 
-// Creates a copy of the control's font with the face name (when not empty), the height
-// (when greater than 0) and the style letters ("b", "i", "u" anywhere; case-sensitive)
-// applied, gives it to the control and deletes the font the object created before.
+// Creates a copy of the control's font with the face name (when not empty; its first 31
+// characters, without splitting a surrogate pair), the height (when greater than 0) and
+// the style letters ("b", "i", "u" anywhere; case-sensitive) applied, gives it to the
+// control and deletes the font the object created before.
 // Does nothing for an image or a control whose font cannot be read.
 void ApplyFont(Control& c, const std::wstring& name, long height, const std::wstring& style);
 

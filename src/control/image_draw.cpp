@@ -23,7 +23,7 @@ constexpr long kSourceTrim = 2;
 
 // The whole file in a stream, or nothing when it cannot be read.
 ComPtr<IStream> ReadFileStream(const std::wstring& path, DWORD* size) {
-    HANDLE opened = CreateFileA(toAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE) return {};
     UniqueFile file(opened);

@@ -1,19 +1,19 @@
 // List boxes and combo boxes: selection, count, clearing, reading, adding and removing
 // items, and sorting. A list box also gets a horizontal scrolling extent that follows the
-// length of its longest item times its font's width; combo boxes never get one.
+// length of its longest item (in UTF-16 characters) times its font's width; combo boxes
+// never get one. Items cross as UTF-16 text, so they hold any character.
 //
 // The extent after a removal is the longest remaining item's visible length. The object
 // keeps the lengths of the items the window holds (ItemLengths), so a removal costs the
 // same whatever the length of the list instead of reading every item back.
 #include "control/list_ops.h"
 
-#include <cstring>
+#include <cwchar>
 
 #include "control/control.h"
 #include "control/control_kind.h"
 #include "control/fonts.h"
 #include "core/rounding.h"
-#include "core/text.h"
 #include "form/form.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
@@ -25,10 +25,8 @@ namespace {
 constexpr UINT kNone = 0;
 
 // Length of the text a control stores for the item: up to the first NUL, as Item reads
-// it back through the system code page.
-long StoredLength(const std::string& bytes) {
-    return static_cast<long>(fromAnsi(bytes.c_str(), std::strlen(bytes.c_str())).size());
-}
+// it back.
+long StoredLength(const std::wstring& item) { return static_cast<long>(std::wcslen(item.c_str())); }
 
 // LB_SETHORIZONTALEXTENT for longest items of `longest` characters in the control's font.
 HRESULT SetExtent(const Control& c, long longest) {
@@ -46,7 +44,7 @@ LRESULT SendListMessage(const Control& c, UINT comboMsg, UINT listMsg, WPARAM wp
     UINT msg = c.kind() == kComboBox ? comboMsg : c.kind() == kListBox ? listMsg : kNone;
     HWND w = LiveWindow(c);
     if (msg == kNone || !w) return 0;
-    return SendMessageA(w, msg, wp, lp);
+    return SendMessageW(w, msg, wp, lp);
 }
 
 bool ReadListItem(const Control& c, long index, std::wstring* text) {
@@ -56,9 +54,9 @@ bool ReadListItem(const Control& c, long index, std::wstring* text) {
     if (length < 0) return false;  // outside the list
     // Asked first, so an item of any length is read whole; the control may report more
     // than it then writes, never less.
-    std::string buffer(static_cast<size_t>(length) + 1, '\0');
+    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
     LRESULT n = SendListMessage(c, CB_GETLBTEXT, LB_GETTEXT, at, reinterpret_cast<LPARAM>(buffer.data()));
-    if (n > 0) *text = fromAnsi(buffer.data(), static_cast<size_t>(n < length ? n : length));
+    if (n > 0) *text = buffer.substr(0, static_cast<size_t>(n < length ? n : length));
     return n >= 0;
 }
 
@@ -101,18 +99,16 @@ HRESULT Item(Control& c, const Args& a, Result& r) {
     return S_OK;
 }
 
-// The longest item length counts two characters more than the item (the two NULs the
-// item is sent with); the control stores the text up to the first NUL.
+// The longest item length counts two characters more than the item (two NULs, as items
+// have always been counted); the control stores the text up to the first NUL.
 HRESULT AddItem(Control& c, const Args& a, Result&) {
     const std::wstring item = a.text(0);
     if (!LiveWindow(c) || item.empty()) return S_OK;
     const long length = static_cast<long>(item.size()) + 2;
     if (length > c.longestItem()) c.longestItem() = length;
     RETURN_IF_FAILED(SetExtent(c, c.longestItem()));
-    std::string bytes = toAnsi(item);
-    bytes.append(2, '\0');
-    LRESULT at = SendListMessage(c, CB_ADDSTRING, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bytes.c_str()));
-    if (at >= 0) c.itemLengths().add(StoredLength(bytes));
+    LRESULT at = SendListMessage(c, CB_ADDSTRING, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (at >= 0) c.itemLengths().add(StoredLength(item));
     return S_OK;
 }
 

@@ -20,7 +20,7 @@ constexpr long kLibraryPainted = 2;
 }  // namespace
 
 long ProgressBarStyleOf(const Control& c) {
-    if (!(GetWindowLongA(LiveWindow(c), GWL_STYLE) & PBS_SMOOTH)) return 0;
+    if (!(GetWindowLongW(LiveWindow(c), GWL_STYLE) & PBS_SMOOTH)) return 0;
     return c.customPainted() ? kLibraryPainted : 1;
 }
 
@@ -55,7 +55,7 @@ HRESULT PutCurrentProgress(Control& c, const Args& a, Result&) {
     RETURN_HR_IF(DISP_E_DIVBYZERO, c.maxProgress() == 0);
     RETURN_IF_FAILED(RoundToLong(static_cast<double>(hundredfold) / c.maxProgress(), &percent));
     if (percent > kPercent) percent = kPercent;
-    if (HWND w = LiveWindow(c)) SendMessageA(w, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+    if (HWND w = LiveWindow(c)) SendMessageW(w, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
     DoEvents();  // the bar repaints before the script goes on
     return S_OK;
 }
@@ -64,7 +64,7 @@ HRESULT PutCurrentProgress(Control& c, const Args& a, Result&) {
 HRESULT GetCurrentProgress(Control& c, const Args&, Result& r) {
     long units = 0, value = 0;
     if (HWND w = LiveWindow(c)) {
-        long percent = static_cast<long>(SendMessageA(w, PBM_GETPOS, 0, 0));
+        long percent = static_cast<long>(SendMessageW(w, PBM_GETPOS, 0, 0));
         RETURN_IF_FAILED(MultiplyLong(percent, c.maxProgress(), &units));
         RETURN_IF_FAILED(RoundToLong(static_cast<double>(units) / kPercent, &value));
     }

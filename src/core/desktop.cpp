@@ -6,11 +6,11 @@
 #include "control/control.h"
 #include "core/diagnostics.h"
 #include "core/property_table.h"
-#include "core/text.h"
 #include "form/form.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/window_props.h"
+#include "window/window_text.h"
 
 namespace mv {
 
@@ -62,13 +62,13 @@ void Desktop::finalRelease() {
 std::wstring Desktop::version(bool infoEx) {
     std::wstring text = std::to_wstring(kMajor) + L"." + std::to_wstring(kMinor) + std::to_wstring(kRevision);
     if (infoEx) {
-        MessageBoxA(nullptr,
-                    "Questions, ideas and reports about Morvane are welcome.\n"
-                    "Please send them, with the script that shows the problem, to:\n"
-                    "morvane@users.noreply.example.org\n"
-                    "\n"
-                    "Morvane, by the Morvane developers",
-                    "Informations", MB_ICONINFORMATION | MB_OK);
+        MessageBoxW(nullptr,
+                    L"Questions, ideas and reports about Morvane are welcome.\n"
+                    L"Please send them, with the script that shows the problem, to:\n"
+                    L"morvane@users.noreply.example.org\n"
+                    L"\n"
+                    L"Morvane, by the Morvane developers",
+                    L"Informations", MB_ICONINFORMATION | MB_OK);
     }
     return text;
 }
@@ -89,8 +89,8 @@ HRESULT Desktop::newEnum(IUnknown** out) const { return KeyedCollection::NewEnum
 ComPtr<Form> Desktop::createForm(const std::wstring& name, const std::wstring& caption, long left,
                                  long top, long width, long height) {
     if (forms_->byKey(name)) return {};
-    HWND hwnd = CreateWindowExA(0, kFormClassName, toAnsi(caption).c_str(), WS_OVERLAPPEDWINDOW,
-                                left, top, width, height, nullptr, nullptr, ModuleInstance(), nullptr);
+    HWND hwnd = CreateWindowWithText(0, kFormClassName, caption, WS_OVERLAPPEDWINDOW, left, top, width, height,
+                                     nullptr);
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
 
     ComPtr<Form> form = Form::Create();

@@ -1,7 +1,5 @@
-// Diagnostics switch and error reporter.
+// Diagnostics switch, error reporter and the library's message box.
 #include "core/diagnostics.h"
-
-#include <windows.h>
 
 #include "core/text.h"
 
@@ -9,6 +7,7 @@ namespace mv {
 
 namespace {
 bool g_debugFlag = false;
+constexpr size_t kLongestBoxText = 32766;
 }
 
 bool DebugFlag() { return g_debugFlag; }
@@ -16,8 +15,12 @@ void SetDebugFlag(bool on) { g_debugFlag = on; }
 
 void ShowError(const std::wstring& message, const std::wstring& title) {
     if (!g_debugFlag) return;
-    MessageBoxA(nullptr, toMessageBoxAnsi(message).c_str(), toMessageBoxAnsi(title).c_str(),
-                MB_SYSTEMMODAL | MB_ICONEXCLAMATION);
+    ShowMessageBox(nullptr, message, title, MB_SYSTEMMODAL | MB_ICONEXCLAMATION);
+}
+
+int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) {
+    return MessageBoxW(owner, CutWhole(text, kLongestBoxText).c_str(), CutWhole(caption, kLongestBoxText).c_str(),
+                       style);
 }
 
 }  // namespace mv

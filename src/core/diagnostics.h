@@ -1,6 +1,9 @@
-// The process-wide diagnostics switch behind Desktop.DebugOption and the error reporter
-// that shows the library's errors only while it is on.
+// The process-wide diagnostics switch behind Desktop.DebugOption, the error reporter that
+// shows the library's errors only while it is on, and the message box it shares with the
+// form's ShowMsgBox.
 #pragma once
+
+#include <windows.h>
 
 #include <string>
 
@@ -11,5 +14,10 @@ void SetDebugFlag(bool on);
 
 // A system-modal exclamation box with an OK button, shown only while DebugFlag is set.
 void ShowError(const std::wstring& message, const std::wstring& title);
+
+// The platform's message box with any Unicode text and caption, each cut to its first
+// 32766 characters (whole ones): what the library's boxes have always shown at most, since
+// the ANSI box it once used overran its heap on longer texts. Returns the button pressed.
+int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style);
 
 }  // namespace mv

@@ -1,32 +1,12 @@
-// Conversions between automation strings and the system code page.
+// Cuts that keep surrogate pairs whole, and case folding.
 #include "core/text.h"
 
 namespace mv {
 
-std::string toAnsi(const wchar_t* s, size_t len) {
-    if (!s || len == 0) return {};
-    int n = WideCharToMultiByte(CP_ACP, 0, s, static_cast<int>(len), nullptr, 0, nullptr, nullptr);
-    if (n <= 0) return {};
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, s, static_cast<int>(len), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
-std::string toMessageBoxAnsi(const std::wstring& s) {
-    constexpr size_t kLongest = 32766;
-    std::string ansi = toAnsi(s.substr(0, kLongest));
-    // A double-byte code page may need up to two bytes a character.
-    if (ansi.size() > kLongest) ansi = toAnsi(s.substr(0, kLongest / 2));
-    return ansi;
-}
-
-std::wstring fromAnsi(const char* s, size_t len) {
-    if (!s || len == 0) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, s, static_cast<int>(len), nullptr, 0);
-    if (n <= 0) return {};
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, s, static_cast<int>(len), out.data(), n);
-    return out;
+size_t WholeLength(const wchar_t* s, size_t n, size_t limit) {
+    if (n <= limit) return n;
+    const bool splitsPair = limit > 0 && IS_HIGH_SURROGATE(s[limit - 1]) && IS_LOW_SURROGATE(s[limit]);
+    return splitsPair ? limit - 1 : limit;
 }
 
 void foldCase(std::wstring& s) {

@@ -5,18 +5,17 @@
 
 #include <commctrl.h>
 
-#include "com/module.h"
 #include "control/content_props.h"
 #include "control/control.h"
 #include "control/progress.h"
 #include "core/diagnostics.h"
 #include "core/property_table.h"
-#include "core/text.h"
 #include "form/form.h"
 #include "window/ctrl_wndproc.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 #include "window/window_props.h"
+#include "window/window_text.h"
 
 namespace mv {
 
@@ -30,7 +29,7 @@ constexpr DWORD kListStyle = LBS_NOTIFY | LBS_SORT | WS_TABSTOP | WS_HSCROLL | W
 
 // A combo box is created with 254 blanks as its window text (followed by the NUL that
 // ends every window text).
-const std::string kComboText(254, ' ');
+const std::wstring kComboText(254, L' ');
 
 // An argument of the add method, by its parameter name; null names none and reads as 0.
 long Number(const Args& a, const wchar_t* param) { return param ? a.lng(a.indexOf(param)) : 0; }
@@ -38,10 +37,10 @@ long Number(const Args& a, const wchar_t* param) { return param ? a.lng(a.indexO
 // The window text: the add method's argument of that name, or a fixed text.
 struct WindowText {
     const wchar_t* param;
-    const char* fixed;
+    const wchar_t* fixed;
 };
 constexpr WindowText FromArg(const wchar_t* param) { return {param, nullptr}; }
-constexpr WindowText Fixed(const char* text) { return {nullptr, text}; }
+constexpr WindowText Fixed(const wchar_t* text) { return {nullptr, text}; }
 
 // Style bits added when the argument of that name is not 0.
 struct StyleSwitch {
@@ -81,10 +80,10 @@ const KindRow kKinds[] = {
     { kTextBox,     kTextBoxStyle,      WS_EX_CLIENTEDGE,  FromArg(L"sCtrlCaption"), L"sOnclickEvent", L"nTextAlignement",
       { L"nMultiLine", kTextBoxMultiLine } },
     { kComboBox,    kComboStyle,        WS_EX_CLIENTEDGE,  Fixed(kComboText.c_str()), L"sOnclickEvent" },
-    { kListBox,     kListStyle,         WS_EX_CLIENTEDGE,  Fixed(""), L"sOnclickEvent" },
-    { kProgressBar, PBS_SMOOTH,         0,                 Fixed("PB"), nullptr, nullptr, {}, ApplyBarStyle },
+    { kListBox,     kListStyle,         WS_EX_CLIENTEDGE,  Fixed(L""), L"sOnclickEvent" },
+    { kProgressBar, PBS_SMOOTH,         0,                 Fixed(L"PB"), nullptr, nullptr, {}, ApplyBarStyle },
     { kFrame,       BS_GROUPBOX,        0,                 FromArg(L"sCtrlCaption") },
-    { kImage,       SS_BITMAP,          WS_EX_TRANSPARENT, Fixed(""), nullptr, nullptr, {}, ApplyPicture },
+    { kImage,       SS_BITMAP,          WS_EX_TRANSPARENT, Fixed(L""), nullptr, nullptr, {}, ApplyPicture },
     { kOptionBox,   BS_AUTORADIOBUTTON, 0,                 FromArg(L"sCtrlCaption"), L"sOnclickEvent", nullptr,
       { L"nTextOnLeft", BS_LEFTTEXT } },
     { kCheckBox,    BS_AUTOCHECKBOX,    0,                 FromArg(L"sCtrlCaption"), L"sOnclickEvent", nullptr,
@@ -102,7 +101,7 @@ ControlSpec SpecOf(const KindRow& k, const Args& a) {
     DWORD style = k.style;
     if (k.alignment) style |= static_cast<DWORD>(FoldAlignment(Number(a, k.alignment)));
     if (Number(a, k.option.param) != 0) style |= k.option.bits;
-    std::string text = k.text.param ? a.ansi(a.indexOf(k.text.param)) : std::string(k.text.fixed);
+    std::wstring text = k.text.param ? a.text(a.indexOf(k.text.param)) : std::wstring(k.text.fixed);
     std::wstring onClick = k.onClick ? a.text(a.indexOf(k.onClick)) : std::wstring();
     return {k.kind, a.text(a.indexOf(L"sCtrlName")), std::move(text),
             Number(a, L"nleft"), Number(a, L"nTop"), Number(a, L"nWidth"), Number(a, L"nHeight"),
@@ -122,18 +121,19 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
 
     const wchar_t* windowClass = KindWindowClass(s.kind);
     if (!windowClass) return Fail(s.name);  // a kind outside the table
-    HWND hwnd = CreateWindowExA(s.exStyle, toAnsi(windowClass).c_str(), s.text.c_str(), s.style | WS_CHILD,
-                                s.left, s.top, s.width, s.height, form.hwnd(), nullptr, ModuleInstance(),
-                                nullptr);
+    // Created, subclassed and called on through the wide entry points: a Unicode window,
+    // whose text and items hold any character.
+    HWND hwnd = CreateWindowWithText(s.exStyle, windowClass, s.text, s.style | WS_CHILD, s.left, s.top, s.width,
+                                     s.height, form.hwnd());
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
 
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
     LONG_PTR oldProc = ReadWindowLong(hwnd, GWLP_WNDPROC);  // runs a message pass
     // The pass may have destroyed the form, and this window with it: then there is
     // nothing to attach an object to, as when the window could not be created.
     if (!IsWindow(hwnd)) return {};
     SetWindowValue(hwnd, prop::kOldProc, oldProc);
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CtrlWndProc));
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CtrlWndProc));
     // The kind goes on the window first: the control object reads it from there.
     SetWindowValue(hwnd, prop::kKind, s.kind);
 
@@ -145,7 +145,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     if (!s.onClick.empty()) control->events().click = s.onClick;
     if (!form.controls().add(s.name, control->dispatch())) return Fail(s.name);
     SetWindowValue(hwnd, prop::kPosition, static_cast<LONG_PTR>(form.controls().count()));
-    if (s.kind == kListBox) SendMessageA(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(s.width), 0);
+    if (s.kind == kListBox) SendMessageW(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(s.width), 0);
     return control;
 }
 

@@ -18,7 +18,7 @@ class Control;
 struct ControlSpec {
     long kind;
     std::wstring name;
-    std::string text;  // the window text, already in the system code page
+    std::wstring text;  // the window text (up to its first NUL)
     long left, top, width, height;
     std::wstring onClick;
     DWORD style;       // without WS_CHILD, which Addcontrol adds

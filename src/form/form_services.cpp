@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "core/text.h"
+#include "core/diagnostics.h"
 #include "shell/dialogs.h"
 #include "shell/file_operation.h"
 
@@ -28,9 +28,7 @@ HRESULT RunFileOperation(Form& form, UINT operation, const Args& a, Result& r) {
 }  // namespace
 
 HRESULT ShowMsgBox(Form& form, const Args& a, Result& r) {
-    const int button = MessageBoxA(form.hwnd(), toMessageBoxAnsi(a.text(0)).c_str(),
-                                   toMessageBoxAnsi(a.text(1)).c_str(),
-                                   static_cast<UINT>(a.lng(2)));
+    const int button = ShowMessageBox(form.hwnd(), a.text(0), a.text(1), static_cast<UINT>(a.lng(2)));
     r.setLong(Magnitude(button));
     return S_OK;
 }

@@ -42,7 +42,7 @@ HRESULT GetCaption(Form& f, const Args&, Result& r) {
 }
 
 HRESULT PutCaption(Form& f, const Args& a, Result&) {
-    if (HWND w = LiveWindow(f)) SetWindowTextA(w, a.ansi(0).c_str());
+    if (HWND w = LiveWindow(f)) SetWindowCaption(w, a.text(0));
     return S_OK;
 }
 

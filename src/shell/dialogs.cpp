@@ -1,8 +1,8 @@
-// Folder browser and file dialogs through the shell's and the common dialogs' entry
-// points. What goes in (title, start folder) crosses in the system code page; the chosen
-// path comes back through the wide entry points, exactly: in the system code page a name
-// the code page cannot hold would come back with '?' (a wildcard to the file methods) or
-// a look-alike ("\u0101.txt" as "a.txt"), naming other files than the one the user chose.
+// Folder browser and file dialogs through the shell's and the common dialogs' wide entry
+// points: the title and start folder go in, and the chosen path comes back, exactly. In
+// the system code page a name the code page cannot hold would come back with '?' (a
+// wildcard to the file methods) or a look-alike ("\u0101.txt" as "a.txt"), naming other
+// files than the one the user chose.
 #include "shell/dialogs.h"
 
 #include <commdlg.h>
@@ -11,7 +11,6 @@
 #include <cwchar>
 #include <vector>
 
-#include "core/text.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -20,7 +19,7 @@ namespace {
 
 // The folder to select when the folder browser opens, for its callback. One browser at a
 // time: the dialog is modal and everything runs on the script's thread.
-std::string g_startDirectory;
+std::wstring g_startDirectory;
 
 constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
 constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
@@ -80,19 +79,18 @@ int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM) {
     // seconds before unselected on the first request and selects it on the second.
     // Selecting the same folder again changes nothing elsewhere.
     for (int attempt = 0; attempt < 2; ++attempt)
-        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(g_startDirectory.c_str()));
+        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(g_startDirectory.c_str()));
     return 0;
 }
 
 std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::wstring& startDirectory) {
-    g_startDirectory = toAnsi(startDirectory);
-    const std::string caption = toAnsi(title);
-    BROWSEINFOA request{};
+    g_startDirectory = startDirectory;
+    BROWSEINFOW request{};
     request.hwndOwner = owner;
-    request.lpszTitle = caption.c_str();
+    request.lpszTitle = title.c_str();
     request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
     request.lpfn = &BrowseCallback;
-    UniqueTaskMem<ITEMIDLIST> chosen(SHBrowseForFolderA(&request));
+    UniqueTaskMem<ITEMIDLIST> chosen(SHBrowseForFolderW(&request));
     if (!chosen) return L"";
     wchar_t path[300] = {};
     if (!SHGetPathFromIDListW(chosen.get(), path)) return L"";

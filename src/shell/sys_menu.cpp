@@ -11,9 +11,9 @@ constexpr UINT kCommandBit = 0x8000;  // set in every system command, cleared wh
 constexpr UINT kGrayed = MF_GRAYED;   // state of a disabled item: grey, not selectable
 
 // The record without its trailing bitmap field (44 bytes), which every system accepts.
-MENUITEMINFOA ItemInfo(UINT mask) {
-    MENUITEMINFOA info{};
-    info.cbSize = offsetof(MENUITEMINFOA, hbmpItem);
+MENUITEMINFOW ItemInfo(UINT mask) {
+    MENUITEMINFOW info{};
+    info.cbSize = offsetof(MENUITEMINFOW, hbmpItem);
     info.fMask = mask;
     return info;
 }
@@ -37,16 +37,16 @@ void SetSysMenuItem(HWND hwnd, UINT id, VARIANT_BOOL enable) {
     long pos = FindSysMenuItem(hwnd, id);
     if (!menu || pos < 0) return;
     const bool on = enable == VARIANT_TRUE;
-    MENUITEMINFOA info = ItemInfo(MIIM_STATE | MIIM_ID);
+    MENUITEMINFOW info = ItemInfo(MIIM_STATE | MIIM_ID);
     info.fState = on ? MFS_ENABLED : kGrayed;
     info.wID = on ? id : (id & ~kCommandBit);
-    SetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &info);
+    SetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &info);
 }
 
 long GetSysMenuItemState(HMENU menu, long position) {
     if (!menu || position < 0) return 0;
-    MENUITEMINFOA info = ItemInfo(MIIM_STATE);
-    if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) return 0;
+    MENUITEMINFOW info = ItemInfo(MIIM_STATE);
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info)) return 0;
     return static_cast<long>(info.fState);
 }
 

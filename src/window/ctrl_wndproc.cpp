@@ -43,8 +43,8 @@ KeyPress g_keyPress;
 
 LRESULT PassOn(const WindowMessage& m) {
     auto old = reinterpret_cast<WNDPROC>(GetWindowValue(m.hwnd, prop::kOldProc));
-    if (!old || old == &CtrlWndProc) return DefWindowProcA(m.hwnd, m.msg, m.wp, m.lp);
-    return CallWindowProcA(old, m.hwnd, m.msg, m.wp, m.lp);
+    if (!old || old == &CtrlWndProc) return DefWindowProcW(m.hwnd, m.msg, m.wp, m.lp);
+    return CallWindowProcW(old, m.hwnd, m.msg, m.wp, m.lp);
 }
 
 ComPtr<Control> FindControl(HWND hwnd) { return g_ctrlCache.find(hwnd); }
@@ -94,7 +94,7 @@ LRESULT OnKeyDown(const WindowMessage& m) {
         return 0;
     }
     if (key == VK_RETURN && m.kind == kCmdButton) {
-        SendMessageA(m.hwnd, WM_KEYDOWN, VK_SPACE, m.lp);
+        SendMessageW(m.hwnd, WM_KEYDOWN, VK_SPACE, m.lp);
         g_keyPress = KeyPress{m.hwnd, VK_RETURN};  // the Space sent above noted itself
         return 0;
     }
@@ -116,7 +116,7 @@ LRESULT OnKeyUp(const WindowMessage& m) {
     const UINT key = static_cast<UINT>(m.wp);
     if (g_keyPress.button == m.hwnd && g_keyPress.key == key) {  // only Enter and Space on buttons are noted
         g_keyPress = KeyPress{};
-        SendMessageA(m.hwnd, WM_LBUTTONUP, 0, 0);
+        SendMessageW(m.hwnd, WM_LBUTTONUP, 0, 0);
     }
     return PassOn(m);
 }

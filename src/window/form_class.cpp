@@ -7,23 +7,26 @@
 
 namespace mv {
 
-void RegisterFormClass(const char* className) {
-    WNDCLASSA wc{};
+// Registered through the wide entry point, so the class's windows are Unicode windows:
+// their texts hold any character, and the default procedure answers in UTF-16.
+void RegisterFormClass(const wchar_t* className) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
     wc.style = CS_VREDRAW | CS_HREDRAW;  // redraw all when the width or height changes
     wc.lpfnWndProc = FormWndProc;
     wc.cbClsExtra = 0;
     wc.cbWndExtra = 0;
     wc.hInstance = ModuleInstance();
-    wc.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32517));  // IDI_WINLOGO
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32517));  // IDI_WINLOGO
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     // Brush value 5: the menu colour (COLOR_MENU + 1), not the window colour.
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENU + 1));
     wc.lpszMenuName = nullptr;
     wc.lpszClassName = className;
-    RegisterClassA(&wc);
+    RegisterClassExW(&wc);
 }
 
-void UnregisterFormClass(const char* className) { UnregisterClassA(className, ModuleInstance()); }
+void UnregisterFormClass(const wchar_t* className) { UnregisterClassW(className, ModuleInstance()); }
 
 void InitControlLibrary() { InitCommonControls(); }
 

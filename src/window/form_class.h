@@ -5,12 +5,12 @@
 
 namespace mv {
 
-constexpr const char* kFormClassName = "MVVBMainWND";
+constexpr const wchar_t* kFormClassName = L"MVVBMainWND";
 
 // Registers the form class with FormWndProc; a refused registration (the class exists
 // already) is not reported: the first registration goes on serving.
-void RegisterFormClass(const char* className);
-void UnregisterFormClass(const char* className);
+void RegisterFormClass(const wchar_t* className);
+void UnregisterFormClass(const wchar_t* className);
 
 // InitCommonControls, so that progress bars can be created; failures are ignored.
 void InitControlLibrary();

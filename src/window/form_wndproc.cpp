@@ -31,7 +31,7 @@ namespace {
 // The control last looked up for a selection change (NotifyCtrlCache).
 ControlCache g_notifyCache;
 
-LRESULT Default(const WindowMessage& m) { return DefWindowProcA(m.hwnd, m.msg, m.wp, m.lp); }
+LRESULT Default(const WindowMessage& m) { return DefWindowProcW(m.hwnd, m.msg, m.wp, m.lp); }
 
 ComPtr<Form> FindForm(HWND hwnd) {
     Desktop* d = CurrentDesktop();
@@ -77,7 +77,7 @@ LRESULT OnActivate(const WindowMessage& m) {
 // last focused control (or the default control) gets it back.
 LRESULT OnSetFocus(const WindowMessage& m) {
     HWND owned = WindowValue(m.hwnd, prop::kOwnedChild);
-    if (owned && (GetWindowLongA(owned, GWL_STYLE) & WS_VISIBLE)) {
+    if (owned && (GetWindowLongW(owned, GWL_STYLE) & WS_VISIBLE)) {
         FocusWindow(owned);
         return 0;
     }
@@ -96,7 +96,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
             EnableWindow(form->ownerWindow(), FALSE);
             form->setOwnerDisabled(true);
         }
-        SendMessageA(m.hwnd, WM_SETFOCUS, 0, 0);
+        SendMessageW(m.hwnd, WM_SETFOCUS, 0, 0);
     } else if (shown == FALSE) {
         ComPtr<Form> form = FindForm(m.hwnd);
         Post(form, &FormEvents::hide);

@@ -21,9 +21,9 @@ int g_passNesting = 0;
 constexpr DWORD kPassAtLeastEveryMs = 10;
 DWORD g_lastPass = 0;
 
-bool OfClass(HWND hwnd, const char* cls) {
-    char name[16] = {};
-    return hwnd && GetClassNameA(hwnd, name, sizeof name) > 0 && lstrcmpA(name, cls) == 0;
+bool OfClass(HWND hwnd, const wchar_t* cls) {
+    wchar_t name[16] = {};
+    return hwnd && GetClassNameW(hwnd, name, ARRAYSIZE(name)) > 0 && lstrcmpW(name, cls) == 0;
 }
 
 // A dialog of a form (message box, folder browser, file dialog) that has been told to end:
@@ -35,7 +35,7 @@ bool OfClass(HWND hwnd, const char* cls) {
 // still disabled.
 bool IsEndingDialog(HWND hwnd) {
     HWND dialog = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
-    if (!dialog || IsWindowVisible(dialog) || !OfClass(dialog, "#32770")) return false;
+    if (!dialog || IsWindowVisible(dialog) || !OfClass(dialog, L"#32770")) return false;
     HWND owner = GetWindow(dialog, GW_OWNER);
     return OfClass(owner, kFormClassName) && IsWindowEnabled(owner);
 }
@@ -46,15 +46,16 @@ void DoEvents() {
     if (g_passNesting >= kMaxPassNesting) return;
     NestingGuard nested(g_passNesting);
     g_lastPass = GetTickCount();
+    // Wide: a character typed into a text box reaches it whole, whatever the code page.
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         // Nothing in a script host waits for a quit message from the library's windows;
         // passing it on would only end the pass early, forever.
         if (msg.message == WM_QUIT) continue;
         // Dropped (see above); a paint message would come back until painted.
         if (msg.message != WM_PAINT && IsEndingDialog(msg.hwnd)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 
@@ -64,7 +65,7 @@ void DoEventsIfQueued() {
 }
 
 LONG_PTR ReadWindowLong(HWND hwnd, int index) {
-    LONG_PTR value = GetWindowLongPtrA(hwnd, index);
+    LONG_PTR value = GetWindowLongPtrW(hwnd, index);
     DoEvents();
     return value;
 }

@@ -15,8 +15,9 @@ void DoEvents();
 // otherwise only the cheaper question of whether the queue holds anything.
 void DoEventsIfQueued();
 
-// GetWindowLongPtrA, then one message pass; returns the value read before the pass.
-// Pointer-sized, so that it also reads a window procedure (GWLP_WNDPROC).
+// GetWindowLongPtrW, then one message pass; returns the value read before the pass.
+// Pointer-sized, so that it also reads a window procedure (GWLP_WNDPROC): the wide entry
+// point gives a Unicode window's own procedure, which CallWindowProcW can call as it is.
 LONG_PTR ReadWindowLong(HWND hwnd, int index);
 
 // True when the style (extended style) has any bit of the mask set.

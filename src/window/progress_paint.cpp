@@ -46,8 +46,8 @@ bool EndColumn(HWND window, const Control& c, long w, long* end) {
     const double max = c.maxProgress();
     if (max == 0) return false;
     auto classProc = reinterpret_cast<WNDPROC>(GetWindowValue(window, prop::kOldProc));
-    const LRESULT position = classProc ? CallWindowProcA(classProc, window, PBM_GETPOS, 0, 0)
-                                       : SendMessageA(window, PBM_GETPOS, 0, 0);
+    const LRESULT position = classProc ? CallWindowProcW(classProc, window, PBM_GETPOS, 0, 0)
+                                       : SendMessageW(window, PBM_GETPOS, 0, 0);
     const double percent = static_cast<double>(static_cast<long>(position));
     const double units = std::nearbyint(percent * max / 100.0);
     const double e = std::nearbyint(w * units / max);

@@ -13,10 +13,10 @@ namespace {
 constexpr UINT kFrameOnly = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE;
 
 void SetBits(HWND hwnd, int index, LONG mask, VARIANT_BOOL on) {
-    LONG value = GetWindowLongA(hwnd, index);
+    LONG value = GetWindowLongW(hwnd, index);
     value = on == VARIANT_TRUE ? (value | mask) : (value & ~mask);
     UpdateLock lock(hwnd);
-    SetWindowLongA(hwnd, index, value);
+    SetWindowLongW(hwnd, index, value);
     RefreshFrame(hwnd);
 }
 

@@ -23,7 +23,7 @@ int g_focusNesting = 0;
 bool TakesFocus(HWND hwnd) {
     long kind = static_cast<long>(GetWindowValue(hwnd, prop::kKind));
     if (!CheckProperty(kind, L"SetFocus", std::wstring(), true)) return false;
-    LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    LONG style = GetWindowLongW(hwnd, GWL_STYLE);
     return (style & WS_VISIBLE) && !(style & WS_DISABLED);
 }
 
@@ -35,8 +35,8 @@ void FocusWindow(HWND hwnd) {
     NestingGuard nested(g_focusNesting);
     long activeMinimised = 0;
     MakeLongOf(WA_ACTIVE, 1, &activeMinimised);  // 0x10001, always in range
-    SendMessageA(GetFocus(), WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(hwnd));
-    SendMessageA(hwnd, WM_ACTIVATE, static_cast<WPARAM>(activeMinimised),
+    SendMessageW(GetFocus(), WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(hwnd));
+    SendMessageW(hwnd, WM_ACTIVATE, static_cast<WPARAM>(activeMinimised),
                  reinterpret_cast<LPARAM>(GetFocus()));
     ShowCaret(hwnd);
 }

@@ -1,5 +1,5 @@
 // Named window properties: pointer-sized values the library stores on its windows under
-// fixed ANSI names. An absent property reads 0 and every reader treats 0 as not set; none is
+// fixed ANSI names (the same atoms whether a program reads them with GetPropA or GetPropW). An absent property reads 0 and every reader treats 0 as not set; none is
 // ever removed, they end with their window.
 #pragma once
 

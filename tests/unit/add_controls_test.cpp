@@ -149,9 +149,11 @@ TEST(AddControls, EachKindCreatesItsWindowAsTheTableSays) {
 
         EXPECT_EQ(k.kind, mv::GetWindowValue(h, mv::prop::kKind));
         EXPECT_EQ(position, mv::GetWindowValue(h, mv::prop::kPosition));
-        EXPECT_EQ(reinterpret_cast<LONG_PTR>(&mv::CtrlWndProc), GetWindowLongPtrA(h, GWLP_WNDPROC));
-        WNDCLASSA wc{};
-        GetClassInfoA(nullptr, k.windowClass, &wc);
+        // Read wide: the control is a Unicode window, whose procedures the ANSI reads would wrap.
+        EXPECT_TRUE(IsWindowUnicode(h));
+        EXPECT_EQ(reinterpret_cast<LONG_PTR>(&mv::CtrlWndProc), GetWindowLongPtrW(h, GWLP_WNDPROC));
+        WNDCLASSW wc{};
+        GetClassInfoW(nullptr, std::wstring(k.windowClass, k.windowClass + strlen(k.windowClass)).c_str(), &wc);
         EXPECT_EQ(reinterpret_cast<LONG_PTR>(wc.lpfnWndProc), mv::GetWindowValue(h, mv::prop::kOldProc))
             << "the class's own procedure is kept";
 
@@ -251,7 +253,7 @@ TEST(AddControls, AnUnknownKindIsReportedWhileDiagnosticsAreOn) {
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
     });
-    mv::ComPtr<mv::Control> c = mv::Addcontrol(*FormOf(form), {13, L"odd", "", 1, 1, 10, 10, L"", 0, 0});
+    mv::ComPtr<mv::Control> c = mv::Addcontrol(*FormOf(form), {13, L"odd", L"", 1, 1, 10, 10, L"", 0, 0});
     answer.join();
     EXPECT_FALSE(c);
     EXPECT_EQ("Addcontrol method", title);
@@ -260,7 +262,7 @@ TEST(AddControls, AnUnknownKindIsReportedWhileDiagnosticsAreOn) {
     // Kinds 10-12 have no window class: nothing is created and nothing is reported.
     s.script.put(L"DebugOption", 0);
     for (long kind = 10; kind <= 12; ++kind)
-        EXPECT_FALSE(mv::Addcontrol(*FormOf(form), {kind, L"k" + std::to_wstring(kind), "", 1, 1, 10, 10, L"", 0, 0}));
+        EXPECT_FALSE(mv::Addcontrol(*FormOf(form), {kind, L"k" + std::to_wstring(kind), L"", 1, 1, 10, 10, L"", 0, 0}));
     EXPECT_EQ(0, form.num(L"Count"));
 }
 

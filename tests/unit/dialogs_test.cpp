@@ -2,15 +2,13 @@
 // screen (another thread) while the script's call waits for them.
 #include <gtest/gtest.h>
 
-
-#include "core/text.h"
 #include "service_fixture.h"
 
 using namespace test;
 
 namespace {
 
-std::wstring W(const std::string& s) { return mv::fromAnsi(s); }
+std::wstring W(const std::string& s) { return FromCodePage(s); }
 
 class Dialogs : public ServiceTest {};
 
@@ -217,9 +215,9 @@ TEST_F(Dialogs, ASecondCancelWhileTheDialogEndsIsHarmless) {
             return true;
         });
         SetForegroundWindow(owner_);  // the user has just clicked the form
-        EXPECT_EQ(Call(form_, method).text(), L"") << mv::toAnsi(method);
-        EXPECT_TRUE(user.ok()) << mv::toAnsi(method);
-        EXPECT_EQ(1, g_cancels) << mv::toAnsi(method);
+        EXPECT_EQ(Call(form_, method).text(), L"") << ToCodePage(method);
+        EXPECT_TRUE(user.ok()) << ToCodePage(method);
+        EXPECT_EQ(1, g_cancels) << ToCodePage(method);
     }
     UnhookWindowsHookEx(hook);
 }
@@ -277,8 +275,8 @@ TEST_F(Dialogs, EventsOfFormsWhileADialogIsOpenReachTheNextLastEvent) {
             return IsWindowVisible(otherHwnd) == c.show;
         });
         Call(form_, c.method, c.args);
-        EXPECT_TRUE(user.ok()) << mv::toAnsi(c.method);
-        EXPECT_EQ(GetText(other, L"LastEvent"), c.event) << mv::toAnsi(c.method);
+        EXPECT_TRUE(user.ok()) << ToCodePage(c.method);
+        EXPECT_EQ(GetText(other, L"LastEvent"), c.event) << ToCodePage(c.method);
     }
     EXPECT_EQ(ReadFile(dir_ / "dst"), "old");
 }

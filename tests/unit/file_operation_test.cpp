@@ -7,14 +7,13 @@
 // recycle bin is the XDG trash under the user's Unix home ($HOME/.local/share/Trash).
 #include <gtest/gtest.h>
 
-#include "core/text.h"
 #include "service_fixture.h"
 
 using namespace test;
 
 namespace {
 
-std::wstring W(const std::string& s) { return mv::fromAnsi(s); }
+std::wstring W(const std::string& s) { return FromCodePage(s); }
 
 constexpr long kDone = 1, kRejected = 2, kCancelled = ERROR_CANCELLED, kUnfinished = ERROR_PARTIAL_COPY;
 
@@ -22,7 +21,7 @@ class FileOperations : public ServiceTest {
 protected:
     long run(const wchar_t* method, std::vector<Arg> args) {
         Outcome o = Call(form_, method, std::move(args));
-        EXPECT_EQ(o.hr, S_OK) << "calling " << mv::toAnsi(method);
+        EXPECT_EQ(o.hr, S_OK) << "calling " << ToCodePage(method);
         return o.lng();
     }
     long copy(const std::string& from, const std::string& to, long silent = 1, long replaceAll = 1) {
@@ -89,7 +88,7 @@ TEST_F(FileOperations, ReplacingWithoutReplaceAllAsksFirst) {
                 else Press(question, c.answer);
                 return true;
             });
-            const std::string why = mv::toAnsi(method) + ", answer " + std::to_string(c.answer);
+            const std::string why = ToCodePage(method) + ", answer " + std::to_string(c.answer);
             EXPECT_EQ(run(method, {W(dir_ / "src"), W(dir_ / "dst"), 0, 0}), c.result) << why;
             EXPECT_TRUE(user.ok()) << why << ": the question was not owned by the form, or stayed open";
             EXPECT_EQ(title, "Confirm file overwrite") << why;

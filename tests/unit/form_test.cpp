@@ -329,8 +329,8 @@ TEST_F(DesktopTest, AFormLivesWhileRegisteredWhateverTheScriptDoes) {
 
 TEST(FormClass, RecordIsExactlyTheLibrarysOwn) {
     mv::ComPtr<mv::Desktop> d = mv::Desktop::Create();
-    WNDCLASSA wc{};
-    ASSERT_TRUE(GetClassInfoA(mv::ModuleInstance(), "MVVBMainWND", &wc));
+    WNDCLASSW wc{};  // wide: the class is registered as a Unicode class
+    ASSERT_TRUE(GetClassInfoW(mv::ModuleInstance(), L"MVVBMainWND", &wc));
     EXPECT_EQ(wc.style, static_cast<UINT>(CS_VREDRAW | CS_HREDRAW));
     EXPECT_EQ(wc.lpfnWndProc, &mv::FormWndProc);
     EXPECT_EQ(wc.cbClsExtra, 0);

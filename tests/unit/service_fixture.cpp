@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/text.h"
-
 namespace test {
 
 namespace {
@@ -39,6 +37,20 @@ void RemoveTree(const std::wstring& path) {
     RemoveDirectoryW(path.c_str());
 }
 
+std::wstring FromCodePage(const std::string& s) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), out.data(), n);
+    return out;
+}
+
+std::string ToCodePage(const std::wstring& s) {
+    const int n = WideCharToMultiByte(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    WideCharToMultiByte(CP_ACP, 0, s.data(), static_cast<int>(s.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
 ScratchFolder::ScratchFolder() {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
@@ -48,7 +60,7 @@ ScratchFolder::ScratchFolder() {
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-ScratchFolder::~ScratchFolder() { RemoveTree(mv::fromAnsi(path_)); }
+ScratchFolder::~ScratchFolder() { RemoveTree(FromCodePage(path_)); }
 
 void WriteFile(const std::wstring& path, const std::string& bytes) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -71,14 +83,14 @@ std::string ReadFile(const std::wstring& path) {
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-void WriteFile(const std::string& path, const std::string& bytes) { WriteFile(mv::fromAnsi(path), bytes); }
-std::string ReadFile(const std::string& path) { return ReadFile(mv::fromAnsi(path)); }
-bool Exists(const std::string& path) { return Exists(mv::fromAnsi(path)); }
+void WriteFile(const std::string& path, const std::string& bytes) { WriteFile(FromCodePage(path), bytes); }
+std::string ReadFile(const std::string& path) { return ReadFile(FromCodePage(path)); }
+bool Exists(const std::string& path) { return Exists(FromCodePage(path)); }
 
 std::string Listing(const std::string& folder) {
     std::vector<std::string> names;
-    ForEachEntry(mv::fromAnsi(folder), [&](const std::wstring& name, bool isFolder) {
-        names.push_back(mv::toAnsi(name) + (isFolder ? "\\" : ""));
+    ForEachEntry(FromCodePage(folder), [&](const std::wstring& name, bool isFolder) {
+        names.push_back(ToCodePage(name) + (isFolder ? "\\" : ""));
     });
     std::sort(names.begin(), names.end());
     std::string out;

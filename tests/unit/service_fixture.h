@@ -33,6 +33,9 @@ bool Exists(const std::string& path);
 void WriteFile(const std::wstring& path, const std::string& bytes);
 std::string ReadFile(const std::wstring& path);
 bool Exists(const std::wstring& path);
+// The system code page, in which most of these tests name their files, to UTF-16 and back.
+std::wstring FromCodePage(const std::string& s);
+std::string ToCodePage(const std::wstring& s);
 // The names in a folder, sorted, with a trailing backslash on folders.
 std::string Listing(const std::string& folder);
 
