@@ -91,6 +91,12 @@ std::string TextOf(HWND hwnd) {
     return text;
 }
 
+std::wstring WideTextOf(HWND hwnd) {
+    std::wstring text(static_cast<size_t>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
 void TypeInto(HWND edit, const std::string& text) {
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -20,6 +20,7 @@ HWND WaitForOwnedDialog(HWND owner, DWORD ms = 10000);
 HWND FindDescendant(HWND parent, const char* cls, const char* text = nullptr);
 
 std::string TextOf(HWND hwnd);                    // WM_GETTEXT, any length
+std::wstring WideTextOf(HWND hwnd);               // the same, wide: any script
 void TypeInto(HWND edit, const std::string& text);  // WM_SETTEXT
 void Press(HWND dialog, int id);                  // clicks the dialog's button `id`
 

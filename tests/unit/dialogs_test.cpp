@@ -282,11 +282,13 @@ TEST_F(Dialogs, EventsOfFormsWhileADialogIsOpenReachTheNextLastEvent) {
 }
 
 // A name the system code page cannot hold comes back exactly: as a look-alike or with '?'
-// it would name another file (a.txt) or, to the file methods, a wildcard.
+// it would name another file (a.txt) or, to the file methods, a wildcard. The folder
+// browser starts in a folder of any name and shows a title of any script.
 TEST_F(Dialogs, TheChosenPathNamesExactlyWhatWasChosen) {
     const std::wstring folder = W(dir_.path());
     const std::wstring alike = folder + L"\\\u0101.txt", foreign = folder + L"\\\u6587.txt";
-    const std::wstring start = folder + L"\\Only", inside = start + L"\\\u6587";
+    const std::wstring start = folder + L"\\\u041F\U00020BB7", inside = start + L"\\\u6587";
+    const std::wstring title = L"\u039A\u03B1\u03BB\u03B7";
     WriteFile(dir_ / "a.txt", "the look-alike's twin");
     CloseHandle(CreateFileW(alike.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     CreateDirectoryW(start.c_str(), nullptr);
@@ -311,13 +313,16 @@ TEST_F(Dialogs, TheChosenPathNamesExactlyWhatWasChosen) {
     // Wine's browser may not select a folder made a few seconds before (see above).
     const DWORD age = GetTickCount() - made;
     if (age < 2500) Sleep(2500 - age);
+    bool titled = false;
     Answerer pick([&] {
         HWND dialog = WaitForOwnedDialog(owner_);
         HWND tree = dialog ? FindDescendant(dialog, "SysTreeView32") : nullptr;
         if (!tree || !SettledSelection(tree) || !SelectChild(tree, "")) return false;
+        for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) titled |= WideTextOf(c) == title;
         Press(dialog, IDOK);
         return true;
     });
-    EXPECT_EQ(Call(form_, L"ShowFolderBrowser", {start}).text(), inside);
+    EXPECT_EQ(Call(form_, L"ShowFolderBrowser", {start, title}).text(), inside);
     EXPECT_TRUE(pick.ok());
+    EXPECT_TRUE(titled);
 }

@@ -139,8 +139,9 @@ TEST_F(Images, ABitmapIsStretchedOverTheWholeWindow) {
 }
 
 TEST_F(Images, GifJpegIconAndMetafileAreDrawn) {
-    WriteBytes(dir / L"rb.gif", kRedBlueGif, sizeof kRedBlueGif);
-    ASSERT_TRUE(draw(dir / L"rb.gif"));
+    const std::wstring anyScript = L"\u0420\u0438\u0441\u56FE.gif";  // a file name outside the code page
+    WriteBytes(dir / anyScript, kRedBlueGif, sizeof kRedBlueGif);
+    ASSERT_TRUE(draw(dir / anyScript));
     EXPECT_EQ(kRed, PixelAt(hwndImage, 40, 50));
     EXPECT_EQ(kBlue, PixelAt(hwndImage, 160, 50));
 
