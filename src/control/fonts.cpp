@@ -78,7 +78,7 @@ void ApplyFont(Control& c, const std::wstring& name, long height, const std::wst
     if (!GetFontInfo(c, &lf)) return;
     if (!name.empty()) {
         std::wmemset(lf.lfFaceName, L' ', LF_FACESIZE);
-        const std::wstring face = CutWhole(name, kFaceLength);
+        const std::wstring face = cutWhole(name, kFaceLength);
         std::wmemcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
     }
     lf.lfWeight = Has(style, L'b') ? kBold : kRegular;

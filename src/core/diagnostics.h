@@ -16,8 +16,8 @@ void SetDebugFlag(bool on);
 void ShowError(const std::wstring& message, const std::wstring& title);
 
 // The platform's message box with any Unicode text and caption, each cut to its first
-// 32766 characters (whole ones): what the library's boxes have always shown at most, since
-// the ANSI box it once used overran its heap on longer texts. Returns the button pressed.
+// 32766 characters without splitting a surrogate pair: the most a box of the library has
+// ever shown, and more than anyone reads in one. Returns the button pressed.
 int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style);
 
 }  // namespace mv

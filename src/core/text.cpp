@@ -3,10 +3,10 @@
 
 namespace mv {
 
-size_t WholeLength(const wchar_t* s, size_t n, size_t limit) {
-    if (n <= limit) return n;
+std::wstring cutWhole(const std::wstring& s, size_t limit) {
+    if (s.size() <= limit) return s;
     const bool splitsPair = limit > 0 && IS_HIGH_SURROGATE(s[limit - 1]) && IS_LOW_SURROGATE(s[limit]);
-    return splitsPair ? limit - 1 : limit;
+    return s.substr(0, splitsPair ? limit - 1 : limit);
 }
 
 void foldCase(std::wstring& s) {

@@ -50,8 +50,8 @@ TEST_F(Dialogs, MessageBoxGivesTheButtonPressed) {
 }
 
 TEST_F(Dialogs, MessageBoxShowsTheStartOfAVeryLongText) {
-    // The platform's ANSI message box overran its heap on texts of 32767 to 65535
-    // characters (and on each further 64 K): such texts are cut to 32766 characters.
+    // Texts are cut to 32766 characters, the most a box of the library has ever shown
+    // (the platform's ANSI box overran its heap on texts of 32767 to 65535 characters).
     const size_t lengths[] = { 32766, 40000, 100000, 1 << 20 };
     for (size_t n : lengths) {
         std::string shown;
