@@ -1,7 +1,8 @@
 // Fonts of controls: FontName, FontSize and FontStyle over the LOGFONTW of the font the
-// control uses (so a face name holds any character). FontSize is lfHeight itself, no point conversion. Every change creates
-// one font from a changed copy and deletes the one the object created before; the font a
-// control was created with (a stock font) is never deleted.
+// control uses (so a face name holds any character). FontSize is lfHeight itself, no
+// point conversion. Every change creates one font from a changed copy and deletes the one
+// the object created before; the font a control was created with (a stock font) is never
+// deleted.
 #include "control/fonts.h"
 
 #include <cwchar>

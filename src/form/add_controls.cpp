@@ -14,6 +14,7 @@
 #include "window/ctrl_wndproc.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
+#include "window/subclass_record.h"
 #include "window/window_props.h"
 #include "window/window_text.h"
 
@@ -136,6 +137,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CtrlWndProc));
     // The kind goes on the window first: the control object reads it from there.
     SetWindowValue(hwnd, prop::kKind, s.kind);
+    RememberSubclass(hwnd, s.kind, reinterpret_cast<WNDPROC>(oldProc));
 
     ComPtr<Control> control = Control::Create();
     if (FAILED(control->AttachWindow(hwnd))) return Fail(s.name);

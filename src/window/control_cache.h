@@ -1,6 +1,6 @@
 // The window procedures' way from a control window to its control object, and the posting
 // of a control's event string. A one-entry cache holds the object of the window looked up
-// last, so a stream of messages to one control costs one property read each.
+// last, so a stream of messages to one control looks it up once.
 #pragma once
 
 #include <windows.h>

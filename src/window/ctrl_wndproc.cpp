@@ -5,9 +5,11 @@
 // images; then, unless it consumes the message, it hands the message to the procedure the
 // control's class gave it ("MVVBOldProc").
 //
-// The control object is found from the window through a one-entry cache (CtrlCache,
-// window/control_cache.h). When the object cannot be found (the control is being created,
-// or its form is no longer registered) no event is posted and the message still goes on.
+// The window's kind and its class's procedure come from the process's record of the
+// windows it subclassed (window/subclass_record.h), the control object through a one-entry
+// cache (CtrlCache, window/control_cache.h). When the object cannot be found (the control
+// is being created, or its form is no longer registered) no event is posted and the
+// message still goes on.
 #include "window/ctrl_wndproc.h"
 
 #include "control/control.h"
@@ -16,6 +18,7 @@
 #include "window/control_cache.h"
 #include "window/dialog_keys.h"
 #include "window/progress_paint.h"
+#include "window/subclass_record.h"
 #include "window/tab_order.h"
 #include "window/message_table.h"
 #include "window/window_props.h"
@@ -42,7 +45,7 @@ struct KeyPress {
 KeyPress g_keyPress;
 
 LRESULT PassOn(const WindowMessage& m) {
-    auto old = reinterpret_cast<WNDPROC>(GetWindowValue(m.hwnd, prop::kOldProc));
+    const WNDPROC old = SubclassClassProc(m.hwnd);
     if (!old || old == &CtrlWndProc) return DefWindowProcW(m.hwnd, m.msg, m.wp, m.lp);
     return CallWindowProcW(old, m.hwnd, m.msg, m.wp, m.lp);
 }
@@ -143,6 +146,13 @@ LRESULT OnDoubleClick(const WindowMessage& m) {
     return PassOn(m);
 }
 
+// The window's last message: the process forgets what it recorded of it.
+LRESULT OnNcDestroy(const WindowMessage& m) {
+    const LRESULT result = PassOn(m);
+    ForgetSubclass(m.hwnd);
+    return result;
+}
+
 const MessageRow kControlMessages[] = {
     { WM_PAINT,         OnPaint       },
     { WM_SETFOCUS,      OnSetFocus    },
@@ -153,12 +163,13 @@ const MessageRow kControlMessages[] = {
     { WM_KEYUP,         OnKeyUp       },
     { WM_LBUTTONUP,     OnButtonUp    },
     { WM_LBUTTONDBLCLK, OnDoubleClick },
+    { WM_NCDESTROY,     OnNcDestroy   },
 };
 
 }  // namespace
 
 LRESULT CALLBACK CtrlWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    const WindowMessage m{hwnd, msg, wp, lp, static_cast<long>(GetWindowValue(hwnd, prop::kKind))};
+    const WindowMessage m{hwnd, msg, wp, lp, SubclassKind(hwnd)};
     return Dispatch(kControlMessages, m, PassOn);
 }
 

@@ -24,6 +24,7 @@
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
+#include "window/subclass_record.h"
 #include "window/window_props.h"
 
 namespace mv {
@@ -41,11 +42,11 @@ BYTE Level(Channel ch, long x, long w) { return static_cast<BYTE>(DivideHalfEven
 // The end column, from the position read back as the script reads it (whole percent of
 // MaxProgress). Computed in 64 bits, so a large MaxProgress still paints. False for a
 // MaxProgress of 0. The position is asked of the bar's class directly: the question needs
-// nothing of the control procedure, and each message through it costs two property reads.
+// nothing of the control procedure.
 bool EndColumn(HWND window, const Control& c, long w, long* end) {
     const double max = c.maxProgress();
     if (max == 0) return false;
-    auto classProc = reinterpret_cast<WNDPROC>(GetWindowValue(window, prop::kOldProc));
+    const WNDPROC classProc = SubclassClassProc(window);
     const LRESULT position = classProc ? CallWindowProcW(classProc, window, PBM_GETPOS, 0, 0)
                                        : SendMessageW(window, PBM_GETPOS, 0, 0);
     const double percent = static_cast<double>(static_cast<long>(position));

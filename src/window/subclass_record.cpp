@@ -1,0 +1,45 @@
+// The process's record of the control windows it subclassed.
+#include "window/subclass_record.h"
+
+#include <unordered_map>
+
+#include "window/window_props.h"
+
+namespace mv {
+
+namespace {
+
+struct Record {
+    long kind;
+    WNDPROC classProc;
+};
+
+// Process-wide and never destroyed: a window may be destroyed, and forgotten, while the
+// process ends.
+std::unordered_map<HWND, Record>& Records() {
+    static auto* records = new std::unordered_map<HWND, Record>();
+    return *records;
+}
+
+const Record* Find(HWND hwnd) {
+    auto found = Records().find(hwnd);
+    return found == Records().end() ? nullptr : &found->second;
+}
+
+}  // namespace
+
+void RememberSubclass(HWND hwnd, long kind, WNDPROC classProc) { Records()[hwnd] = {kind, classProc}; }
+
+void ForgetSubclass(HWND hwnd) { Records().erase(hwnd); }
+
+long SubclassKind(HWND hwnd) {
+    const Record* r = Find(hwnd);
+    return r ? r->kind : static_cast<long>(GetWindowValue(hwnd, prop::kKind));
+}
+
+WNDPROC SubclassClassProc(HWND hwnd) {
+    const Record* r = Find(hwnd);
+    return r ? r->classProc : reinterpret_cast<WNDPROC>(GetWindowValue(hwnd, prop::kOldProc));
+}
+
+}  // namespace mv

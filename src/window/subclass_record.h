@@ -1,0 +1,24 @@
+// What the control procedure needs of each control window at every message: its kind and
+// the procedure its class gave it. Both live on the window as named properties, for other
+// programs and for windows subclassed by other code; each property read is a round trip to
+// the window server (tens of microseconds under Wine), so the library also keeps the two
+// values of the windows it subclassed itself in the process, from their subclassing until
+// their destruction.
+#pragma once
+
+#include <windows.h>
+
+namespace mv {
+
+// Records the values Addcontrol has just written on the window ("MVVBccnObjectType",
+// "MVVBOldProc"); forgotten when the window is destroyed (ForgetSubclass, from the
+// control procedure's WM_NCDESTROY).
+void RememberSubclass(HWND hwnd, long kind, WNDPROC classProc);
+void ForgetSubclass(HWND hwnd);
+
+// The control kind and the class's procedure of a subclassed window: the recorded values,
+// or for a window the library did not record, its properties (0 and null when absent).
+long SubclassKind(HWND hwnd);
+WNDPROC SubclassClassProc(HWND hwnd);
+
+}  // namespace mv
