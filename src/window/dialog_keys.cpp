@@ -23,13 +23,13 @@ enum class Role { None, Accept, Cancel };
 Role RoleOf(HWND form, const WindowMessage& m, UINT key) {
     const bool onControl = m.hwnd != form;
     // An open list takes both keys itself: they close it.
-    if (onControl && m.kind == kComboBox && SendMessageA(m.hwnd, CB_GETDROPPEDSTATE, 0, 0)) return Role::None;
+    if (onControl && m.kind == kComboBox && SendMessageW(m.hwnd, CB_GETDROPPEDSTATE, 0, 0)) return Role::None;
     if (key == VK_ESCAPE) return Role::Cancel;
     if (!onControl) return Role::None;
     switch (m.kind) {
     case kTextBox:
         // A multi-line box takes Enter as a line break.
-        return (GetWindowLongA(m.hwnd, GWL_STYLE) & ES_MULTILINE) ? Role::None : Role::Accept;
+        return (GetWindowLongW(m.hwnd, GWL_STYLE) & ES_MULTILINE) ? Role::None : Role::Accept;
     case kComboBox:
     case kListBox:
     case kCheckBox:
@@ -45,7 +45,7 @@ Role RoleOf(HWND form, const WindowMessage& m, UINT key) {
 HWND UsableButton(HWND form, const char* name) {
     HWND button = reinterpret_cast<HWND>(GetWindowValue(form, name));
     if (!button || !IsWindow(button) || GetParent(button) != form) return nullptr;
-    LONG style = GetWindowLongA(button, GWL_STYLE);
+    LONG style = GetWindowLongW(button, GWL_STYLE);
     return (style & WS_VISIBLE) && !(style & WS_DISABLED) ? button : nullptr;
 }
 
@@ -58,11 +58,11 @@ void Click(HWND button) {
 // A push button drawn as the default button or as an ordinary one, redrawn at once.
 void DrawAsDefault(HWND button, bool on) {
     if (!button || !IsWindow(button)) return;
-    LONG style = GetWindowLongA(button, GWL_STYLE);
+    LONG style = GetWindowLongW(button, GWL_STYLE);
     LONG type = style & BS_TYPEMASK;
     if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) return;
     WPARAM look = (style & 0xFFFF & ~BS_TYPEMASK) | (on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    SendMessageA(button, BM_SETSTYLE, look, TRUE);
+    SendMessageW(button, BM_SETSTYLE, look, TRUE);
 }
 
 HWND DefaultButton(HWND form) { return reinterpret_cast<HWND>(GetWindowValue(form, prop::kDefaultCtl)); }
@@ -80,7 +80,7 @@ bool TakeDialogKey(HWND form, const WindowMessage& m) {
     } else if (HWND cancel = UsableButton(form, prop::kCancelCtl)) {
         Click(cancel);
     } else {
-        SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box does for this form
+        SendMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box does for this form
     }
     return true;
 }

@@ -4,7 +4,6 @@
 // PendingEvent.
 #include <gtest/gtest.h>
 
-#include "core/text.h"
 #include "real_input.h"
 #include "script_objects.h"
 
@@ -76,7 +75,7 @@ TEST(DialogKeys, EnterAndEscapeFromEveryKindOfControlWithTheKeysOffAndOn) {
     for (long keys : {0L, 1L}) {
         Dialog d(keys);
         for (const KeyCase& c : kKeys) {
-            std::string in = std::string(" in ") + c.before + mv::toAnsi(c.control) + ", DialogKeys " + std::to_string(keys);
+            std::string in = (testing::Message() << " in " << c.before << c.control << ", DialogKeys " << keys).GetString();
             EXPECT_EQ(keys ? c.enterOn : c.enterOff, d.press(c.control, c.before + std::string("Return"))) << "Enter" << in;
             EXPECT_EQ(keys ? c.escapeOn : L"", d.press(c.control, c.before + std::string("Escape"))) << "Escape" << in;
         }
@@ -92,8 +91,8 @@ TEST(DialogKeys, ADisabledOrHiddenButtonIsNotClicked) {
     for (const wchar_t* property : {L"Enable", L"Visible"}) {
         d.ok.put(property, 0);
         d.cancel.put(property, 0);
-        EXPECT_EQ(L"", d.press(L"text", "Return")) << mv::toAnsi(property) << " 0";
-        EXPECT_EQ(L"hidden()", d.press(L"text", "Escape")) << mv::toAnsi(property) << " 0";
+        EXPECT_EQ(L"", d.press(L"text", "Return")) << property << " 0";
+        EXPECT_EQ(L"hidden()", d.press(L"text", "Escape")) << property << " 0";
         d.ok.put(property, 1);
         d.cancel.put(property, 1);
         d.show();
