@@ -339,6 +339,13 @@ HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, 
     return S_OK;
 }
 
+namespace {
+unsigned long g_calls = 0;  // one apartment thread
+}  // namespace
+
+unsigned long CallCount() { return g_calls; }
+void CountCall() { ++g_calls; }
+
 HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep) {
     if (hr == DISP_E_OVERFLOW) {
         fillException(excep, kScriptOverflow, L"Overflow");

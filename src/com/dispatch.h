@@ -187,6 +187,11 @@ constexpr HRESULT kScriptDivByZero = static_cast<HRESULT>(0x800A000B);
 // become DISP_E_EXCEPTION with an EXCEPINFO, as a script's own arithmetic errors do.
 HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep);
 
+// Calls answered so far by all of the library's objects: whether the script did anything
+// else between two calls.
+unsigned long CallCount();
+void CountCall();
+
 template <typename T>
 class DispatchTable {
 public:
@@ -202,6 +207,7 @@ public:
 
     HRESULT invoke(T& self, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
                    EXCEPINFO* excep, UINT* argErr) const {
+        CountCall();
         Args args;
         size_t index = 0;
         HRESULT hr = BindCall(rows_, n_, &view, id, flags, params, args, &index, excep, argErr);

@@ -73,7 +73,22 @@ std::wstring Form::lastEvent() {
 
 std::wstring Form::pendingEvent() {
     ComPtr<IDispatch> keep(dispatch());  // as in lastEvent
-    DoEventsIfQueued();  // scripts ask often, mostly of an empty queue
+    // Scripts ask often, mostly of an empty queue, and each question of the queue is a
+    // round trip to the window server. While the script calls nothing but this question,
+    // and the queue was found empty less than kQuietMs ago, nothing the library did can
+    // have queued anything since: the queue is asked again after any other call, or once
+    // that time is up (the user's input then shows, a few milliseconds late at most).
+    constexpr DWORD kQuietMs = 5;
+    static unsigned long lastCall = 0;  // the call that last found the queue empty or skipped
+    static DWORD emptyAtTick = 0;       // when the queue was last found empty
+    const unsigned long call = CallCount();
+    const DWORD now = GetTickCount();
+    const bool quiet = call == lastCall + 1 && now - emptyAtTick < kQuietMs;
+    const bool passed = !quiet && DoEventsIfQueued();
+    if (!passed && pending_.empty()) {
+        lastCall = call;
+        if (!quiet) emptyAtTick = now;
+    }
     std::wstring event;
     event.swap(pending_);
     return event;

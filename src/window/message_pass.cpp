@@ -59,9 +59,10 @@ void DoEvents() {
     }
 }
 
-void DoEventsIfQueued() {
-    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0 && GetTickCount() - g_lastPass < kPassAtLeastEveryMs) return;
+bool DoEventsIfQueued() {
+    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0 && GetTickCount() - g_lastPass < kPassAtLeastEveryMs) return false;
     DoEvents();
+    return true;
 }
 
 LONG_PTR ReadWindowLong(HWND hwnd, int index) {

@@ -12,8 +12,9 @@ namespace mv {
 void DoEvents();
 
 // The same pass when anything is queued, or when the last pass is some milliseconds old;
-// otherwise only the cheaper question of whether the queue holds anything.
-void DoEventsIfQueued();
+// otherwise only the cheaper question of whether the queue holds anything. True when a
+// pass ran.
+bool DoEventsIfQueued();
 
 // GetWindowLongPtrW, then one message pass; returns the value read before the pass.
 // Pointer-sized, so that it also reads a window procedure (GWLP_WNDPROC): the wide entry
