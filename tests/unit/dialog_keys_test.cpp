@@ -10,8 +10,6 @@
 namespace mvtest {
 namespace {
 
-#define REQUIRE_XDOTOOL() \
-    if (GetFileAttributesA("Z:\\usr\\bin\\xdotool") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no xdotool"
 
 // The default button "ok", the cancel button "cancel", and one control of every other
 // kind that takes the focus.

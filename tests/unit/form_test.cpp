@@ -191,7 +191,7 @@ TEST_F(DesktopTest, PendingEventDispatchesWhatIsQueuedAndNeverWaits) {
 
 // A script busy with its work between two reads, clicked for real (xdotool).
 TEST_F(DesktopTest, PendingEventAloneSeesAClickDuringLongWork) {
-    if (GetFileAttributesA("Z:\\usr\\bin\\xdotool") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no xdotool";
+    REQUIRE_XDOTOOL();
     IDispatch* f = createForm(L"Busy", {Arg(200), Arg(150), Arg(300), Arg(150)});
     Put(f, L"Visible", Arg(1));
     Outcome stop = Call(f, L"AddCmdButton", {Arg(L"stop"), Arg(L"Stop"), Arg(20), Arg(20), Arg(100), Arg(30), Arg(L"stop()")});

@@ -23,6 +23,8 @@ void PumpOnce(DWORD waitMs) {
 
 }  // namespace
 
+bool HaveXdotool() { return GetFileAttributesA("Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES; }
+
 bool Xdotool(const std::string& args) {
     static int serial = 0;
     char marker[64];

@@ -10,6 +10,13 @@
 
 namespace test {
 
+// True when xdotool is installed on the machine that runs Wine.
+bool HaveXdotool();
+
+// Skips the current test when there is no xdotool to give real input.
+#define REQUIRE_XDOTOOL() \
+    if (!test::HaveXdotool()) GTEST_SKIP() << "xdotool is not installed"
+
 // Runs xdotool with the given arguments and waits for it (at most 10 s), dispatching
 // messages. False when xdotool could not be started or failed.
 bool Xdotool(const std::string& args);

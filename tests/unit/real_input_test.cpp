@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "dialog_answer.h"
+#include "real_input.h"
 #include "script_objects.h"
 #include "window/tab_order.h"
 #include "window/window_props.h"
@@ -64,9 +65,6 @@ public:
     }
     bool run(const std::string& args) { return start(args) && finish(); }
 
-    static bool Available() {
-        return GetFileAttributesA("Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES;
-    }
     // The screen point at the middle of a window.
     static std::string Middle(HWND hwnd) {
         RECT r{};
@@ -115,9 +113,6 @@ struct Desk {
         return seen;
     }
 };
-
-#define REQUIRE_XDOTOOL() \
-    if (!Xdo::Available()) GTEST_SKIP() << "xdotool is not installed"
 
 TEST(RealInput, MouseClickOnAButton) {
     REQUIRE_XDOTOOL();

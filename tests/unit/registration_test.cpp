@@ -10,10 +10,15 @@ using namespace test;
 
 namespace {
 
-std::string GuidText(const GUID& g) {
+std::wstring WideGuid(const GUID& g) {
     wchar_t w[40];
     StringFromGUID2(g, w, 40);
-    return std::string(w, w + wcslen(w));
+    return w;
+}
+
+std::string GuidText(const GUID& g) {
+    const std::wstring w = WideGuid(g);
+    return std::string(w.begin(), w.end());
 }
 
 bool KeyExists(const std::string& path) {
@@ -94,12 +99,6 @@ TEST(Registration, WritesProgIdServerAndTypeLibraryAndRemovesExactlyThem) {
 }
 
 namespace {
-
-std::wstring WideGuid(const GUID& g) {
-    wchar_t w[40];
-    StringFromGUID2(g, w, 40);
-    return w;
-}
 
 bool KeyIn(HKEY root, const std::wstring& path) {
     mv::UniqueKey k;
