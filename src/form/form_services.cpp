@@ -51,7 +51,7 @@ HRESULT ShowFileBrowserSave(Form& form, const Args&, Result& r) {
 HRESULT CopyFilePB(Form& form, const Args& a, Result& r) { return RunFileOperation(form, FO_COPY, a, r); }
 
 // The shell's move: the source is gone afterwards. Without replace-all it never replaces
-// a file the user did not say yes to (src/shell/move_by_copy.h).
+// a file the user did not say yes to (src/shell/file_operation.h).
 HRESULT MoveFilePB(Form& form, const Args& a, Result& r) { return RunFileOperation(form, FO_MOVE, a, r); }
 
 // The shell's delete with undo allowed: the files go to the recycle bin.

@@ -1,38 +1,85 @@
-// Shell file operations on the script's comma-separated path lists: the lists are read and
-// checked (src/shell/path_list), the transfers worked out (src/shell/transfer), the shell
-// called, and what it reports as success checked against the file system. The shell said
-// success for many things it did not do (measured under Wine 8: a move of a missing
-// source, a folder moved into a folder that already held one of its name); a script that
-// deletes its source after a copy reported done would lose data.
+// Shell file operations run from a plan (src/shell/file_plan): the plan is made and
+// checked before anything is touched, the shell is handed its items in requests it
+// carries out the same way on every version, and what the shell reports as success is
+// checked against the plan, file by file. The shell said success for many things it did
+// not do (measured under Wine 8: a move of a missing source, a folder moved into a folder
+// that already held one of its name, an inner file whose path grew too long); a script
+// that deletes its source after a copy reported done would lose data.
+//
+// A move is the shell's copy followed by the removal of each source whose exact bytes
+// arrived: the shell's own move replaces existing files without asking (Wine's does, even
+// without FOF_NOCONFIRMATION), and removes a source whose destination it only believes
+// holds it.
 #include "shell/file_operation.h"
 
 #include <shellapi.h>
 
-#include "shell/move_by_copy.h"
-#include "shell/path_list.h"
-#include "shell/transfer.h"
+#include "shell/file_plan.h"
+#include "shell/plan_check.h"
 
 namespace mv {
 
 namespace {
 
-constexpr size_t kShortest = 4;  // a list shorter than this cannot be a path
+// One request to the shell: items that keep their names inside one folder go together, as
+// the shell's "several sources, one target folder"; an item that takes another name, or a
+// move that only changes a name's letter case, goes alone.
+struct ShellRequest {
+    UINT operation;
+    std::vector<const PlanItem*> items;
+    bool intoFolder;
 
-bool MissingSource(const Transfers& plan) {
-    for (const Transfer& t : plan) {
-        if (!t.wildcard() && t.sourceAttributes == INVALID_FILE_ATTRIBUTES) return true;
+    std::wstring folder() const { return FolderOf(items.front()->destination); }
+    // One item into a folder not made yet is sent to its full destination, or the shell
+    // would take the folder's name for the item's new name.
+    std::wstring target() const {
+        if (operation == FO_DELETE) return std::wstring();
+        const bool toFolder = intoFolder && (items.size() > 1 || IsFolder(AttributesOf(folder())));
+        return toFolder ? folder() : items.front()->destination;
     }
-    return false;
+};
+
+std::vector<ShellRequest> RequestsFor(const FilePlan& plan) {
+    std::vector<ShellRequest> requests;
+    if (plan.verb == FileVerb::Recycle) {
+        ShellRequest all{FO_DELETE, {}, false};
+        for (const PlanItem& item : plan.items) all.items.push_back(&item);
+        if (!all.items.empty()) requests.push_back(all);
+        return requests;
+    }
+    for (const PlanItem& item : plan.items) {
+        if (plan.verb == FileVerb::Move && item.caseRename()) {
+            requests.push_back({FO_RENAME, {&item}, false});
+            continue;
+        }
+        const bool keepsName = NameOf(item.source) == NameOf(item.destination);
+        ShellRequest* last = requests.empty() ? nullptr : &requests.back();
+        if (keepsName && last && last->intoFolder && SamePath(last->folder(), FolderOf(item.destination))) {
+            last->items.push_back(&item);
+            continue;
+        }
+        requests.push_back({FO_COPY, {&item}, keepsName});
+    }
+    return requests;
 }
 
-bool AllGone(const PathList& sources) {
-    for (const std::wstring& s : sources) {
-        if (!HasWildcard(s) && Exists(s)) return false;
-    }
-    return true;
-}
-
-long CallShell(SHFILEOPSTRUCTW& request) {
+long CallShell(const ShellRequest& r, HWND owner, bool silent, bool replaceAll) {
+    PathList sources;
+    for (const PlanItem* item : r.items) sources.push_back(item->source);
+    const std::wstring fromList = ShellForm(sources), toList = ShellForm({r.target()});
+    SHFILEOPSTRUCTW request{};
+    request.hwnd = owner;
+    request.wFunc = r.operation;
+    request.pFrom = fromList.c_str();
+    request.pTo = r.operation == FO_DELETE ? nullptr : toList.c_str();
+    FILEOP_FLAGS flags = FOF_ALLOWUNDO | FOF_NOCONFIRMMKDIR;
+    if (r.items.size() == 1) flags |= FOF_MULTIDESTFILES;  // the one target is this item's own
+    if (silent) flags |= FOF_SILENT;
+    if (replaceAll) flags |= FOF_NOCONFIRMATION;
+    // What cannot go to the recycle bin is asked about, even under replace-all, instead of
+    // being deleted for good.
+    if (r.operation == FO_DELETE) flags |= FOF_WANTNUKEWARNING;
+    request.fFlags = flags;
     const int result = SHFileOperationW(&request);
     // A file the user declined to replace, or a cancelled progress window, may come back
     // as result 0 with the aborted mark: that is not success.
@@ -45,39 +92,24 @@ long CallShell(SHFILEOPSTRUCTW& request) {
 
 long ShellFileOperation(UINT operation, const std::wstring& source, const std::wstring& target, HWND owner,
                         bool silent, bool replaceAll) {
-    const bool usesTarget = operation != FO_DELETE;
-    if (source.size() < kShortest || (usesTarget && target.size() < kShortest)) return kFileOpRejected;
-    PathList from, to;
-    if (!ReadPathList(source, ListRole::Sources, &from)) return kFileOpRejected;
-    if (usesTarget && !ReadPathList(target, ListRole::Targets, &to)) return kFileOpRejected;
-    const Transfers plan = usesTarget ? PlanTransfers(from, to) : Transfers();
-    if (ShellWouldFail(plan) || (operation == FO_MOVE && MissingSource(plan))) return kFileOpRejected;
-    // Windows' shell refuses this itself; Wine's did nothing and reported success.
-    if (IntoItself(plan)) return kFileOpIntoItself;
-
-    const std::wstring fromList = ShellForm(from), toList = ShellForm(to);
-    SHFILEOPSTRUCTW request{};
-    request.hwnd = owner;
-    request.wFunc = operation;
-    request.pFrom = fromList.c_str();
-    request.pTo = usesTarget ? toList.c_str() : nullptr;
-    FILEOP_FLAGS flags = FOF_MULTIDESTFILES | FOF_ALLOWUNDO | FOF_NOCONFIRMMKDIR;
-    if (silent) flags |= FOF_SILENT;
-    if (replaceAll) flags |= FOF_NOCONFIRMATION;
-    request.fFlags = flags;
-
-    long result;
-    if (operation == FO_MOVE && !replaceAll && MayReplace(plan)) {
-        const MovePlan moving = PlanMove(plan);
-        request.wFunc = FO_COPY;
-        result = CallShell(request);
-        RemoveArrived(moving);  // also after a refusal or a failure: what arrived has moved
-    } else {
-        result = CallShell(request);
+    FileVerb verb;
+    switch (operation) {
+    case FO_COPY: verb = FileVerb::Copy; break;
+    case FO_MOVE: verb = FileVerb::Move; break;
+    case FO_DELETE: verb = FileVerb::Recycle; break;
+    default: return kFileOpRejected;
     }
+    FilePlan plan;
+    if (const long refused = MakePlan(verb, source, target, &plan)) return refused;
+
+    long result = kFileOpDone;
+    for (const ShellRequest& r : RequestsFor(plan)) {
+        result = CallShell(r, owner, silent, replaceAll);
+        if (result != kFileOpDone) break;  // the user or the shell cut it short
+    }
+    if (verb == FileVerb::Move) RemoveMoved(plan);  // also after a refusal: what arrived has moved
     if (result != kFileOpDone) return result;
-    const bool happened = usesTarget ? Arrived(plan, operation == FO_MOVE) : AllGone(from);
-    return happened ? kFileOpDone : kFileOpUnfinished;
+    return Happened(plan) ? kFileOpDone : kFileOpUnfinished;
 }
 
 }  // namespace mv

@@ -9,39 +9,46 @@
 namespace mv {
 
 // What ShellFileOperation gives back besides the shell's own non-zero codes.
-constexpr long kFileOpRejected = -2;  // refused before the shell was called
-constexpr long kFileOpDone = -1;      // the shell did everything asked
+constexpr long kFileOpRejected = -2;  // refused before anything was touched
+constexpr long kFileOpDone = -1;      // everything asked happened
 constexpr long kFileOpCancelled = ERROR_CANCELLED;
 constexpr long kFileOpIntoItself = 0x76;  // DE_DESTSUBTREE: a folder into a folder inside it
-// The shell reported success, yet a named source is not at its destination, or a moved or
-// recycled one is still where it was (ERROR_PARTIAL_COPY).
+constexpr long kFileOpSameFile = 0x71;    // DE_SAMEFILE: a copy or move onto the source itself
+constexpr long kFileOpMissing = 0x402;    // a source of a copy is missing (the shell's own code)
+// The shell reported success, yet a planned file is not at its destination with its
+// source's bytes, or a moved or recycled one is still where it was (ERROR_PARTIAL_COPY).
 constexpr long kFileOpUnfinished = ERROR_PARTIAL_COPY;
 
-// Runs one shell operation (FO_MOVE, FO_COPY, FO_DELETE or FO_RENAME) on comma-separated
-// lists of paths: the n-th target is the destination of the n-th source, one target for
-// several sources the folder they all go into. The target list is not used by FO_DELETE.
-// Paths are UTF-16: any name the file system holds can be given. The shell gets every
-// entry as a full path. Deletions go to the recycle bin and missing target folders are
-// made without asking; `silent` hides the progress window, `replaceAll` answers every
-// question with yes. The shell's windows belong to `owner`.
+// Runs one shell operation (FO_MOVE, FO_COPY or FO_DELETE) on comma-separated lists of
+// paths: the n-th target is the destination of the n-th source, one target for several
+// sources the folder they all go into. The target list is not used by FO_DELETE. Paths
+// are UTF-16: any name the file system holds can be given. Deletions go to the recycle
+// bin and missing target folders are made without asking; `silent` hides the progress
+// window, `replaceAll` answers every question with yes. The shell's windows belong to
+// `owner`.
 //
-// Without `replaceAll`, a move never replaces a file without the user's yes: a move that
-// could replace something is done as the shell's copy, which asks for each file, and each
-// source that arrived whole is removed after it; a declined one stays where it is.
+// The whole operation is planned, file by file, before anything is touched
+// (src/shell/file_plan.h); a list naming one file twice names it once. A move never
+// replaces a file without the user's yes (unless `replaceAll`), and removes a source only
+// once its exact bytes are at its destination. A recycle never deletes for good without
+// asking: what cannot go to the recycle bin is asked about.
 //
-// Returns kFileOpRejected without calling the shell when a list cannot name files safely
+// Returns kFileOpRejected, with nothing touched, when a list cannot name files safely
 // (shorter than 4 characters, an empty entry before another one, a NUL, a broken
 // surrogate pair, a name of only blanks and dots other than "." and "..", a drive letter
-// alone, an entry or a destination of MAX_PATH characters or more, a file named with a
-// trailing backslash, a wildcard in a target or before the last name of a source), or
-// when the shell would not do what is asked while reporting success (a missing source of
-// a move, a wildcard source whose matches take in its own target); kFileOpIntoItself
-// without calling the shell when a folder would be copied or moved into a folder inside
-// itself (as Windows' shell answers); kFileOpDone on success; kFileOpUnfinished when the
-// shell reported success but a source without wildcards did not arrive at its destination
-// (copy, move) or is still there (move, recycle); kFileOpCancelled when the user or the
-// shell cut the operation short; 0 for the shell's results 1 and -1; and any other result
-// of the shell unchanged.
+// alone, an entry of MAX_PATH characters or more, a file named with a trailing backslash,
+// a wildcard in a target or before the last name of a source, numbers of sources and
+// targets other than equal or one target) or when the plan shows the shell would do it
+// only in part or not as meant (a path inside a folder or among a wildcard's matches that
+// would grow too long at its destination, a missing source of a move, a recycle entry
+// without wildcards naming nothing, a recycle of the current folder or one holding it, a
+// wildcard whose matches take in its own target, items landing on or in each other's
+// sources); kFileOpIntoItself when a folder would go into a folder inside itself (as
+// Windows' shell answers); kFileOpSameFile when an item would land on itself;
+// kFileOpMissing when a source of a copy is missing; kFileOpDone on success;
+// kFileOpUnfinished when the shell reported success but part of the plan did not happen;
+// kFileOpCancelled when the user or the shell cut the operation short; 0 for the shell's
+// results 1 and -1; and any other result of the shell unchanged.
 long ShellFileOperation(UINT operation, const std::wstring& source, const std::wstring& target, HWND owner,
                         bool silent, bool replaceAll);
 

@@ -98,4 +98,26 @@ std::string Listing(const std::string& folder) {
     return out;
 }
 
+std::map<std::string, std::string> Tree(const std::string& folder) {
+    std::map<std::string, std::string> out;
+    ForEachEntry(FromCodePage(folder), [&](const std::wstring& name, bool isFolder) {
+        const std::string full = folder + "\\" + ToCodePage(name);
+        if (!isFolder) {
+            out[full] = ReadFile(full);
+            return;
+        }
+        out[full + "\\"] = "";
+        for (const auto& inner : Tree(full)) out.insert(inner);
+    });
+    return out;
+}
+
+std::string TrashFolder() {
+    char home[MAX_PATH] = {};
+    if (!GetEnvironmentVariableA("WINEHOMEDIR", home, MAX_PATH)) return "";
+    std::string h = home;
+    if (h.rfind("\\??\\", 0) == 0) h = h.substr(4);
+    return h + "\\.local\\share\\Trash";
+}
+
 }  // namespace test

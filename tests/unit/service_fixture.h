@@ -4,6 +4,7 @@
 
 #include <ole2.h>
 
+#include <map>
 #include <string>
 
 #include "dialog_answer.h"
@@ -38,6 +39,12 @@ std::wstring FromCodePage(const std::string& s);
 std::string ToCodePage(const std::wstring& s);
 // The names in a folder, sorted, with a trailing backslash on folders.
 std::string Listing(const std::string& folder);
+// Everything below a folder: each file's full path with its bytes, each folder's full
+// path (with a trailing backslash) with nothing.
+std::map<std::string, std::string> Tree(const std::string& folder);
+// The user's recycle bin as Wine keeps it: the XDG trash under the Unix home, which Wine
+// shows as WINEHOMEDIR (\??\Z:\home\user). Empty when not running under Wine.
+std::string TrashFolder();
 
 class ServiceTest : public DesktopTest {
 protected:
