@@ -6,6 +6,7 @@
 #include "control/control.h"
 #include "core/diagnostics.h"
 #include "core/property_table.h"
+#include "core/visual_styles.h"
 #include "form/form.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
@@ -46,6 +47,7 @@ ComPtr<Desktop> Desktop::Create() {
     // forms hold it: one that has forms lives on until they are destroyed.
     g_current.reset(d.get());
     SetDebugFlag(false);
+    SetVisualStylesOn(true);
     RegisterFormClass(kFormClassName);
     InitPropertyTable();
     InitControlLibrary();

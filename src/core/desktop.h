@@ -57,6 +57,8 @@ public:
     HRESULT STDMETHODCALLTYPE CreateForm(BSTR* sfrName, BSTR* sFrCaption, long* nleft, long* nTop,
                                          long* nWidth, long* nHeight, IDispatch** result) override;
     HRESULT STDMETHODCALLTYPE CloseAll() override;
+    HRESULT STDMETHODCALLTYPE get_VisualStyles(long* result) override;
+    HRESULT STDMETHODCALLTYPE put_VisualStyles(long* nNewVisualStyles) override;
 
     Desktop();
 

@@ -20,6 +20,8 @@ struct IDesktopDual : public IDispatch {
                                                  long* nTop, long* nWidth, long* nHeight,
                                                  IDispatch** result) = 0;
     virtual HRESULT STDMETHODCALLTYPE CloseAll() = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_VisualStyles(long* result) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_VisualStyles(long* nNewVisualStyles) = 0;
 };
 
 }  // namespace mv

@@ -4,6 +4,7 @@
 
 #include "com/module.h"
 #include "core/diagnostics.h"
+#include "core/visual_styles.h"
 #include "form/form.h"
 
 namespace mv {
@@ -56,6 +57,12 @@ constexpr Member<D> kRows[] = {
     { L"CloseAll", 0x6003000B, Kind::Method, {},
       [](D& d, const Args&, Result&) { d.closeAll(); return S_OK; },
       L"Closes every form and its controls" },
+    { L"VisualStyles", 0x68040000, Kind::Get, {},
+      [](D&, const Args&, Result& r) { r.setLong(VisualStylesOn() ? 1 : 0); return S_OK; },
+      L"1 gives forms, controls and dialogs created afterwards today's look, 0 the classic look" },
+    { L"VisualStyles", 0x68040000, Kind::Put, { Req(L"nNewVisualStyles", VT_I4) },
+      [](D&, const Args& a, Result&) { SetVisualStylesOn(a.lng(0) != 0); return S_OK; },
+      L"1 gives forms, controls and dialogs created afterwards today's look, 0 the classic look" },
 };
 static_assert(ParamsFitArgs(kRows), "a member has more parameters than Args holds");
 static_assert(HelpIsPlainAndShared(kRows), "every member needs one short line of plain help");
@@ -131,6 +138,18 @@ HRESULT Desktop::CreateForm(BSTR* sfrName, BSTR* sFrCaption, long* nleft, long* 
 
 HRESULT Desktop::CloseAll() {
     closeAll();
+    return S_OK;
+}
+
+HRESULT Desktop::get_VisualStyles(long* result) {
+    if (!result) return E_POINTER;
+    *result = VisualStylesOn() ? 1 : 0;
+    return S_OK;
+}
+
+HRESULT Desktop::put_VisualStyles(long* value) {
+    if (!value) return E_POINTER;
+    SetVisualStylesOn(*value != 0);
     return S_OK;
 }
 

@@ -2,6 +2,7 @@
 #include "core/diagnostics.h"
 
 #include "core/text.h"
+#include "core/visual_styles.h"
 
 namespace mv {
 
@@ -19,6 +20,7 @@ void ShowError(const std::wstring& message, const std::wstring& title) {
 }
 
 int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) {
+    VisualStyleScope styles;
     return MessageBoxW(owner, cutWhole(text, kLongestBoxText).c_str(), cutWhole(caption, kLongestBoxText).c_str(),
                        style);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/unique.h"
+#include "core/visual_styles.h"
 
 namespace mv {
 
@@ -63,6 +64,7 @@ std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
     request.nMaxFile = static_cast<DWORD>(buffer.size());
     request.Flags = flags;
     CurrentDirectoryKeeper keep;
+    VisualStyleScope styles;
     if (!show(&request)) return L"";
     // The dialog wrote the path and a NUL over the start of the blanks.
     std::wstring file(buffer.data(), wcsnlen(buffer.data(), buffer.size()));
@@ -90,6 +92,7 @@ std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::w
     request.lpszTitle = title.c_str();
     request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
     request.lpfn = &BrowseCallback;
+    VisualStyleScope styles;
     UniqueTaskMem<ITEMIDLIST> chosen(SHBrowseForFolderW(&request));
     if (!chosen) return L"";
     wchar_t path[300] = {};

@@ -14,6 +14,7 @@
 
 #include <shellapi.h>
 
+#include "core/visual_styles.h"
 #include "shell/file_plan.h"
 #include "shell/plan_check.h"
 
@@ -80,6 +81,7 @@ long CallShell(const ShellRequest& r, HWND owner, bool silent, bool replaceAll) 
     // being deleted for good.
     if (r.operation == FO_DELETE) flags |= FOF_WANTNUKEWARNING;
     request.fFlags = flags;
+    VisualStyleScope styles;  // the progress window and the questions
     const int result = SHFileOperationW(&request);
     // A file the user declined to replace, or a cancelled progress window, may come back
     // as result 0 with the aborted mark: that is not success.

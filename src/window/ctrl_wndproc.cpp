@@ -53,12 +53,14 @@ LRESULT PassOn(const WindowMessage& m) {
 ComPtr<Control> FindControl(HWND hwnd) { return g_ctrlCache.find(hwnd); }
 
 // A progress bar in the library's style is drawn here and validated, so its class then
-// finds nothing to paint; an image draws its picture before its class paints.
+// finds nothing to paint; an image draws its picture once its class has painted (the
+// version 6 class fills its whole window with the background).
 LRESULT OnPaint(const WindowMessage& m) {
     if (m.kind == kProgressBar) PaintProgressBar(m.hwnd, FindControl(m.hwnd).get());
+    const LRESULT painted = PassOn(m);
     if (m.kind == kImage)
         if (ComPtr<Control> c = FindControl(m.hwnd)) c->refresh();
-    return PassOn(m);
+    return painted;
 }
 
 LRESULT OnSetFocus(const WindowMessage& m) {

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "com/module.h"
+#include "core/visual_styles.h"
 
 namespace mv {
 
@@ -28,6 +29,11 @@ void RegisterFormClass(const wchar_t* className) {
 
 void UnregisterFormClass(const wchar_t* className) { UnregisterClassW(className, ModuleInstance()); }
 
-void InitControlLibrary() { InitCommonControls(); }
+// Inside the library's context the classes registered are those of version 6.
+void InitControlLibrary() {
+    VisualStyleScope styles;
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+}
 
 }  // namespace mv

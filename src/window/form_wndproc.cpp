@@ -148,6 +148,19 @@ LRESULT OnSysCommand(const WindowMessage& m) {
     return 0;
 }
 
+// Labels, frames, option and check boxes paint their background with the brush the form
+// gives them: the form's own colour, not the button face the default answer would give
+// (a box of another colour around their text wherever the two colours differ).
+LRESULT OnCtlColor(const WindowMessage& m) {
+    const LRESULT answer = Default(m);  // the text colour
+    const HWND from = reinterpret_cast<HWND>(m.lp);
+    const LONG_PTR kind = from ? GetWindowValue(from, prop::kKind) : -1;
+    const bool onFormBackground = kind == kLabel || kind == kFrame || kind == kOptionBox || kind == kCheckBox;
+    if (!onFormBackground || GetParent(from) != m.hwnd) return answer;
+    SetBkColor(reinterpret_cast<HDC>(m.wp), GetSysColor(COLOR_MENU));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
+}
+
 // Escape while the form itself has the focus (no control of it can take it), when the
 // form's dialog keys are on.
 LRESULT OnKey(const WindowMessage& m) { return TakeDialogKey(m.hwnd, m) ? 0 : Default(m); }
@@ -160,6 +173,8 @@ const MessageRow kFormMessages[] = {
     { WM_WINDOWPOSCHANGING, OnWindowPosChanging },
     { WM_COMMAND,           OnCommand           },
     { WM_SYSCOMMAND,        OnSysCommand        },
+    { WM_CTLCOLORSTATIC,    OnCtlColor          },
+    { WM_CTLCOLORBTN,       OnCtlColor          },
     { WM_KEYDOWN,           OnKey               },
     { WM_CHAR,              OnKey               },
 };

@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "com/module.h"
+#include "core/visual_styles.h"
 
 namespace mv {
 
@@ -32,6 +33,7 @@ void SetWindowCaption(HWND hwnd, const std::wstring& text) { SetWindowTextW(hwnd
 HWND CreateWindowWithText(DWORD exStyle, const wchar_t* windowClass, const std::wstring& text, DWORD style,
                           long x, long y, long width, long height, HWND parent) {
     const bool atCreation = std::wcslen(text.c_str()) <= kLongestCreationText;
+    VisualStyleScope styles;  // the class a name stands for is chosen at creation
     HWND hwnd = CreateWindowExW(exStyle, windowClass, atCreation ? text.c_str() : L"", style, x, y, width, height,
                                 parent, nullptr, ModuleInstance(), nullptr);
     if (!hwnd) return nullptr;

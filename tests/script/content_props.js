@@ -3,6 +3,8 @@ var failures = 0;
 function ok(cond, msg) { if (!cond) { failures++; WScript.Echo("FAIL: " + msg); } }
 
 var desktop = new ActiveXObject("Morvane.Desktop");
+// Run with the argument "classic", the whole script runs in the classic look.
+if (WScript.Arguments.length > 0 && WScript.Arguments(0) == "classic") desktop.VisualStyles = 0;
 var form = desktop.CreateForm("content", "Content", 100, 100, 360, 260);
 var button = form.AddCmdButton("button", "Go", 10, 10, 80, 25, "go()");
 var label = form.AddLabel("label", "Label", 10, 45, 120, 20);

@@ -7,6 +7,10 @@ End Sub
 
 Dim desk, f, b, t, l, o, n, c, x, y, w, h, e, m, a
 Set desk = CreateObject("Morvane.Desktop")
+' Run with the argument "classic", the whole script runs in the classic look.
+If WScript.Arguments.Count > 0 Then
+    If WScript.Arguments(0) = "classic" Then desk.VisualStyles = 0
+End If
 Set f = desk.CreateForm("vb", "VBScript controls", 100, 100, 300, 200)
 n = "Go" : c = "Go!" : x = 10 : y = 12 : w = 80 : h = 24 : e = "clicked" : m = 1
 Set b = f.AddCmdButton(n, c, x, y, w, h, e, m)

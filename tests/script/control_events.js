@@ -5,6 +5,8 @@ var failures = 0;
 function ok(cond, msg) { if (!cond) { failures++; WScript.Echo("FAIL: " + msg); } }
 
 var desk = new ActiveXObject("Morvane.Desktop");
+// Run with the argument "classic", the whole script runs in the classic look.
+if (WScript.Arguments.length > 0 && WScript.Arguments(0) == "classic") desk.VisualStyles = 0;
 var form = desk.CreateForm("main", "Controls", 100, 100, 420, 320);
 
 var made = [

@@ -9,6 +9,8 @@ var TYPE_MISMATCH = 0x80020005, OVERFLOW = 0x800A0006;
 function hex(n) { return "0x" + (n >>> 0).toString(16); }
 
 var desk = new ActiveXObject("Morvane.Desktop");
+// Run with the argument "classic", the whole script runs in the classic look.
+if (WScript.Arguments.length > 0 && WScript.Arguments(0) == "classic") desk.VisualStyles = 0;
 ok(desk.Version(false) === "1.142", "Version(false) = " + desk.Version(false));
 ok(desk.DebugOption === 0, "DebugOption starts at 0: " + desk.DebugOption);
 desk.DebugOption = 5;

@@ -19,6 +19,10 @@ Function Content(path)
 End Function
 
 Set desk = CreateObject("Morvane.Desktop")
+' Run with the argument "classic", the whole script runs in the classic look.
+If WScript.Arguments.Count > 0 Then
+    If WScript.Arguments(0) = "classic" Then desk.VisualStyles = 0
+End If
 Set f = desk.CreateForm("files", "Files")
 
 ' Two sources to two targets, passed in variables (by reference): the lists keep their commas.

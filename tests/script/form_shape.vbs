@@ -7,6 +7,10 @@ End Sub
 
 Dim desktop, form, owner, half, w
 Set desktop = CreateObject("Morvane.Desktop")
+' Run with the argument "classic", the whole script runs in the classic look.
+If WScript.Arguments.Count > 0 Then
+    If WScript.Arguments(0) = "classic" Then desktop.VisualStyles = 0
+End If
 Set owner = desktop.CreateForm("owner", "Owner", 50, 50, 300, 200)
 Set form = desktop.CreateForm("tool", "Tool", 400, 50, 250, 150)
 

@@ -7,6 +7,8 @@ var OVERFLOW = 0x800A0006, DIVISION_BY_ZERO = 0x800A000B;
 function hex(n) { return "0x" + (n >>> 0).toString(16); }
 
 var desk = new ActiveXObject("Morvane.Desktop");
+// Run with the argument "classic", the whole script runs in the classic look.
+if (WScript.Arguments.length > 0 && WScript.Arguments(0) == "classic") desk.VisualStyles = 0;
 var form = desk.CreateForm("Content", "Lists, bars and fonts", 100, 100, 420, 300);
 form.Visible = 1;
 

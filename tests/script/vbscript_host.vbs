@@ -7,6 +7,10 @@ End Sub
 
 Dim desk, f, g, n, caption, w
 Set desk = CreateObject("Morvane.Desktop")
+' Run with the argument "classic", the whole script runs in the classic look.
+If WScript.Arguments.Count > 0 Then
+    If WScript.Arguments(0) = "classic" Then desk.VisualStyles = 0
+End If
 ok desk.Version(False) = "1.142", "Version(False) = " & desk.Version(False)
 ok desk.version = "1.142", "Version without its optional argument"
 
