@@ -91,7 +91,7 @@ exit /b 0
 :scope_user
 set "root=HKCU"
 set "flags=/n /i:user"
-set "scope=for the current user, %USERNAME%"
+set "scope=for the current user"
 exit /b 0
 
 :scope_machine
