@@ -24,7 +24,7 @@ done
 
 if [ "$prebuilt" = no ]; then
     "$root/tools/install-deps.sh"
-    MORVANE_ARCHS="win32 win64" "$root/tools/build.sh"
+    MORVANE_ARCHS="win32 win64" MORVANE_TARGETS=morvane "$root/tools/build.sh"
 fi
 zip=$(python3 "$root/tools/package.py" --root "$root" --x86 "$dll32" --x64 "$dll64" --out "$out")
 echo "$zip: $(stat -c %s "$zip") bytes, sha256 $(sha256sum "$zip" | cut -d' ' -f1)"
