@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Configures (once) and builds the DLL, the unit tests and the helpers for both
 # bitnesses: 32-bit into ./build, 64-bit into ./build/x64. MORVANE_BUILD overrides
-# ./build; MORVANE_ARCHS ("win32", "win64" or both, the default) picks the builds.
+# ./build; MORVANE_ARCHS ("win32", "win64" or both, the default) picks the builds, and
+# MORVANE_TARGETS the targets (all by default; tools/package.sh needs the DLLs only).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,10 +19,10 @@ configure() {   # build-dir toolchain [cmake options...]
 for arch in ${MORVANE_ARCHS:-win32 win64}; do
     case $arch in
         win32) configure "$build" mingw-i686.cmake
-               cmake --build "$build" -j2 ;;
+               cmake --build "$build" -j2 ${MORVANE_TARGETS:+--target $MORVANE_TARGETS} ;;
         # The 64-bit suite also registers the 32-bit DLL beside its own.
         win64) configure "$build/x64" mingw-x86_64.cmake -DMORVANE_PEER_DLL="$build/bin/morvane.dll"
-               cmake --build "$build/x64" -j2 ;;
+               cmake --build "$build/x64" -j2 ${MORVANE_TARGETS:+--target $MORVANE_TARGETS} ;;
         *) echo "build.sh: unknown arch $arch" >&2; exit 2 ;;
     esac
 done

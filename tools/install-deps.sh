@@ -6,7 +6,8 @@ packages=(g++-mingw-w64-i686-posix mingw-w64-i686-dev mingw-w64-tools
           g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
           wine wine32:i386 wine64 fonts-wine
           xvfb xauth xdotool x11-apps imagemagick
-          cmake googletest)
+          cmake googletest
+          cmark-gfm python3)       # the release: Markdown to HTML pages, the zip
 
 missing=()
 for p in "${packages[@]}"; do

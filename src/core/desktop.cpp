@@ -8,6 +8,7 @@
 #include "core/property_table.h"
 #include "core/visual_styles.h"
 #include "form/form.h"
+#include "version.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/window_props.h"
@@ -18,8 +19,6 @@ namespace mv {
 namespace {
 
 StaticRef<Desktop> g_current;
-
-constexpr int kMajor = 1, kMinor = 1, kRevision = 42;
 
 // Primary screen size in twips (at the display's logical resolution), divided by 15.
 long ScreenTwipsBy15(int metric, int logPixels) {
@@ -62,7 +61,9 @@ void Desktop::finalRelease() {
 }
 
 std::wstring Desktop::version(bool infoEx) {
-    std::wstring text = std::to_wstring(kMajor) + L"." + std::to_wstring(kMinor) + std::to_wstring(kRevision);
+    // Minor and revision run together: 1.1.42 reads "1.142".
+    std::wstring text = std::to_wstring(MORVANE_VERSION_MAJOR) + L"." + std::to_wstring(MORVANE_VERSION_MINOR) +
+                        std::to_wstring(MORVANE_VERSION_REVISION);
     if (infoEx) {
         MessageBoxW(nullptr,
                     L"Questions, ideas and reports about Morvane are welcome.\n"

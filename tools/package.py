@@ -1,0 +1,185 @@
+#!/usr/bin/env python3
+"""Writes the release zip: both DLLs, the install scripts, the reference and guides as
+HTML pages with their pictures, the examples, README.txt, LICENSE.txt and SHA256SUMS.
+
+    package.py --root SOURCE-TREE --x86 DLL --x64 DLL --out FOLDER
+
+The version is the DLLs' own (their version resource); the zip is FOLDER/morvane-VERSION.zip.
+The same inputs give the same bytes: entries sorted, one fixed time (the last commit's),
+fixed attributes. Text files get Windows line ends. tools/package.sh runs this.
+"""
+import argparse
+import hashlib
+import html
+import re
+import struct
+import subprocess
+import sys
+import time
+import zipfile
+from pathlib import Path
+
+TEXT_SUFFIXES = {".cmd", ".txt", ".html", ".js", ".vbs", ".css"}
+MACHINES = {"x86": 0x14C, "x64": 0x8664}   # IMAGE_FILE_HEADER.Machine
+# The version resource's key, padded to 32 bits, and the signature of the fixed part after it.
+FIXED_INFO = "VS_VERSION_INFO\0".encode("utf-16-le") + b"\0\0" + struct.pack("<I", 0xFEEF04BD)
+
+
+def fail(message):
+    sys.exit(f"package.py: {message}")
+
+
+def dll_version(path, bitness):
+    """The file version of a DLL's version resource, as "major.minor.build"; checks that
+    the DLL is of the bitness it is packed for."""
+    data = path.read_bytes()
+    if data[:2] != b"MZ":
+        fail(f"{path} is not a Windows DLL")
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    if data[pe:pe + 4] != b"PE\0\0" or struct.unpack_from("<H", data, pe + 4)[0] != MACHINES[bitness]:
+        fail(f"{path} is not a {bitness} DLL")
+    at = data.find(FIXED_INFO)
+    if at < 0:
+        fail(f"{path} has no version resource")
+    ms, ls = struct.unpack_from("<II", data, at + len(FIXED_INFO) + 4)   # dwFileVersionMS, LS
+    return f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}"
+
+
+def windows_lines(text):
+    return re.sub(r"\r?\n", "\r\n", text)
+
+
+# --- the documentation as HTML pages ----------------------------------------------------
+
+def slug(text, taken):
+    """The anchor a heading gets on the project's Git host, so that the pages' links to
+    headings (#dialog-keys-dialogkeys-setasdefault-setascancel) keep working."""
+    base = re.sub(r"[^\w\- ]", "", text.lower()).replace(" ", "-")
+    name, n = base, 0
+    while name in taken:
+        n += 1
+        name = f"{base}-{n}"
+    taken.add(name)
+    return name
+
+
+def add_heading_ids(body):
+    raw_ids = set(re.findall(r'\bid="([^"]*)"', body))
+    taken = set()
+
+    def heading(m):
+        text = html.unescape(re.sub(r"<[^>]*>", "", m.group(2)))
+        name = slug(text, taken)
+        if name in raw_ids:   # the page names this place itself already
+            return m.group(0)
+        return f'<h{m.group(1)} id="{name}">{m.group(2)}</h{m.group(1)}>'
+
+    return re.sub(r"<h([1-6])>(.*?)</h\1>", heading, body)
+
+
+def html_links(body):
+    """Links between the Markdown pages point at their HTML pages."""
+    return re.sub(r'href="(?![a-z]+:)([^"#]*)\.md(#[^"]*)?"',
+                  lambda m: f'href="{m.group(1)}.html{m.group(2) or ""}"', body)
+
+
+def render_pages(root, version):
+    """Every docs/*.md as docs/NAME.html, each with a bar of links to all of them."""
+    docs = root / "docs"
+    template = (root / "package" / "page.html").read_text(encoding="utf-8")
+    pages = []
+    for md in sorted(docs.glob("*.md")):
+        try:
+            out = subprocess.run(["cmark-gfm", "--unsafe", "-e", "table", "-e", "autolink",
+                                  "-e", "strikethrough", str(md)],
+                                 check=True, capture_output=True, text=True, encoding="utf-8").stdout
+        except FileNotFoundError:
+            fail("cmark-gfm is missing (tools/install-deps.sh installs it)")
+        title = re.search(r"<h1>(.*?)</h1>", out)
+        title = html.unescape(re.sub(r"<[^>]*>", "", title.group(1))) if title else md.stem
+        pages.append((md.stem, title, add_heading_ids(html_links(out))))
+    # The reference first: it is the entry point of the documentation.
+    pages.sort(key=lambda page: (page[0] != "reference", page[0]))
+    files = {}
+    for name, title, body in pages:
+        nav = " · ".join(f'<a href="{other}.html">{html.escape(other_title)}</a>' if other != name
+                         else f"<strong>{html.escape(other_title)}</strong>"
+                         for other, other_title, _ in pages)
+        page = (template.replace("@TITLE@", html.escape(title)).replace("@VERSION@", version)
+                .replace("@NAV@", nav).replace("@BODY@", body))
+        files[f"docs/{name}.html"] = page
+    return files
+
+
+# --- the zip --------------------------------------------------------------------------
+
+def collect(root, dlls, version):
+    """Every file of the release: name in the zip -> bytes."""
+    package = root / "package"
+    entries = {f"{bitness}/morvane.dll": path.read_bytes() for bitness, path in dlls.items()}
+    texts = {}
+    for script in sorted(package.rglob("*.cmd")):
+        texts[script.relative_to(package).as_posix()] = script.read_text(encoding="ascii")
+    texts["README.txt"] = (package / "README.txt").read_text(encoding="utf-8").replace("@VERSION@", version)
+    licence = root / "LICENSE"
+    if not licence.is_file():
+        fail(f"{licence} is missing: the release carries the licence")
+    texts["LICENSE.txt"] = licence.read_text(encoding="utf-8")
+    texts.update(render_pages(root, version))
+    for example in sorted((root / "examples").iterdir()):
+        if example.suffix in TEXT_SUFFIXES:
+            texts[f"examples/{example.name}"] = example.read_text(encoding="utf-8")
+        elif example.is_file():
+            entries[f"examples/{example.name}"] = example.read_bytes()
+    for image in sorted((root / "docs" / "images").iterdir()):
+        entries[f"docs/images/{image.name}"] = image.read_bytes()
+    for name, text in texts.items():
+        entries[name] = windows_lines(text).encode("utf-8")
+    sums = "".join(f"{hashlib.sha256(data).hexdigest()}  {name}\n" for name, data in sorted(entries.items()))
+    entries["SHA256SUMS"] = windows_lines(sums).encode("ascii")
+    return entries
+
+
+def commit_time(root):
+    """The time of the last commit: the same commit packs with the same time."""
+    try:
+        out = subprocess.run(["git", "-C", str(root), "log", "-1", "--format=%ct"],
+                             check=True, capture_output=True, text=True).stdout.strip()
+        return int(out)
+    except (OSError, subprocess.CalledProcessError, ValueError):
+        return 315532800   # 1980-01-01, the first time a zip can hold
+
+
+def write_zip(path, entries, when):
+    stamp = time.gmtime(max(when, 315532800))[:6]
+    tmp = path.with_suffix(".tmp")
+    with zipfile.ZipFile(tmp, "w") as zf:
+        for name in sorted(entries):
+            info = zipfile.ZipInfo(name, date_time=stamp)
+            info.create_system = 0            # as written on Windows: no Unix modes
+            info.external_attr = 0x20         # FILE_ATTRIBUTE_ARCHIVE
+            info.compress_type = zipfile.ZIP_DEFLATED
+            zf.writestr(info, entries[name], compresslevel=9)
+    tmp.replace(path)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--root", type=Path, required=True)
+    parser.add_argument("--x86", type=Path, required=True)
+    parser.add_argument("--x64", type=Path, required=True)
+    parser.add_argument("--out", type=Path, required=True)
+    args = parser.parse_args()
+    dlls = {"x86": args.x86, "x64": args.x64}
+    versions = {bitness: dll_version(path, bitness) for bitness, path in dlls.items()}
+    if versions["x86"] != versions["x64"]:
+        fail(f"the DLLs' versions differ: {versions}")
+    version = versions["x86"]
+    args.out.mkdir(parents=True, exist_ok=True)
+    target = args.out / f"morvane-{version}.zip"
+    write_zip(target, collect(args.root.resolve(), dlls, version), commit_time(args.root))
+    print(target)
+
+
+if __name__ == "__main__":
+    main()
