@@ -1,13 +1,14 @@
-// Late binding from one member table per class. Each row names a member, its dispatch id,
-// its kind (property get, property let, method), its parameters with their types,
-// optional flags and defaults, and the handler that does the work. The dispatcher answers
-// GetIDsOfNames and Invoke from the rows: it looks names up without regard to case, takes
-// arguments in reverse order, dereferences by-reference arguments of any kind (VBScript
-// passes VT_BYREF|VT_VARIANT), fills omitted optionals with their defaults, converts with
-// VariantChangeType and reports the standard errors. Handlers see converted arguments only.
-// A row also carries the member's one-line help, which the type information repeats, and
-// says whether the member serves only some kinds of object (a control's kind-specific
-// members): the dispatcher asks about those, with the row's own name, before the handler.
+// Late binding from one member table per class: the facts of each member, generated from
+// the type library's source (its name, dispatch id, kind, parameters with their types,
+// optional flags and defaults), and one row per member with the handler that does the
+// work. The dispatcher answers GetIDsOfNames and Invoke from them: it looks names up
+// without regard to case, takes arguments in reverse order, dereferences by-reference
+// arguments of any kind (VBScript passes VT_BYREF|VT_VARIANT), fills omitted optionals
+// with their defaults, converts with VariantChangeType and reports the standard errors.
+// Handlers see converted arguments only. A row also says whether the member serves only
+// some kinds of object (a control's kind-specific members): the dispatcher asks about
+// those, with the member's name, before the handler. A dual interface's entries go the
+// same way (CallDual).
 #pragma once
 
 #include <windows.h>
@@ -17,28 +18,12 @@
 #include <new>
 #include <string>
 
+#include "com/member_facts.h"
 #include "core/hresult.h"
 #include "core/text.h"
+#include "core/unique.h"
 
 namespace mv {
-
-enum class Kind : unsigned char { Get, Put, Method };
-
-struct Param {
-    const wchar_t* name;
-    VARTYPE vt;                        // VT_I4, VT_BSTR, VT_BOOL or VT_VARIANT
-    bool optional;
-    long defLong;                      // default of an omitted VT_I4 / VT_BOOL argument
-    const wchar_t* defText;            // default of an omitted VT_BSTR argument
-};
-
-constexpr Param Req(const wchar_t* name, VARTYPE vt) { return {name, vt, false, 0, nullptr}; }
-constexpr Param Opt(const wchar_t* name, VARTYPE vt, long def = 0) { return {name, vt, true, def, nullptr}; }
-constexpr Param OptText(const wchar_t* name, const wchar_t* def = L"") { return {name, VT_BSTR, true, 0, def}; }
-
-// How many arguments Args holds. Each class's table asserts that its rows fit
-// (ParamsFitArgs); the dispatcher refuses a row of any other table that does not.
-constexpr size_t kMaxParams = 10;
 
 // Converted arguments, in parameter order.
 class Args {
@@ -104,49 +89,20 @@ constexpr Applicability ForKinds(VARTYPE emptyAnswer = VT_EMPTY) { return {true,
 template <typename T>
 using MemberHandler = HRESULT(T& self, const Args& args, Result& result);
 
+// One member's handler, bound to the member's key in the generated facts (the position
+// of the member in its interface: idl::clsDefForm::Caption_let). A class's rows bind its
+// members in interface order, one row each, which its table checks at compile time.
 template <typename T>
 struct Member {
-    const wchar_t* name;
-    DISPID id;
-    Kind kind;
-    std::initializer_list<Param> params;
+    unsigned key;
     MemberHandler<T>* fn;
-    // What the member does, in a user's words: one line of plain ASCII without double quotes,
-    // the same for the get and the let of a property.
-    const wchar_t* help;
     Applicability applies = kEveryKind;
 };
 
-// Checks a member table at compile time: every row fits Args, and its help is there, short,
-// plain and shared by the rows of one property. Each class's table asserts both.
 template <typename T, size_t N>
-constexpr bool ParamsFitArgs(const Member<T> (&rows)[N]) {
-    for (const Member<T>& row : rows)
-        if (row.params.size() > kMaxParams) return false;
-    return true;
-}
-
-constexpr size_t kMaxHelp = 100;
-
-constexpr bool IsPlainHelp(const wchar_t* help) {
-    if (!help || !*help) return false;
-    for (size_t n = 0; help[n]; ++n)
-        if (n >= kMaxHelp || help[n] < L' ' || help[n] > L'~' || help[n] == L'"') return false;
-    return true;
-}
-
-constexpr bool SameText(const wchar_t* a, const wchar_t* b) {
-    while (*a && *a == *b) ++a, ++b;
-    return *a == *b;
-}
-
-template <typename T, size_t N>
-constexpr bool HelpIsPlainAndShared(const Member<T> (&rows)[N]) {
-    for (size_t i = 0; i < N; ++i) {
-        if (!IsPlainHelp(rows[i].help)) return false;
-        for (size_t j = i + 1; j < N; ++j)
-            if (rows[j].id == rows[i].id && !SameText(rows[j].help, rows[i].help)) return false;
-    }
+constexpr bool BindsEveryMemberInOrder(const Member<T> (&rows)[N]) {
+    for (size_t i = 0; i < N; ++i)
+        if (rows[i].key != i) return false;
     return true;
 }
 
@@ -195,14 +151,17 @@ void CountCall();
 template <typename T>
 class DispatchTable {
 public:
+    // The facts of every member and its handler, one row each in the same order: a count
+    // that differs does not compile.
     template <size_t N>
-    explicit constexpr DispatchTable(const Member<T> (&rows)[N]) : rows_(rows), n_(N) {}
+    constexpr DispatchTable(const MemberFacts (&facts)[N], const Member<T> (&rows)[N])
+        : facts_(facts), rows_(rows), n_(N) {}
 
     size_t size() const { return n_; }
-    const Member<T>& operator[](size_t i) const { return rows_[i]; }
+    const MemberFacts& facts(size_t i) const { return facts_[i]; }
 
     HRESULT getIDsOfNames(LPOLESTR* names, UINT count, DISPID* ids) const {
-        return LookupNames(rows_, n_, &view, index_, names, count, ids);
+        return LookupNames(facts_, n_, &view, index_, names, count, ids);
     }
 
     HRESULT invoke(T& self, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
@@ -210,12 +169,13 @@ public:
         CountCall();
         Args args;
         size_t index = 0;
-        HRESULT hr = BindCall(rows_, n_, &view, id, flags, params, args, &index, excep, argErr);
+        HRESULT hr = BindCall(facts_, n_, &view, id, flags, params, args, &index, excep, argErr);
         if (FAILED(hr)) return hr;
         if (result) VariantInit(result);
         Result out(result);
         const Member<T>& row = rows_[index];
-        if (row.applies.kindSpecific && !self.memberApplies(row.name)) {
+        const wchar_t* name = facts_[index].name;
+        if (row.applies.kindSpecific && !self.memberApplies(name)) {
             out.setEmpty(row.applies.emptyAnswer);
             return S_OK;
         }
@@ -227,20 +187,45 @@ public:
         } catch (...) {
             hr = E_UNEXPECTED;
         }
-        if (FAILED(hr)) TraceFailure(__FILE__, __LINE__, hr, row.name);
+        if (FAILED(hr)) TraceFailure(__FILE__, __LINE__, hr, name);
         return FinishCall(hr, excep);
     }
 
     static MemberView view(const void* table, size_t i) {
-        const Member<T>& m = static_cast<const Member<T>*>(table)[i];
-        return {m.name, m.id, m.kind, m.params.begin(), m.params.size()};
+        const MemberFacts& m = static_cast<const MemberFacts*>(table)[i];
+        return {m.name, m.id, m.kind, m.params, m.count};
     }
 
 private:
+    const MemberFacts* facts_;
     const Member<T>* rows_;
     size_t n_;
     mutable const NameIndex* index_ = nullptr;
 };
+
+// A dual-interface entry: the call goes through the member table as a late-bound call
+// with the same arguments would, and its answer to `result` (a null `result` for a member
+// that answers nothing).
+HRESULT StoreDualResult(VARIANT& answer, long* result);
+HRESULT StoreDualResult(VARIANT& answer, BSTR* result);
+HRESULT StoreDualResult(VARIANT& answer, IDispatch** result);
+HRESULT StoreDualResult(VARIANT& answer, IUnknown** result);
+inline HRESULT StoreDualResult(VARIANT&, std::nullptr_t) { return S_OK; }
+
+void PackDualCall(const MemberFacts& facts, std::initializer_list<VARIANT> args, VARIANT* reversed,
+                  DISPPARAMS* params, WORD* flags);
+
+template <typename T, typename R>
+HRESULT CallDual(T& self, unsigned key, std::initializer_list<VARIANT> args, R result) {
+    const MemberFacts& facts = T::members().facts(key);
+    VARIANT reversed[kMaxParams];
+    DISPPARAMS params{};
+    WORD flags = 0;
+    PackDualCall(facts, args, reversed, &params, &flags);
+    Variant answer;
+    RETURN_IF_FAILED(T::members().invoke(self, facts.id, flags, &params, answer.get(), nullptr, nullptr));
+    return StoreDualResult(*answer.get(), result);
+}
 
 }  // namespace mv
 

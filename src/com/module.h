@@ -1,8 +1,10 @@
 // The library's module: its instance handle, the count of live objects and server locks
-// (DllCanUnloadNow), and the identifiers it is registered under.
+// (DllCanUnloadNow), and the identifiers it is registered under (from morvane.idl).
 #pragma once
 
 #include <windows.h>
+
+#include "morvane_members.h"  // the identifiers: LIBID_Morvane, CLSID_Desktop, ...
 
 namespace mv {
 
@@ -15,13 +17,6 @@ long LiveObjects();
 void LockServer(bool lock);
 long ServerLocks();
 
-extern const CLSID CLSID_Desktop;
-extern const IID IID__Desktop;
-extern const GUID LIBID_Morvane;
-extern const IID DIID__clsDefForm;
-extern const CLSID CLSID_clsDefForm;
-extern const IID DIID__clsDefCtrl;
-extern const CLSID CLSID_clsDefCtrl;
 constexpr const wchar_t* kProgIdW = L"Morvane.Desktop";
 
 // Counts one live object for as long as it exists; objects derive from it.

@@ -10,7 +10,6 @@
 
 #include "com/dispatch_object.h"
 #include "com/keyed_collection.h"
-#include "core/desktop_interface.h"
 
 namespace mv {
 
@@ -19,7 +18,7 @@ class Control;
 
 constexpr long kDefaultPosition = static_cast<long>(0x80000000);  // CW_USEDEFAULT
 
-class Desktop final : public DispatchObject<Desktop, IDesktopDual> {
+class Desktop final : public DispatchObject<Desktop, DesktopDualEntries<Desktop>> {
 public:
     static ComPtr<Desktop> Create();
     static const DispatchTable<Desktop>& members();
@@ -44,21 +43,6 @@ public:
     size_t formCount() const { return forms_->count(); }
 
     void finalRelease();
-
-    // _Desktop
-    HRESULT STDMETHODCALLTYPE get_Version(VARIANT_BOOL* InfoEx, BSTR* result) override;
-    HRESULT STDMETHODCALLTYPE get_DebugOption(long* result) override;
-    HRESULT STDMETHODCALLTYPE put_DebugOption(long* value) override;
-    HRESULT STDMETHODCALLTYPE get_Height(long* result) override;
-    HRESULT STDMETHODCALLTYPE get_Width(long* result) override;
-    HRESULT STDMETHODCALLTYPE get_NewEnum(IUnknown** result) override;
-    HRESULT STDMETHODCALLTYPE forms(VARIANT* vItemName, IDispatch** result) override;
-    HRESULT STDMETHODCALLTYPE get_Count(long* result) override;
-    HRESULT STDMETHODCALLTYPE CreateForm(BSTR* sfrName, BSTR* sFrCaption, long* nleft, long* nTop,
-                                         long* nWidth, long* nHeight, IDispatch** result) override;
-    HRESULT STDMETHODCALLTYPE CloseAll() override;
-    HRESULT STDMETHODCALLTYPE get_VisualStyles(long* result) override;
-    HRESULT STDMETHODCALLTYPE put_VisualStyles(long* nNewVisualStyles) override;
 
     Desktop();
 

@@ -20,12 +20,20 @@ public:
 };
 
 using mv::Kind;
-using mv::Opt;
-using mv::OptText;
-using mv::Req;
 
+constexpr mv::Param kEchoParams[] = {
+    {L"nA", VT_I4, false, 0, nullptr}, {L"nB", VT_I4, true, 7, nullptr},
+    {L"sC", VT_BSTR, true, 0, L"dflt"}, {L"bD", VT_BOOL, true, 0, nullptr}};
+constexpr mv::Param kValueParams[] = {{L"nNewValue", VT_I4, false, 0, nullptr}};
+constexpr mv::MemberFacts kProbeFacts[] = {
+    { L"Echo", 1, Kind::Method, kEchoParams, 4, VT_I4, L"Echoes" },
+    { L"Divide", 2, Kind::Method, nullptr, 0, VT_EMPTY, L"Divides by zero" },
+    { L"Grow", 3, Kind::Method, nullptr, 0, VT_EMPTY, L"Overflows" },
+    { L"Value", 4, Kind::Get, nullptr, 0, VT_I4, L"A value" },
+    { L"Value", 4, Kind::Put, kValueParams, 1, VT_EMPTY, L"A value" },
+};
 const mv::Member<Probe> kProbeRows[] = {
-    { L"Echo", 1, Kind::Method, { Req(L"nA", VT_I4), Opt(L"nB", VT_I4, 7), OptText(L"sC", L"dflt"), Opt(L"bD", VT_BOOL, 0) },
+    { 0,
       [](Probe& p, const mv::Args& a, mv::Result& r) {
           p.seenLong = a.lng(0) * 1000 + a.lng(1);
           p.seenText = a.text(2);
@@ -33,13 +41,12 @@ const mv::Member<Probe> kProbeRows[] = {
           r.setLong(p.seenLong);
           return S_OK;
       } },
-    { L"Divide", 2, Kind::Method, {}, [](Probe&, const mv::Args&, mv::Result&) { return DISP_E_DIVBYZERO; } },
-    { L"Grow", 3, Kind::Method, {}, [](Probe&, const mv::Args&, mv::Result&) { return DISP_E_OVERFLOW; } },
-    { L"Value", 4, Kind::Get, {}, [](Probe& p, const mv::Args&, mv::Result& r) { r.setLong(p.seenLong); return S_OK; } },
-    { L"Value", 4, Kind::Put, { Req(L"nNewValue", VT_I4) },
-      [](Probe& p, const mv::Args& a, mv::Result&) { p.seenLong = a.lng(0); return S_OK; } },
+    { 1, [](Probe&, const mv::Args&, mv::Result&) { return DISP_E_DIVBYZERO; } },
+    { 2, [](Probe&, const mv::Args&, mv::Result&) { return DISP_E_OVERFLOW; } },
+    { 3, [](Probe& p, const mv::Args&, mv::Result& r) { r.setLong(p.seenLong); return S_OK; } },
+    { 4, [](Probe& p, const mv::Args& a, mv::Result&) { p.seenLong = a.lng(0); return S_OK; } },
 };
-const mv::DispatchTable<Probe> kProbeTable(kProbeRows);
+const mv::DispatchTable<Probe> kProbeTable(kProbeFacts, kProbeRows);
 const mv::DispatchTable<Probe>& Probe::members() { return kProbeTable; }
 
 struct ProbeTest : ::testing::Test {
@@ -153,11 +160,11 @@ template <typename T>
 void ExpectNamesAnswer(IDispatch* obj) {
     const mv::DispatchTable<T>& t = T::members();
     for (size_t i = 0; i < t.size(); ++i) {
-        std::wstring upper = t[i].name, lower = t[i].name;
+        std::wstring upper = t.facts(i).name, lower = t.facts(i).name;
         CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
         CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
-        EXPECT_EQ(IdOf(obj, upper.c_str()), t[i].id) << std::string(upper.begin(), upper.end());
-        EXPECT_EQ(IdOf(obj, lower.c_str()), t[i].id);
+        EXPECT_EQ(IdOf(obj, upper.c_str()), t.facts(i).id) << std::string(upper.begin(), upper.end());
+        EXPECT_EQ(IdOf(obj, lower.c_str()), t.facts(i).id);
     }
     // No member answers the reserved enumerator id.
     EXPECT_EQ(InvokeRaw(obj, DISPID_NEWENUM, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {}).hr, DISP_E_MEMBERNOTFOUND);
@@ -192,4 +199,35 @@ TEST_F(DesktopTest, ReadOnlyPropertiesHaveNoLet) {
     EXPECT_EQ(Put(form, L"hwnd", Arg(5)).hr, DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(Put(desktop(), L"Count", Arg(5)).hr, DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(Put(form, L"LastEvent", Arg(L"x")).hr, DISP_E_MEMBERNOTFOUND);
+}
+
+// Early binding, as VBA with a reference to the library or C++ calls it: the dual
+// interface's entries reach the same members, an omitted optional (a null pointer) takes
+// its default, and the answers come back through the out pointers.
+TEST_F(DesktopTest, TheDualInterfaceReachesTheSameMembers) {
+    mv::ComPtr<mv::IDesktopDual> dual;
+    ASSERT_EQ(desktop()->QueryInterface(mv::IID__Desktop, reinterpret_cast<void**>(dual.put())), S_OK);
+    mv::Bstr version;
+    ASSERT_EQ(dual->get_Version(nullptr, version.put()), S_OK);
+    EXPECT_EQ(std::wstring(version.get()), GetText(desktop(), L"Version"));
+
+    mv::Bstr name(L"Early"), caption(L"Early bound");
+    BSTR nameIn = name.get(), captionIn = caption.get();
+    long left = 50;
+    mv::ComPtr<IDispatch> form;
+    ASSERT_EQ(dual->CreateForm(&nameIn, &captionIn, &left, nullptr, nullptr, nullptr, form.put()), S_OK);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(GetLong(form.get(), L"Left"), 50);
+    EXPECT_EQ(GetLong(form.get(), L"Width"), 150) << "the default of an omitted width";
+
+    long count = 0, off = 0, styles = 1;
+    ASSERT_EQ(dual->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 1);
+    ASSERT_EQ(dual->put_VisualStyles(&off), S_OK);
+    ASSERT_EQ(dual->get_VisualStyles(&styles), S_OK);
+    EXPECT_EQ(styles, 0);
+    EXPECT_EQ(dual->get_Count(nullptr), E_POINTER);
+    ASSERT_EQ(dual->CloseAll(), S_OK);
+    ASSERT_EQ(dual->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 0);
 }

@@ -1,5 +1,5 @@
-// The type information of the three classes: the embedded library against the member
-// tables row by row, and objects walked and called the way hosts that read type
+// The type information of the three classes: every member of the embedded library has a
+// handler and every handler a member, text defaults are in the library, and objects walked and called the way hosts that read type
 // information (PowerShell, Python's late binding, object browsers) do.
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "com/dispatch_object.h"
 #include "control/control.h"
@@ -26,56 +27,24 @@ mv::ComPtr<ITypeLib> EmbeddedLibrary() {
     return lib;
 }
 
-// The functions of `info` (a dispatch interface, or the vtable side of a dual one) are the
-// rows of `table` in order: id, kind, name, help, parameters by reference with their
-// optional flags, defaults and names.
+// Every function of `info` (a dispatch interface, or the vtable side of a dual one) is a
+// member the class's table answers, with the same id and kind, and every member of the
+// table is one of them: the table and the type library are written from the same IDL.
 template <typename T>
-void ExpectRowByRow(ITypeInfo* info, const mv::DispatchTable<T>& table) {
+void ExpectEveryMemberHandled(ITypeInfo* info, const mv::DispatchTable<T>& table) {
     TYPEATTR* ta = nullptr;
     ASSERT_EQ(info->GetTypeAttr(&ta), S_OK);
     ASSERT_EQ(ta->cFuncs, table.size());
     info->ReleaseTypeAttr(ta);
     for (UINT i = 0; i < table.size(); ++i) {
-        const auto& row = table[i];
-        SCOPED_TRACE(Narrow(row.name));
+        const mv::MemberFacts& member = table.facts(i);
+        SCOPED_TRACE(Narrow(member.name));
         FUNCDESC* fd = nullptr;
         ASSERT_EQ(info->GetFuncDesc(i, &fd), S_OK);
-        EXPECT_EQ(fd->memid, row.id);
-        EXPECT_EQ(fd->invkind, row.kind == mv::Kind::Get   ? INVOKE_PROPERTYGET
-                               : row.kind == mv::Kind::Put ? INVOKE_PROPERTYPUT
-                                                           : INVOKE_FUNC);
-        mv::Bstr name, help;
-        info->GetDocumentation(fd->memid, name.put(), help.put(), nullptr, nullptr);
-        EXPECT_STREQ(name.get(), row.name);
-        EXPECT_STREQ(help.get(), row.help);
-
-        const ELEMDESC* last = fd->cParams ? &fd->lprgelemdescParam[fd->cParams - 1] : nullptr;
-        const bool retval = last && (last->paramdesc.wParamFlags & PARAMFLAG_FRETVAL);
-        ASSERT_EQ(static_cast<size_t>(fd->cParams) - (retval ? 1 : 0), row.params.size());
-        for (size_t p = 0; p < row.params.size(); ++p) {
-            const mv::Param& want = row.params.begin()[p];
-            const ELEMDESC& ed = fd->lprgelemdescParam[p];
-            ASSERT_EQ(ed.tdesc.vt, VT_PTR) << "every parameter is passed by reference";
-            EXPECT_EQ(ed.tdesc.lptdesc->vt, want.vt) << p;
-            EXPECT_EQ((ed.paramdesc.wParamFlags & PARAMFLAG_FOPT) != 0, want.optional) << p;
-            if (want.optional && want.vt != VT_BSTR && want.vt != VT_VARIANT) {
-                ASSERT_TRUE(ed.paramdesc.wParamFlags & PARAMFLAG_FHASDEFAULT) << p;
-                VARIANT def;
-                VariantInit(&def);
-                VariantChangeType(&def, &ed.paramdesc.pparamdescex->varDefaultValue, 0, VT_I4);
-                EXPECT_EQ(V_I4(&def), want.defLong) << p;
-            }
-        }
-        // GetNames answers for the first description with the id: the get of a get/let pair
-        // whose get comes first.
-        BSTR names[12] = {};
-        UINT got = 0;
-        ASSERT_EQ(info->GetNames(fd->memid, names, 12, &got), S_OK);
-        const auto& named = (row.kind == mv::Kind::Put && i > 0 && table[i - 1].id == row.id) ? table[i - 1] : row;
-        EXPECT_STREQ(names[0], named.name);
-        for (size_t p = 0; p < named.params.size() && p + 1 < got; ++p)
-            EXPECT_STREQ(names[p + 1], named.params.begin()[p].name);
-        for (UINT k = 0; k < got; ++k) SysFreeString(names[k]);
+        EXPECT_EQ(fd->memid, member.id);
+        EXPECT_EQ(fd->invkind, member.kind == mv::Kind::Get   ? INVOKE_PROPERTYGET
+                               : member.kind == mv::Kind::Put ? INVOKE_PROPERTYPUT
+                                                              : INVOKE_FUNC);
         info->ReleaseFuncDesc(fd);
     }
 }
@@ -122,15 +91,30 @@ TEST(TypeLibrary, DescribesEveryClassAsItsMemberTableDoes) {
     ASSERT_EQ(desktop->GetRefTypeInfo(ref, vtable.put()), S_OK);
     {
         SCOPED_TRACE("Desktop");
-        ExpectRowByRow(vtable.get(), mv::Desktop::members());
+        ExpectEveryMemberHandled(vtable.get(), mv::Desktop::members());
     }
     {
         SCOPED_TRACE("clsDefForm");
-        ExpectRowByRow(OfGuid(lib.get(), mv::DIID__clsDefForm).get(), mv::Form::members());
+        ExpectEveryMemberHandled(OfGuid(lib.get(), mv::DIID__clsDefForm).get(), mv::Form::members());
     }
     {
         SCOPED_TRACE("clsDefCtrl");
-        ExpectRowByRow(OfGuid(lib.get(), mv::DIID__clsDefCtrl).get(), mv::Control::members());
+        ExpectEveryMemberHandled(OfGuid(lib.get(), mv::DIID__clsDefCtrl).get(), mv::Control::members());
+    }
+
+    // A text default is kept with its parameter, where object browsers and hosts read it.
+    mv::ComPtr<ITypeInfo> form = OfGuid(lib.get(), mv::DIID__clsDefForm);
+    mv::ComPtr<ITypeInfo2> form2;
+    ASSERT_EQ(form->QueryInterface(IID_ITypeInfo2, reinterpret_cast<void**>(form2.put())), S_OK);
+    const GUID kTextDefault = {0x6d6f7276, 0x616e, 0x6500, {0, 0, 0, 0, 0, 0, 0, 1}};
+    for (const auto& [member, param, text] : {std::tuple<DISPID, UINT, const wchar_t*>{0x6003001b, 1, L"Message"},
+                                              {0x6003002a, 1, L"Select Folder"}}) {
+        UINT index = 0;
+        ASSERT_EQ(form2->GetFuncIndexOfMemId(member, INVOKE_FUNC, &index), S_OK);
+        mv::Variant value;
+        ASSERT_EQ(form2->GetParamCustData(index, param, kTextDefault, value.get()), S_OK);
+        ASSERT_EQ(V_VT(value.get()), VT_BSTR);
+        EXPECT_STREQ(V_BSTR(value.get()), text);
     }
 }
 
