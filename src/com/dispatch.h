@@ -74,15 +74,17 @@ private:
     VARIANT* v_;
 };
 
-// Whether a member serves every object of its class or only the kinds the object admits it
-// for (controls: the property-applicability table). Where a kind-specific member does not
-// apply, its handler does not run and the call answers the empty value of `emptyAnswer`.
+// The kinds of object a member serves, as a set (bit k for kind k; every kind by
+// default). Where a kind-specific member does not apply to an object (a control's kind
+// outside the set), its handler does not run and the call answers the empty value of
+// `emptyAnswer`: VT_I4 (0), VT_BSTR (the empty string) or VT_EMPTY (nothing).
 struct Applicability {
-    bool kindSpecific;
-    VARTYPE emptyAnswer;  // VT_I4 (0), VT_BSTR (the empty string) or VT_EMPTY (nothing)
+    unsigned kinds;
+    VARTYPE emptyAnswer;
 };
-constexpr Applicability kEveryKind{false, VT_EMPTY};
-constexpr Applicability ForKinds(VARTYPE emptyAnswer = VT_EMPTY) { return {true, emptyAnswer}; }
+constexpr unsigned kEveryKindSet = ~0u;
+constexpr Applicability kEveryKind{kEveryKindSet, VT_EMPTY};
+constexpr Applicability ForKinds(unsigned kinds, VARTYPE emptyAnswer = VT_EMPTY) { return {kinds, emptyAnswer}; }
 
 // What a member row runs: the object, its converted arguments, where its answer goes.
 // Handlers are declared with it too: `MemberHandler<Control> GetEnable, PutEnable;`.
@@ -159,6 +161,7 @@ public:
 
     size_t size() const { return n_; }
     const MemberFacts& facts(size_t i) const { return facts_[i]; }
+    const Applicability& applicability(size_t i) const { return rows_[i].applies; }
 
     HRESULT getIDsOfNames(LPOLESTR* names, UINT count, DISPID* ids) const {
         return LookupNames(facts_, n_, &view, index_, names, count, ids);
@@ -175,7 +178,7 @@ public:
         Result out(result);
         const Member<T>& row = rows_[index];
         const wchar_t* name = facts_[index].name;
-        if (row.applies.kindSpecific && !self.memberApplies(name)) {
+        if (row.applies.kinds != kEveryKindSet && !self.memberApplies(row.applies.kinds, name)) {
             out.setEmpty(row.applies.emptyAnswer);
             return S_OK;
         }

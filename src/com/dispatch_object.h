@@ -5,7 +5,7 @@
 //   static const IID& interfaceId();             // its interface in the type library, if any
 //   static const CLSID& classId();               // its class in the type library, if any
 //   void finalRelease();                         // runs once, when the last reference goes
-//   bool memberApplies(const wchar_t* name);     // for kind-specific members only
+//   bool memberApplies(unsigned kinds, const wchar_t* name);  // for kind-specific members only
 #pragma once
 
 #include <windows.h>
@@ -96,7 +96,7 @@ public:
     }
     void finalRelease() {}
     void countDropped(ULONG) {}
-    bool memberApplies(const wchar_t*) { return true; }
+    bool memberApplies(unsigned, const wchar_t*) { return true; }
 
 private:
     ULONG refs_ = 1;  // the creator's reference

@@ -6,9 +6,10 @@
 
 #include "control/control_kind.h"
 #include "control/image_draw.h"
+#include "control/kind_records.h"
+#include "control/member_check.h"
 #include "core/hresult.h"
 #include "core/os_level.h"
-#include "core/property_table.h"
 #include "form/form.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
@@ -33,17 +34,17 @@ LONG WithBits(LONG value, LONG mask, bool on) { return on ? (value | mask) : (va
 
 }  // namespace
 
-HRESULT Control::AttachWindow(HWND hwnd) {
+HRESULT Control::AttachWindow(HWND hwnd, long kind) {
+    const KindRecord* record = RecordOf(kind);
+    if (!record) return DISP_E_BADINDEX;  // no such kind
     hwnd_ = hwnd;
-    kind_ = static_cast<long>(GetWindowValue(hwnd, prop::kKind));
-    const wchar_t* themeClasses = KindThemeClasses(kind_);
-    if (!themeClasses) return DISP_E_BADINDEX;  // a kind outside the table
-    if (GetOsLevel() > 5 && *themeClasses) theme_.reset(OpenThemeData(hwnd, themeClasses));
+    kind_ = kind;
+    if (GetOsLevel() > 5 && *record->themeClasses) theme_.reset(OpenThemeData(hwnd, record->themeClasses));
     return S_OK;
 }
 
-bool Control::memberApplies(const wchar_t* member) const {
-    return CheckProperty(kind_, member, name_, false);
+bool Control::memberApplies(KindSet kinds, const wchar_t* member) const {
+    return MemberApplies(kinds, kind_, member, name_, false);
 }
 
 HWND LiveWindow(const Control& c) {

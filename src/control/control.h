@@ -8,6 +8,7 @@
 #include <string>
 
 #include "com/dispatch_object.h"
+#include "control/control_kind.h"
 #include "control/item_lengths.h"
 #include "core/unique.h"
 
@@ -27,7 +28,7 @@ public:
     static const CLSID& classId() { return CLSID_clsDefCtrl; }
 
     // Set up by the form's Addcontrol, in this order.
-    HRESULT AttachWindow(HWND hwnd);
+    HRESULT AttachWindow(HWND hwnd, long kind);
     void SetName(const std::wstring& name) { name_ = name; }
     void SetParentForm(Form* form);
     // Hands an event string to the form's pending-event slot.
@@ -55,7 +56,7 @@ public:
 
     // Whether a kind-specific member applies to this control's kind (the property table);
     // when it does not, the "Bad property" box is shown while diagnostics are on.
-    bool memberApplies(const wchar_t* member) const;
+    bool memberApplies(KindSet kinds, const wchar_t* member) const;
 
     // Lifetime: the form's collection and the control keep each other; see form.cpp.
     void countDropped(ULONG refs);

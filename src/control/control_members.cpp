@@ -1,11 +1,12 @@
 // The control's automation surface: one row per member, in the order of the class's
-// interface, with its dispatch id, parameters and help. Rows marked ForKinds are the
-// kind-specific members of the property-applicability table: the dispatcher checks them
-// with the row's name before the handler runs. The control class has no default member.
+// interface. Rows marked ForKinds are kind-specific members and name the kinds they apply
+// to: the dispatcher checks the control's kind against them before the handler runs. The
+// control class has no default member.
 #include "control/control.h"
 
 #include "control/content_props.h"
 #include "control/fonts.h"
+#include "control/kind_records.h"
 #include "control/list_ops.h"
 #include "control/progress.h"
 #include "form/form.h"
@@ -41,6 +42,16 @@ HRESULT PutGeometry(C& c, const Args& a, Result&) {
     v[Slot] = a.lng(0);
     return c.moveResize(v[0], v[1], v[2], v[3]);
 }
+
+// The kinds each kind-specific member applies to.
+constexpr KindSet kEnables = Kinds({kCmdButton, kTextBox, kComboBox, kListBox, kFrame, kOptionBox, kCheckBox});
+constexpr KindSet kCaptioned = Kinds({kCmdButton, kLabel, kTextBox, kFrame, kImage, kOptionBox, kCheckBox});
+constexpr KindSet kAligned = Kinds({kLabel, kTextBox});
+constexpr KindSet kTexted = Kinds({kTextBox, kComboBox});
+constexpr KindSet kChecked = Kinds({kOptionBox, kCheckBox});
+constexpr KindSet kLists = Kinds({kComboBox, kListBox});
+constexpr KindSet kLocks = Kinds({kTextBox, kComboBox, kListBox});
+constexpr KindSet kBars = Kinds({kProgressBar});
 
 constexpr Member<C> kRows[] = {
     { K::hwnd_get, GetWindowHandle<C> },
@@ -80,38 +91,38 @@ constexpr Member<C> kRows[] = {
     { K::FontName_let, ctl::PutFontName },
     { K::FontStyle_get, ctl::GetFontStyle },
     { K::FontStyle_let, ctl::PutFontStyle },
-    { K::Enable_get, content_props::GetEnable, ForKinds(VT_I4) },
-    { K::Enable_let, content_props::PutEnable, ForKinds() },
-    { K::Locked_get, content_props::GetLocked, ForKinds(VT_I4) },
-    { K::Locked_let, content_props::PutLocked, ForKinds() },
-    { K::Caption_let, content_props::PutCaption, ForKinds() },
-    { K::Caption_get, content_props::GetCaption, ForKinds(VT_BSTR) },
-    { K::TextAlign_get, content_props::GetTextAlign, ForKinds(VT_I4) },
-    { K::TextAlign_let, content_props::PutTextAlign, ForKinds() },
-    { K::PasswordStyle_get, content_props::GetPasswordStyle, ForKinds(VT_I4) },
-    { K::PasswordStyle_let, content_props::PutPasswordStyle, ForKinds() },
-    { K::Value_let, content_props::PutValue, ForKinds() },
-    { K::Value_get, content_props::GetValue, ForKinds(VT_I4) },
-    { K::Text_let, content_props::PutText, ForKinds() },
-    { K::Text_get, content_props::GetText, ForKinds(VT_BSTR) },
-    { K::SetFocus, content_props::SetFocus, ForKinds() },
-    { K::SetAsDefault, content_props::SetAsDefault, ForKinds() },
-    { K::ListIndex_let, ctl::PutListIndex, ForKinds() },
-    { K::ListIndex_get, ctl::GetListIndex, ForKinds(VT_I4) },
-    { K::Count_get, ctl::GetCount, ForKinds(VT_I4) },
-    { K::Clear, ctl::Clear, ForKinds() },
-    { K::Item, ctl::Item, ForKinds(VT_BSTR) },
-    { K::AddItem, ctl::AddItem, ForKinds() },
-    { K::RemoveItem, ctl::RemoveItem, ForKinds() },
-    { K::AutoSort_let, ctl::PutAutoSort, ForKinds() },
-    { K::AutoSort_get, ctl::GetAutoSort, ForKinds(VT_I4) },
-    { K::MaxProgress_let, ctl::PutMaxProgress, ForKinds() },
-    { K::MaxProgress_get, ctl::GetMaxProgress, ForKinds(VT_I4) },
-    { K::CurrentProgress_let, ctl::PutCurrentProgress, ForKinds() },
-    { K::CurrentProgress_get, ctl::GetCurrentProgress, ForKinds(VT_I4) },
-    { K::ProgressBarStyle_let, ctl::PutProgressBarStyle, ForKinds() },
-    { K::ProgressBarStyle_get, ctl::GetProgressBarStyle, ForKinds(VT_I4) },
-    { K::SetAsCancel, content_props::SetAsCancel, ForKinds() },
+    { K::Enable_get, content_props::GetEnable, ForKinds(kEnables, VT_I4) },
+    { K::Enable_let, content_props::PutEnable, ForKinds(kEnables) },
+    { K::Locked_get, content_props::GetLocked, ForKinds(kLocks, VT_I4) },
+    { K::Locked_let, content_props::PutLocked, ForKinds(kLocks) },
+    { K::Caption_let, content_props::PutCaption, ForKinds(kCaptioned) },
+    { K::Caption_get, content_props::GetCaption, ForKinds(kCaptioned, VT_BSTR) },
+    { K::TextAlign_get, content_props::GetTextAlign, ForKinds(kAligned, VT_I4) },
+    { K::TextAlign_let, content_props::PutTextAlign, ForKinds(kAligned) },
+    { K::PasswordStyle_get, content_props::GetPasswordStyle, ForKinds(Kinds({kTextBox}), VT_I4) },
+    { K::PasswordStyle_let, content_props::PutPasswordStyle, ForKinds(Kinds({kTextBox})) },
+    { K::Value_let, content_props::PutValue, ForKinds(kChecked) },
+    { K::Value_get, content_props::GetValue, ForKinds(kChecked, VT_I4) },
+    { K::Text_let, content_props::PutText, ForKinds(kTexted) },
+    { K::Text_get, content_props::GetText, ForKinds(kTexted, VT_BSTR) },
+    { K::SetFocus, content_props::SetFocus, ForKinds(FocusTakers()) },
+    { K::SetAsDefault, content_props::SetAsDefault, ForKinds(Kinds({kCmdButton})) },
+    { K::ListIndex_let, ctl::PutListIndex, ForKinds(kLists) },
+    { K::ListIndex_get, ctl::GetListIndex, ForKinds(kLists, VT_I4) },
+    { K::Count_get, ctl::GetCount, ForKinds(kLists, VT_I4) },
+    { K::Clear, ctl::Clear, ForKinds(kLists) },
+    { K::Item, ctl::Item, ForKinds(kLists, VT_BSTR) },
+    { K::AddItem, ctl::AddItem, ForKinds(kLists) },
+    { K::RemoveItem, ctl::RemoveItem, ForKinds(kLists) },
+    { K::AutoSort_let, ctl::PutAutoSort, ForKinds(kLists) },
+    { K::AutoSort_get, ctl::GetAutoSort, ForKinds(kLists, VT_I4) },
+    { K::MaxProgress_let, ctl::PutMaxProgress, ForKinds(kBars) },
+    { K::MaxProgress_get, ctl::GetMaxProgress, ForKinds(kBars, VT_I4) },
+    { K::CurrentProgress_let, ctl::PutCurrentProgress, ForKinds(kBars) },
+    { K::CurrentProgress_get, ctl::GetCurrentProgress, ForKinds(kBars, VT_I4) },
+    { K::ProgressBarStyle_let, ctl::PutProgressBarStyle, ForKinds(kBars) },
+    { K::ProgressBarStyle_get, ctl::GetProgressBarStyle, ForKinds(kBars, VT_I4) },
+    { K::SetAsCancel, content_props::SetAsCancel, ForKinds(Kinds({kCmdButton})) },
 };
 static_assert(BindsEveryMemberInOrder(kRows), "one row per member of the interface, in its order");
 static_assert(FactsAreSound(K::facts), "a member has more parameters than Args holds, or no plain help");

@@ -5,7 +5,6 @@
 
 #include "control/control.h"
 #include "core/diagnostics.h"
-#include "core/property_table.h"
 #include "core/visual_styles.h"
 #include "form/form.h"
 #include "version.h"
@@ -48,7 +47,6 @@ ComPtr<Desktop> Desktop::Create() {
     SetDebugFlag(false);
     SetVisualStylesOn(true);
     RegisterFormClass(kFormClassName);
-    InitPropertyTable();
     InitControlLibrary();
     return d;
 }

@@ -2,9 +2,9 @@
 #include "window/tab_order.h"
 
 #include "control/control.h"
+#include "control/kind_records.h"
 #include "core/desktop.h"
 #include "core/os_level.h"
-#include "core/property_table.h"
 #include "core/unique.h"
 #include "form/form.h"
 #include "window/message_pass.h"
@@ -21,8 +21,8 @@ constexpr int kMaxFocusNesting = 8;
 int g_focusNesting = 0;
 
 bool TakesFocus(HWND hwnd) {
-    long kind = static_cast<long>(GetWindowValue(hwnd, prop::kKind));
-    if (!CheckProperty(kind, L"SetFocus", std::wstring(), true)) return false;
+    const KindRecord* record = RecordOf(static_cast<long>(GetWindowValue(hwnd, prop::kKind)));
+    if (!record || !record->takesFocus) return false;
     LONG style = GetWindowLongW(hwnd, GWL_STYLE);
     return (style & WS_VISIBLE) && !(style & WS_DISABLED);
 }

@@ -10,7 +10,6 @@
 #include <thread>
 
 #include "control/control.h"
-#include "core/property_table.h"
 #include "form/add_controls.h"
 #include "script_objects.h"
 #include "window/ctrl_wndproc.h"

@@ -27,7 +27,7 @@ mv::Control* JoinControl(mv::Form* form, const wchar_t* name) {
                              nullptr, nullptr);
     mv::SetWindowValue(h, mv::prop::kKind, mv::kCmdButton);
     mv::ComPtr<mv::Control> c = mv::Control::Create();
-    c->AttachWindow(h);
+    c->AttachWindow(h, mv::kCmdButton);
     c->SetName(name);
     c->SetParentForm(form);
     form->controls().add(name, c->dispatch());

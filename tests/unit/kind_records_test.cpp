@@ -1,5 +1,5 @@
-// Which members apply to which control kind, the "Bad property" report, and the small
-// platform routines shared by the library.
+// Which members apply to which control kind, the kinds' records, the "Bad property"
+// report, and the small platform routines shared by the library.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -7,16 +7,18 @@
 #include "control/control_kind.h"
 #include "core/diagnostics.h"
 #include "core/os_level.h"
-#include "core/property_table.h"
+#include "control/control.h"
+#include "control/kind_records.h"
+#include "control/member_check.h"
 #include "fixtures.h"
 
 using namespace test;
 
 namespace {
 
-struct Applies { long kind; const wchar_t* member; bool applies; };
+struct Case { long kind; const wchar_t* member; bool applies; };
 
-const Applies kCases[] = {
+const Case kCases[] = {
     {mv::kCmdButton, L"caption", true},      {mv::kCmdButton, L"SETASDEFAULT", true},
     {mv::kCmdButton, L"Text", false},        {mv::kLabel, L"Text", false},
     {mv::kLabel, L"TextAlign", true},        {mv::kTextBox, L"PasswordStyle", true},
@@ -27,42 +29,41 @@ const Applies kCases[] = {
     {mv::kProgressBar, L"MaxProgress", true}, {mv::kProgressBar, L"SetFocus", false},
     {mv::kFrame, L"SetFocus", false},        {mv::kImage, L"Caption", true},
     {mv::kImage, L"Enable", false},          {10, L"Caption", false},
-    {12, L"", false},
+    {12, L"Caption", false},
 };
+
+// Whether the control member of this name (any letter case) serves the kind, as its rows say.
+bool AppliesTo(long kind, const wchar_t* member) {
+    const mv::DispatchTable<mv::Control>& t = mv::Control::members();
+    for (size_t i = 0; i < t.size(); ++i)
+        if (_wcsicmp(t.facts(i).name, member) == 0) return mv::InSet(t.applicability(i).kinds, kind);
+    return false;
+}
 
 }  // namespace
 
-TEST(PropertyTable, MembersApplyPerKindWithoutRegardToCase) {
-    mv::InitPropertyTable();
-    mv::SetDebugFlag(false);
-    for (const Applies& c : kCases)
-        EXPECT_EQ(mv::CheckProperty(c.kind, c.member, L"obj", false), c.applies)
-            << c.kind << " " << std::string(c.member, c.member + wcslen(c.member));
-    HRESULT error = S_OK;
-    EXPECT_FALSE(mv::CheckProperty(13, L"Caption", L"obj", true, &error));
-    EXPECT_EQ(error, DISP_E_BADINDEX);
-    EXPECT_FALSE(mv::CheckProperty(-1, L"Caption", L"obj", true, &error));
-    EXPECT_EQ(error, DISP_E_BADINDEX);
+TEST(KindRecords, MembersApplyPerKindWithoutRegardToCase) {
+    for (const Case& c : kCases)
+        EXPECT_EQ(AppliesTo(c.kind, c.member), c.applies) << c.kind << " " << std::string(c.member, c.member + wcslen(c.member));
+    EXPECT_EQ(mv::RecordOf(13), nullptr);
+    EXPECT_EQ(mv::RecordOf(-1), nullptr);
 }
 
-TEST(PropertyTable, ClassesAndStyleListsAreExact) {
-    mv::InitPropertyTable();
-    EXPECT_STREQ(mv::KindWindowClass(mv::kComboBox), L"ComboBox");
-    EXPECT_STREQ(mv::KindWindowClass(mv::kProgressBar), L"msctls_progress32");
-    EXPECT_STREQ(mv::KindWindowClass(mv::kImage), L"Static");
-    EXPECT_STREQ(mv::KindThemeClasses(mv::kComboBox), L"COMBOBOX, DROPDOWNBUTTON,SCROLLBAR");
-    EXPECT_STREQ(mv::KindThemeClasses(mv::kListBox), L"LISTVIEW,SCROLLBAR");
-    EXPECT_STREQ(mv::KindThemeClasses(mv::kLabel), L"");  // labels and images open no theme
-    EXPECT_STREQ(mv::KindThemeClasses(mv::kImage), L"");
-    EXPECT_STREQ(mv::KindWindowClass(11), L"");
-    EXPECT_EQ(mv::KindWindowClass(13), nullptr);
+TEST(KindRecords, ClassesAndStyleListsAreExact) {
+    EXPECT_STREQ(mv::RecordOf(mv::kComboBox)->windowClass, L"ComboBox");
+    EXPECT_STREQ(mv::RecordOf(mv::kProgressBar)->windowClass, L"msctls_progress32");
+    EXPECT_STREQ(mv::RecordOf(mv::kImage)->windowClass, L"Static");
+    EXPECT_STREQ(mv::RecordOf(mv::kComboBox)->themeClasses, L"COMBOBOX, DROPDOWNBUTTON,SCROLLBAR");
+    EXPECT_STREQ(mv::RecordOf(mv::kListBox)->themeClasses, L"LISTVIEW,SCROLLBAR");
+    EXPECT_STREQ(mv::RecordOf(mv::kLabel)->themeClasses, L"");  // labels and images open no theme
+    EXPECT_STREQ(mv::RecordOf(mv::kImage)->themeClasses, L"");
 }
 
-TEST(PropertyTable, BadPropertyIsShownOnlyWithDiagnosticsAndNotWhenSilent) {
-    mv::InitPropertyTable();
+TEST(KindRecords, BadPropertyIsShownOnlyWithDiagnosticsAndNotWhenSilent) {
+    const mv::KindSet texts = mv::Kinds({mv::kTextBox, mv::kComboBox});
     mv::SetDebugFlag(true);
     // Silent: never a box, even with diagnostics on.
-    EXPECT_FALSE(mv::CheckProperty(mv::kLabel, L"Text", L"lblName", true));
+    EXPECT_FALSE(mv::MemberApplies(texts, mv::kLabel, L"Text", L"lblName", true));
     EXPECT_EQ(FindWindowA("#32770", "Bad property"), nullptr);
 
     std::string text;
@@ -76,11 +77,11 @@ TEST(PropertyTable, BadPropertyIsShownOnlyWithDiagnosticsAndNotWhenSilent) {
         if (!(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST)) text += " [not topmost]";
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
-    EXPECT_FALSE(mv::CheckProperty(mv::kLabel, L"Text", L"lblName", false));
+    EXPECT_FALSE(mv::MemberApplies(texts, mv::kLabel, L"Text", L"lblName", false));
     answer.join();
     EXPECT_EQ(text, "The property 'Text' don't apply to the object 'lblName'");
     mv::SetDebugFlag(false);
-    EXPECT_FALSE(mv::CheckProperty(mv::kLabel, L"Text", L"lblName", false));  // silent: no box to answer
+    EXPECT_FALSE(mv::MemberApplies(texts, mv::kLabel, L"Text", L"lblName", false));  // silent: no box to answer
 }
 
 TEST(OsLevel, FollowsTheVersionRule) {

@@ -1,0 +1,22 @@
+// What the kind records set on a new control once it exists, and the combo box's text.
+#include "control/kind_records.h"
+
+#include "control/content_props.h"
+#include "control/progress.h"
+
+namespace mv {
+
+const wchar_t kComboText[] =
+    L"                                                                                                    "
+    L"                                                                                                    "
+    L"                                                      ";
+static_assert(sizeof kComboText / sizeof kComboText[0] == 255, "254 blanks and the NUL");
+
+void ApplyBarStyle(Control& c, const Args& a) {
+    const long style = a.lng(a.indexOf(L"nPBStyle"));
+    if (style != 1) SetProgressBarStyle(c, style);  // 1 is the smooth style of creation
+}
+
+void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(L"sImageSource"))); }
+
+}  // namespace mv

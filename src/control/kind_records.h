@@ -1,0 +1,103 @@
+// What each kind of control is, in one record: the window class and styles its add
+// method creates, how the add method's arguments become its text, styles and click event,
+// what is set once it exists, the visual-style classes its theme is opened with, and
+// whether it takes the keyboard focus. A new kind is one record here (and its add method
+// in morvane.idl); which members apply to it, each member's row says (control_members.cpp).
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "com/dispatch.h"
+#include "control/control_kind.h"
+
+namespace mv {
+
+class Control;
+
+// The window text: the add method's argument of that name, or a fixed text.
+struct WindowText {
+    const wchar_t* param;
+    const wchar_t* fixed;
+};
+constexpr WindowText FromArg(const wchar_t* param) { return {param, nullptr}; }
+constexpr WindowText Fixed(const wchar_t* text) { return {nullptr, text}; }
+
+// Style bits added when the add method's argument of that name is not 0.
+struct StyleSwitch {
+    const wchar_t* param;
+    DWORD bits;
+};
+
+// What is set on a new control once it exists, as a script would set it.
+void ApplyBarStyle(Control& c, const Args& a);
+void ApplyPicture(Control& c, const Args& a);
+
+constexpr DWORD kTextBoxStyle = WS_TABSTOP | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+constexpr DWORD kTextBoxMultiLine = ES_MULTILINE | WS_HSCROLL | WS_VSCROLL;
+constexpr DWORD kComboStyle = CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_SORT | CBS_HASSTRINGS |
+                              WS_TABSTOP | WS_HSCROLL | WS_VSCROLL;
+constexpr DWORD kListStyle = LBS_NOTIFY | LBS_SORT | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL;
+// A combo box is created with 254 blanks as its window text (followed by the NUL that ends
+// every window text).
+extern const wchar_t kComboText[];
+
+// Arguments are named as the add method's parameters; every add method takes sCtrlName
+// first and the geometry nleft, nTop, nWidth and nHeight. No control has WS_GROUP, so all
+// option boxes of a form are one group.
+struct KindRecord {
+    ControlKind kind;
+    const wchar_t* windowClass;
+    const wchar_t* themeClasses;  // empty: the control opens no theme
+    bool takesFocus;
+    DWORD style;                  // without WS_CHILD, which creation adds
+    DWORD exStyle;
+    WindowText text;
+    const wchar_t* onClick;       // the argument that becomes OnClick; null: none
+    const wchar_t* alignment;     // the argument folded into the alignment bits; null: none
+    StyleSwitch option;           // null param: none
+    void (*afterwards)(Control&, const Args&);  // null: nothing
+};
+
+inline constexpr KindRecord kKindRecords[] = {
+    { kCmdButton,   L"BUTTON", L"BUTTON", true, WS_TABSTOP, 0, FromArg(L"sCtrlCaption"), L"sOnclickEvent", nullptr,
+      { L"nMultiLine", BS_MULTILINE } },
+    { kLabel,       L"Static", L"", false, SS_NOPREFIX, WS_EX_TRANSPARENT, FromArg(L"sCtrlCaption"), nullptr,
+      L"nTextAlignement" },
+    { kTextBox,     L"EDIT", L"EDIT,EDITTEXT,CARET,SCROLLBAR", true, kTextBoxStyle, WS_EX_CLIENTEDGE,
+      FromArg(L"sCtrlCaption"), L"sOnclickEvent", L"nTextAlignement", { L"nMultiLine", kTextBoxMultiLine } },
+    { kComboBox,    L"ComboBox", L"COMBOBOX, DROPDOWNBUTTON,SCROLLBAR", true, kComboStyle, WS_EX_CLIENTEDGE,
+      Fixed(kComboText), L"sOnclickEvent" },
+    { kListBox,     L"LISTBOX", L"LISTVIEW,SCROLLBAR", true, kListStyle, WS_EX_CLIENTEDGE, Fixed(L""),
+      L"sOnclickEvent" },
+    { kProgressBar, L"msctls_progress32", L"PROGRESS,BAR", false, PBS_SMOOTH, 0, Fixed(L"PB"), nullptr, nullptr,
+      {}, ApplyBarStyle },
+    { kFrame,       L"BUTTON", L"BUTTON,GROUPBOX", false, BS_GROUPBOX, 0, FromArg(L"sCtrlCaption") },
+    { kImage,       L"Static", L"", false, SS_BITMAP, WS_EX_TRANSPARENT, Fixed(L""), nullptr, nullptr, {},
+      ApplyPicture },
+    { kOptionBox,   L"BUTTON", L"BUTTON,RADIOBUTTON", true, BS_AUTORADIOBUTTON, 0, FromArg(L"sCtrlCaption"),
+      L"sOnclickEvent", nullptr, { L"nTextOnLeft", BS_LEFTTEXT } },
+    { kCheckBox,    L"BUTTON", L"BUTTON,CHECKBOX", true, BS_AUTOCHECKBOX, 0, FromArg(L"sCtrlCaption"),
+      L"sOnclickEvent", nullptr, { L"nTextOnLeft", BS_LEFTTEXT } },
+};
+
+constexpr bool RecordsInKindOrder() {
+    long k = 0;
+    for (const KindRecord& r : kKindRecords)
+        if (r.kind != k++) return false;
+    return k == kKindCount;
+}
+static_assert(RecordsInKindOrder(), "one record per kind, in the order of the kinds");
+
+// The record of a kind; null for a number that is no kind.
+inline const KindRecord* RecordOf(long kind) { return kind >= 0 && kind < kKindCount ? &kKindRecords[kind] : nullptr; }
+
+// The kinds whose controls take the keyboard focus.
+constexpr KindSet FocusTakers() {
+    KindSet s = 0;
+    for (const KindRecord& r : kKindRecords)
+        if (r.takesFocus) s |= 1u << r.kind;
+    return s;
+}
+
+}  // namespace mv
