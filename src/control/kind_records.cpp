@@ -2,7 +2,9 @@
 #include "control/kind_records.h"
 
 #include "control/content_props.h"
+#include "control/control.h"
 #include "control/progress.h"
+#include "form/form.h"
 
 namespace mv {
 
@@ -15,6 +17,11 @@ static_assert(sizeof kComboText / sizeof kComboText[0] == 255, "254 blanks and t
 void ApplyBarStyle(Control& c, const Args& a) {
     const long style = a.lng(a.indexOf(L"nPBStyle"));
     if (style != 1) SetProgressBarStyle(c, style);  // 1 is the smooth style of creation
+}
+
+// A list box's columns are as wide as the box.
+void ApplyColumnWidth(Control& c, const Args& a) {
+    SendMessageW(c.hwnd(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(a.lng(a.indexOf(L"nWidth"))), 0);
 }
 
 void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(L"sImageSource"))); }

@@ -32,6 +32,7 @@ struct StyleSwitch {
 // What is set on a new control once it exists, as a script would set it.
 void ApplyBarStyle(Control& c, const Args& a);
 void ApplyPicture(Control& c, const Args& a);
+void ApplyColumnWidth(Control& c, const Args& a);
 
 constexpr DWORD kTextBoxStyle = WS_TABSTOP | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
 constexpr DWORD kTextBoxMultiLine = ES_MULTILINE | WS_HSCROLL | WS_VSCROLL;
@@ -50,6 +51,9 @@ struct KindRecord {
     const wchar_t* windowClass;
     const wchar_t* themeClasses;  // empty: the control opens no theme
     bool takesFocus;
+    bool enterAccepts;            // Enter on it clicks the form's default button (dialog keys)
+    bool onFormBackground;        // paints its background with the form's colour
+    WORD selectionChange;         // the notification of a changed selection (OnChange); 0: none
     DWORD style;                  // without WS_CHILD, which creation adds
     DWORD exStyle;
     WindowText text;
@@ -60,24 +64,34 @@ struct KindRecord {
 };
 
 inline constexpr KindRecord kKindRecords[] = {
-    { kCmdButton,   L"BUTTON", L"BUTTON", true, WS_TABSTOP, 0, FromArg(L"sCtrlCaption"), L"sOnclickEvent", nullptr,
+    { kCmdButton,   L"BUTTON", L"BUTTON", true, false, false, 0,
+      WS_TABSTOP, 0, FromArg(L"sCtrlCaption"), L"sOnclickEvent", nullptr,
       { L"nMultiLine", BS_MULTILINE } },
-    { kLabel,       L"Static", L"", false, SS_NOPREFIX, WS_EX_TRANSPARENT, FromArg(L"sCtrlCaption"), nullptr,
+    { kLabel,       L"Static", L"", false, false, true, 0,
+      SS_NOPREFIX, WS_EX_TRANSPARENT, FromArg(L"sCtrlCaption"), nullptr,
       L"nTextAlignement" },
-    { kTextBox,     L"EDIT", L"EDIT,EDITTEXT,CARET,SCROLLBAR", true, kTextBoxStyle, WS_EX_CLIENTEDGE,
+    { kTextBox,     L"EDIT", L"EDIT,EDITTEXT,CARET,SCROLLBAR", true, true, false, 0,
+      kTextBoxStyle, WS_EX_CLIENTEDGE,
       FromArg(L"sCtrlCaption"), L"sOnclickEvent", L"nTextAlignement", { L"nMultiLine", kTextBoxMultiLine } },
-    { kComboBox,    L"ComboBox", L"COMBOBOX, DROPDOWNBUTTON,SCROLLBAR", true, kComboStyle, WS_EX_CLIENTEDGE,
+    { kComboBox,    L"ComboBox", L"COMBOBOX, DROPDOWNBUTTON,SCROLLBAR", true, true, false, CBN_SELCHANGE,
+      kComboStyle, WS_EX_CLIENTEDGE,
       Fixed(kComboText), L"sOnclickEvent" },
-    { kListBox,     L"LISTBOX", L"LISTVIEW,SCROLLBAR", true, kListStyle, WS_EX_CLIENTEDGE, Fixed(L""),
-      L"sOnclickEvent" },
-    { kProgressBar, L"msctls_progress32", L"PROGRESS,BAR", false, PBS_SMOOTH, 0, Fixed(L"PB"), nullptr, nullptr,
+    { kListBox,     L"LISTBOX", L"LISTVIEW,SCROLLBAR", true, true, false, LBN_SELCHANGE,
+      kListStyle, WS_EX_CLIENTEDGE, Fixed(L""),
+      L"sOnclickEvent", nullptr, {}, ApplyColumnWidth },
+    { kProgressBar, L"msctls_progress32", L"PROGRESS,BAR", false, false, false, 0,
+      PBS_SMOOTH, 0, Fixed(L"PB"), nullptr, nullptr,
       {}, ApplyBarStyle },
-    { kFrame,       L"BUTTON", L"BUTTON,GROUPBOX", false, BS_GROUPBOX, 0, FromArg(L"sCtrlCaption") },
-    { kImage,       L"Static", L"", false, SS_BITMAP, WS_EX_TRANSPARENT, Fixed(L""), nullptr, nullptr, {},
+    { kFrame,       L"BUTTON", L"BUTTON,GROUPBOX", false, false, true, 0,
+      BS_GROUPBOX, 0, FromArg(L"sCtrlCaption") },
+    { kImage,       L"Static", L"", false, false, false, 0,
+      SS_BITMAP, WS_EX_TRANSPARENT, Fixed(L""), nullptr, nullptr, {},
       ApplyPicture },
-    { kOptionBox,   L"BUTTON", L"BUTTON,RADIOBUTTON", true, BS_AUTORADIOBUTTON, 0, FromArg(L"sCtrlCaption"),
+    { kOptionBox,   L"BUTTON", L"BUTTON,RADIOBUTTON", true, true, true, 0,
+      BS_AUTORADIOBUTTON, 0, FromArg(L"sCtrlCaption"),
       L"sOnclickEvent", nullptr, { L"nTextOnLeft", BS_LEFTTEXT } },
-    { kCheckBox,    L"BUTTON", L"BUTTON,CHECKBOX", true, BS_AUTOCHECKBOX, 0, FromArg(L"sCtrlCaption"),
+    { kCheckBox,    L"BUTTON", L"BUTTON,CHECKBOX", true, true, true, 0,
+      BS_AUTOCHECKBOX, 0, FromArg(L"sCtrlCaption"),
       L"sOnclickEvent", nullptr, { L"nTextOnLeft", BS_LEFTTEXT } },
 };
 

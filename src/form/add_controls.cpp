@@ -70,7 +70,6 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     if (!s.onClick.empty()) control->events().click = s.onClick;
     if (!form.controls().add(s.name, control->dispatch())) return Fail(s.name);
     SetWindowValue(hwnd, prop::kPosition, static_cast<LONG_PTR>(form.controls().count()));
-    if (s.kind == kListBox) SendMessageW(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(s.width), 0);
     return control;
 }
 

@@ -5,7 +5,7 @@
 #include "window/dialog_keys.h"
 
 #include "control/control.h"
-#include "control/control_kind.h"
+#include "control/kind_records.h"
 #include "core/desktop.h"
 #include "form/form.h"
 #include "window/control_cache.h"
@@ -26,18 +26,12 @@ Role RoleOf(HWND form, const WindowMessage& m, UINT key) {
     if (onControl && m.kind == kComboBox && SendMessageW(m.hwnd, CB_GETDROPPEDSTATE, 0, 0)) return Role::None;
     if (key == VK_ESCAPE) return Role::Cancel;
     if (!onControl) return Role::None;
-    switch (m.kind) {
-    case kTextBox:
-        // A multi-line box takes Enter as a line break.
-        return (GetWindowLongW(m.hwnd, GWL_STYLE) & ES_MULTILINE) ? Role::None : Role::Accept;
-    case kComboBox:
-    case kListBox:
-    case kCheckBox:
-    case kOptionBox:
-        return Role::Accept;
-    default:
-        return Role::None;  // a command button clicks itself; the other kinds take no focus
-    }
+    // A command button clicks itself; the kinds that take no focus see no key.
+    const KindRecord* record = RecordOf(m.kind);
+    if (!record || !record->enterAccepts) return Role::None;
+    // A multi-line box takes Enter as a line break.
+    const bool lineBreaks = m.kind == kTextBox && (GetWindowLongW(m.hwnd, GWL_STYLE) & ES_MULTILINE);
+    return lineBreaks ? Role::None : Role::Accept;
 }
 
 // The button recorded on the form under `name` while it is still a window of the form,

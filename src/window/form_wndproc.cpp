@@ -12,7 +12,7 @@
 // inside the style tests and focus hand-overs), so each one holds a reference to the
 // objects it uses for as long as it uses them.
 #include "control/control.h"
-#include "control/control_kind.h"
+#include "control/kind_records.h"
 #include "core/desktop.h"
 #include "form/form.h"
 #include "window/control_cache.h"
@@ -126,10 +126,9 @@ LRESULT OnCommand(const WindowMessage& m) {
     const HWND from = reinterpret_cast<HWND>(m.lp);
     const WORD code = HIWORD(m.wp);
     if (!from || !IsWindow(from)) return Default(m);
-    const LONG_PTR kind = GetWindowValue(from, prop::kKind);
-    const bool selectionChanged =
-        (kind == kComboBox && code == CBN_SELCHANGE) || (kind == kListBox && code == LBN_SELCHANGE);
-    if (selectionChanged) PostControlEvent(g_notifyCache.find(from), &ControlEvents::change);
+    const KindRecord* record = RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind)));
+    if (record && record->selectionChange && code == record->selectionChange)
+        PostControlEvent(g_notifyCache.find(from), &ControlEvents::change);
     return Default(m);
 }
 
@@ -154,9 +153,8 @@ LRESULT OnSysCommand(const WindowMessage& m) {
 LRESULT OnCtlColor(const WindowMessage& m) {
     const LRESULT answer = Default(m);  // the text colour
     const HWND from = reinterpret_cast<HWND>(m.lp);
-    const LONG_PTR kind = from ? GetWindowValue(from, prop::kKind) : -1;
-    const bool onFormBackground = kind == kLabel || kind == kFrame || kind == kOptionBox || kind == kCheckBox;
-    if (!onFormBackground || GetParent(from) != m.hwnd) return answer;
+    const KindRecord* record = from ? RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind))) : nullptr;
+    if (!record || !record->onFormBackground || GetParent(from) != m.hwnd) return answer;
     SetBkColor(reinterpret_cast<HDC>(m.wp), GetSysColor(COLOR_MENU));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
 }
