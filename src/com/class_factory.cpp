@@ -1,9 +1,12 @@
 // The class factory of Desktop and the in-process server entry points.
 #include <windows.h>
 
+#include <new>
+
 #include "com/module.h"
 #include "com/query.h"
 #include "core/desktop.h"
+#include "core/hresult.h"
 
 namespace mv {
 
@@ -19,14 +22,16 @@ public:
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
+        if (!out) RETURN_HR(E_POINTER);
         *out = nullptr;
-        if (outer) return CLASS_E_NOAGGREGATION;
+        if (outer) RETURN_HR(CLASS_E_NOAGGREGATION);
         try {
             ComPtr<Desktop> d = Desktop::Create();  // a new Desktop for every request
             return d->QueryInterface(iid, out);
+        } catch (const std::bad_alloc&) {
+            RETURN_HR(E_OUTOFMEMORY);
         } catch (...) {
-            return E_OUTOFMEMORY;
+            return TraceFailure(__FILE__, __LINE__, E_UNEXPECTED, L"an exception escaped creating a Desktop");
         }
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
@@ -42,9 +47,9 @@ DesktopFactory g_factory;
 }  // namespace mv
 
 extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
-    if (!out) return E_POINTER;
+    if (!out) RETURN_HR(E_POINTER);
     *out = nullptr;
-    if (!IsEqualCLSID(clsid, mv::CLSID_Desktop)) return CLASS_E_CLASSNOTAVAILABLE;
+    if (!IsEqualCLSID(clsid, mv::CLSID_Desktop)) RETURN_HR(CLASS_E_CLASSNOTAVAILABLE);
     return mv::g_factory.QueryInterface(iid, out);
 }
 

@@ -201,7 +201,7 @@ HRESULT convert(const Param& p, VARIANT* src, VARIANT* out) {
         // Objects, arrays and null are not numbers or strings: never ask an object for
         // its default value here.
         VariantClear(&plain);
-        return DISP_E_TYPEMISMATCH;
+        RETURN_HR(DISP_E_TYPEMISMATCH);
     }
     hr = VariantChangeType(out, &plain, 0, p.vt);
     VariantClear(&plain);
@@ -283,7 +283,7 @@ HRESULT BindArg(const Param& param, VARIANT* rgvarg, long at, VARIANT* out, EXCE
 
 HRESULT LookupNames(const void* table, size_t n, RowFn row, const NameIndex*& index, LPOLESTR* names,
                     UINT count, DISPID* ids) {
-    if (!names || !ids || count == 0) return E_INVALIDARG;
+    if (!names || !ids || count == 0) RETURN_HR(E_INVALIDARG);
     for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
     if (!names[0]) return DISP_E_UNKNOWNNAME;
 

@@ -50,16 +50,16 @@ public:
 
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_INVALIDARG;
+        if (!count) RETURN_HR(E_INVALIDARG);
         ITypeInfo* info = nullptr;
         *count = SUCCEEDED(Self::typeInfo(&info)) ? 1 : 0;
         if (info) info->Release();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** out) override {
-        if (!out) return E_INVALIDARG;
+        if (!out) RETURN_HR(E_INVALIDARG);
         *out = nullptr;
-        if (index != 0) return DISP_E_BADINDEX;
+        if (index != 0) RETURN_HR(DISP_E_BADINDEX);
         return Self::typeInfo(out);
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
@@ -68,7 +68,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO* excep, UINT* argErr) override {
-        if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+        if (!IsEqualIID(iid, IID_NULL)) RETURN_HR(DISP_E_UNKNOWNINTERFACE);
         Self& self = *static_cast<Self*>(this);
         ComPtr<IDispatch> keep(dispatch());  // the call may drop the caller's last reference
         return Self::members().invoke(self, id, flags, params, result, excep, argErr);
@@ -77,7 +77,7 @@ public:
     // IProvideClassInfo: the class as the type library describes it, for hosts that list
     // what an object offers (PowerShell's Get-Member, object browsers).
     HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** out) override {
-        if (!out) return E_POINTER;
+        if (!out) RETURN_HR(E_POINTER);
         *out = nullptr;
         return described() ? TypeInfoOf(Self::classId(), out) : E_NOTIMPL;
     }

@@ -32,14 +32,14 @@ VARIANT DualArg(VARIANT_BOOL* p) { return ByRef(VT_BOOL, p); }
 VARIANT DualArg(VARIANT* p) { return ByRef(VT_VARIANT, p); }
 
 HRESULT StoreDualResult(VARIANT& answer, long* result) {
-    if (!result) return E_POINTER;
+    if (!result) RETURN_HR(E_POINTER);
     RETURN_IF_FAILED(VariantChangeType(&answer, &answer, 0, VT_I4));
     *result = V_I4(&answer);
     return S_OK;
 }
 
 HRESULT StoreDualResult(VARIANT& answer, BSTR* result) {
-    if (!result) return E_POINTER;
+    if (!result) RETURN_HR(E_POINTER);
     RETURN_IF_FAILED(VariantChangeType(&answer, &answer, 0, VT_BSTR));
     *result = V_BSTR(&answer);
     V_VT(&answer) = VT_EMPTY;  // the caller owns the string now
@@ -47,14 +47,14 @@ HRESULT StoreDualResult(VARIANT& answer, BSTR* result) {
 }
 
 HRESULT StoreDualResult(VARIANT& answer, IDispatch** result) {
-    if (!result) return E_POINTER;
+    if (!result) RETURN_HR(E_POINTER);
     *result = V_VT(&answer) == VT_DISPATCH ? V_DISPATCH(&answer) : nullptr;
     if (*result) V_VT(&answer) = VT_EMPTY;  // the reference goes to the caller
     return S_OK;
 }
 
 HRESULT StoreDualResult(VARIANT& answer, IUnknown** result) {
-    if (!result) return E_POINTER;
+    if (!result) RETURN_HR(E_POINTER);
     *result = V_VT(&answer) == VT_UNKNOWN || V_VT(&answer) == VT_DISPATCH ? V_UNKNOWN(&answer) : nullptr;
     if (*result) V_VT(&answer) = VT_EMPTY;
     return S_OK;

@@ -5,6 +5,7 @@
 
 #include "com/module.h"
 #include "com/query.h"
+#include "core/hresult.h"
 #include "core/text.h"
 
 namespace mv {
@@ -35,7 +36,7 @@ public:
     }
 
     HRESULT STDMETHODCALLTYPE Next(ULONG celt, VARIANT* out, ULONG* fetched) override {
-        if (!out) return E_POINTER;
+        if (!out) RETURN_HR(E_POINTER);
         ULONG got = 0;
         while (got < celt && pos_ < coll_->count()) {
             VariantInit(&out[got]);
@@ -56,7 +57,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Reset() override { pos_ = 0; return S_OK; }
     HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override {
-        if (!out) return E_POINTER;
+        if (!out) RETURN_HR(E_POINTER);
         *out = new CollectionEnum(coll_, pos_);
         return S_OK;
     }
@@ -127,7 +128,7 @@ std::vector<ComPtr<IDispatch>> KeyedCollection::takeAll() {
 }
 
 HRESULT KeyedCollection::NewEnum(const std::shared_ptr<KeyedCollection>& self, IUnknown** out) {
-    if (!out) return E_POINTER;
+    if (!out) RETURN_HR(E_POINTER);
     *out = new CollectionEnum(self, 0);
     return S_OK;
 }

@@ -158,9 +158,9 @@ HRESULT UnregisterTypeLibrary(const Scope& scope, bool otherRemains) {
 
 HRESULT Register(const Scope& scope) {
     const std::wstring path = ModulePath();
-    if (path.empty()) return E_FAIL;
+    if (path.empty()) RETURN_HR(E_FAIL);
     UniqueKey root = OpenRoot(scope, KEY_ALL_ACCESS);
-    if (!root) return E_ACCESSDENIED;
+    if (!root) RETURN_HR(E_ACCESSDENIED);
     for (const KeyValue& kv : Entries(path)) RETURN_IF_FAILED(WriteValue(root.get(), kv));
     return RegisterTypeLibrary(scope, path);
 }
@@ -194,7 +194,7 @@ extern "C" HRESULT WINAPI DllUnregisterServer() { return mv::Unregister({false})
 
 // regsvr32 /n /i:user registers for the current user only, /u /n /i:user removes that.
 extern "C" HRESULT WINAPI DllInstall(BOOL install, LPCWSTR cmdLine) {
-    if (!cmdLine || lstrcmpiW(cmdLine, L"user") != 0) return E_INVALIDARG;
+    if (!cmdLine || lstrcmpiW(cmdLine, L"user") != 0) RETURN_HR(E_INVALIDARG);
     const mv::Scope scope{true};
     return install ? mv::Register(scope) : mv::Unregister(scope);
 }

@@ -4,6 +4,7 @@
 #include <oleauto.h>
 
 #include "com/module.h"
+#include "core/hresult.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -34,7 +35,7 @@ const EmbeddedLibrary& Library() {
 }  // namespace
 
 HRESULT TypeInfoOf(REFGUID interfaceId, ITypeInfo** out) {
-    if (!out) return E_POINTER;
+    if (!out) RETURN_HR(E_POINTER);
     *out = nullptr;
     const EmbeddedLibrary& library = Library();
     if (FAILED(library.loaded)) return library.loaded;

@@ -10,6 +10,7 @@
 #include "control/member_check.h"
 #include "core/hresult.h"
 #include "core/os_level.h"
+#include "core/rounding.h"
 #include "form/form.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
@@ -24,10 +25,7 @@ constexpr long kBorderLine = 0x1;
 constexpr long kBorderSunken = 0x2 | 0x8;
 
 HRESULT Extent(LONG from, LONG to, long* out) {
-    long long d = static_cast<long long>(to) - from;
-    if (d > 0x7FFFFFFFLL || d < -0x80000000LL) return DISP_E_OVERFLOW;
-    *out = static_cast<long>(d);
-    return S_OK;
+    return NarrowToLong(static_cast<long long>(to) - from, out);
 }
 
 LONG WithBits(LONG value, LONG mask, bool on) { return on ? (value | mask) : (value & ~mask); }
@@ -36,7 +34,7 @@ LONG WithBits(LONG value, LONG mask, bool on) { return on ? (value | mask) : (va
 
 HRESULT Control::AttachWindow(HWND hwnd, long kind) {
     const KindRecord* record = RecordOf(kind);
-    if (!record) return DISP_E_BADINDEX;  // no such kind
+    if (!record) RETURN_HR(DISP_E_BADINDEX);  // no such kind
     hwnd_ = hwnd;
     kind_ = kind;
     if (GetOsLevel() > 5 && *record->themeClasses) theme_.reset(OpenThemeData(hwnd, record->themeClasses));

@@ -23,10 +23,9 @@ constexpr long kSourceTrim = 2;
 
 // The whole file in a stream, or nothing when it cannot be read.
 ComPtr<IStream> ReadFileStream(const std::wstring& path, DWORD* size) {
-    HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return {};
-    UniqueFile file(opened);
+    UniqueFile file = AdoptFile(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return {};
     LARGE_INTEGER length{};
     if (!GetFileSizeEx(file.get(), &length) || length.QuadPart <= 0 || length.QuadPart > 0x7FFFFFFF) return {};
     *size = static_cast<DWORD>(length.QuadPart);

@@ -1,7 +1,7 @@
 // The lengths of the items a list or combo box holds, kept beside the window so that the
 // longest one is known after a removal without reading every remaining item back.
-// Lengths are counted as Item returns the text (characters of the item up to its first
-// NUL, after the round trip through the system code page).
+// Lengths are counted as Item returns the text: UTF-16 characters of the item up to its
+// first NUL.
 #pragma once
 
 #include <map>

@@ -1,6 +1,9 @@
 // Operating-system level probe and word helpers.
 #include "core/os_level.h"
 
+#include "core/hresult.h"
+#include "core/rounding.h"
+
 namespace mv {
 
 long GetOsLevel() {
@@ -19,9 +22,9 @@ long HiWordOf(long value) {
 }
 
 HRESULT MakeLongOf(long low, long high, long* out) {
-    long long product = static_cast<long long>(high) * 65536;
-    if (product > 0x7FFFFFFFLL || product < -0x80000000LL) return DISP_E_OVERFLOW;
-    *out = low | static_cast<long>(product);
+    long high16 = 0;
+    RETURN_IF_FAILED(MultiplyLong(high, 65536, &high16));
+    *out = low | high16;
     return S_OK;
 }
 

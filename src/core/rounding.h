@@ -27,12 +27,14 @@ inline long long DivideHalfEven(long long p, long long q) {
     return n;
 }
 
-// a * b as a 32-bit signed product; DISP_E_OVERFLOW when it does not fit.
-inline HRESULT MultiplyLong(long a, long b, long* out) {
-    long long p = static_cast<long long>(a) * b;
-    if (p < -2147483648LL || p > 2147483647LL) return DISP_E_OVERFLOW;
-    *out = static_cast<long>(p);
+// v as a 32-bit signed value; DISP_E_OVERFLOW when it does not fit.
+inline HRESULT NarrowToLong(long long v, long* out) {
+    if (v < -2147483648LL || v > 2147483647LL) return DISP_E_OVERFLOW;
+    *out = static_cast<long>(v);
     return S_OK;
 }
+
+// a * b as a 32-bit signed product; DISP_E_OVERFLOW when it does not fit.
+inline HRESULT MultiplyLong(long a, long b, long* out) { return NarrowToLong(static_cast<long long>(a) * b, out); }
 
 }  // namespace mv

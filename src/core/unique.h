@@ -41,6 +41,11 @@ struct SearchClose { void operator()(HANDLE h) const { FindClose(h); } };
 using UniqueMemoryDc = Unique<HDC, MemoryDcClose>;
 using UniqueFile = Unique<HANDLE, FileClose>;
 using UniqueSearch = Unique<HANDLE, SearchClose>;  // FindFirstFile; null, never INVALID_HANDLE_VALUE
+
+// What CreateFile and FindFirstFile hand back, owned: their INVALID_HANDLE_VALUE becomes
+// an empty owner.
+inline UniqueFile AdoptFile(HANDLE h) { return UniqueFile(h == INVALID_HANDLE_VALUE ? nullptr : h); }
+inline UniqueSearch AdoptSearch(HANDLE h) { return UniqueSearch(h == INVALID_HANDLE_VALUE ? nullptr : h); }
 using UniqueGlobal = Unique<HGLOBAL, GlobalClose>;
 
 struct GdiClose { void operator()(HGDIOBJ h) const { DeleteObject(h); } };

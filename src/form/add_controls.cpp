@@ -75,7 +75,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
 
 HRESULT AddControlOfKind(Form& f, ControlKind kind, const Args& a, Result& r) {
     const KindRecord* k = RecordOf(kind);
-    if (!k) return E_INVALIDARG;
+    if (!k) RETURN_HR(E_INVALIDARG);
     ComPtr<Control> c = Addcontrol(f, SpecOf(*k, a));
     if (c && k->afterwards) k->afterwards(*c.get(), a);
     r.setObject(c ? c->dispatch() : nullptr);

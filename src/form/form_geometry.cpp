@@ -2,6 +2,7 @@
 // bar included), its frame refresh and its focus.
 #include "form/form_shape.h"
 
+#include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
 #include "window/style_bits.h"
@@ -25,11 +26,10 @@ HRESULT ReadPlacement(Form& f, Placement* out) {
     rc = RECT{};
     HWND w = LiveWindow(f);
     if (!w || !GetWindowRect(w, &rc)) return S_OK;
-    long long width = static_cast<long long>(rc.right) - rc.left;
-    long long height = static_cast<long long>(rc.bottom) - rc.top;
-    if (width > 0x7FFFFFFFLL || width < -0x80000000LL || height > 0x7FFFFFFFLL || height < -0x80000000LL)
-        return DISP_E_OVERFLOW;
-    *out = { rc.left, rc.top, static_cast<long>(width), static_cast<long>(height) };
+    long width = 0, height = 0;
+    RETURN_IF_FAILED(NarrowToLong(static_cast<long long>(rc.right) - rc.left, &width));
+    RETURN_IF_FAILED(NarrowToLong(static_cast<long long>(rc.bottom) - rc.top, &height));
+    *out = { rc.left, rc.top, width, height };
     return S_OK;
 }
 

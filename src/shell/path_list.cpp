@@ -137,9 +137,8 @@ bool IsFolder(DWORD attributes) {
 PathList Matches(const std::wstring& pattern) {
     PathList out;
     WIN32_FIND_DATAW found;
-    const HANDLE first = FindFirstFileW(pattern.c_str(), &found);
-    if (first == INVALID_HANDLE_VALUE) return out;
-    UniqueSearch search(first);
+    UniqueSearch search = AdoptSearch(FindFirstFileW(pattern.c_str(), &found));
+    if (!search) return out;
     const std::wstring folder = FolderOf(pattern);
     do {
         const std::wstring name = found.cFileName;

@@ -12,9 +12,8 @@ namespace mv {
 namespace {
 
 UniqueFile OpenToRead(const std::wstring& path) {
-    const HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    return UniqueFile(h == INVALID_HANDLE_VALUE ? nullptr : h);
+    return AdoptFile(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
 }
 
 bool SameBytes(HANDLE a, HANDLE b) {
@@ -54,10 +53,8 @@ void Remove(const std::wstring& path, bool folder) {
 // The name the file system holds for `path` is spelled as `path` spells it.
 bool SpelledAs(const std::wstring& path) {
     WIN32_FIND_DATAW found;
-    const HANDLE first = FindFirstFileW(path.c_str(), &found);
-    if (first == INVALID_HANDLE_VALUE) return false;
-    UniqueSearch search(first);
-    return NameOf(path) == found.cFileName;
+    UniqueSearch search = AdoptSearch(FindFirstFileW(path.c_str(), &found));
+    return search && NameOf(path) == found.cFileName;
 }
 
 bool Copied(const FilePlan& plan) {

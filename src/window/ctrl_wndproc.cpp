@@ -7,7 +7,7 @@
 //
 // The window's kind and its class's procedure come from the process's record of the
 // windows it subclassed (window/subclass_record.h), the control object through a one-entry
-// cache (CtrlCache, window/control_cache.h). When the object cannot be found (the control
+// cache (window/control_cache.h). When the object cannot be found (the control
 // is being created, or its form is no longer registered) no event is posted and the
 // message still goes on.
 #include "window/ctrl_wndproc.h"
@@ -31,7 +31,7 @@ namespace {
 // seen first; the wait dispatches nothing.
 constexpr DWORD kClickDelayMs = 25;
 
-ControlCache g_ctrlCache;  // CtrlCache
+ControlCache g_ctrlCache;
 
 // The key press that a release of Enter or Space may turn into a click: the command button
 // that got it, and the key. The release of an Enter that answered a message box or closed

@@ -28,7 +28,7 @@ namespace mv {
 
 namespace {
 
-// The control last looked up for a selection change (NotifyCtrlCache).
+// The control last looked up for a selection change.
 ControlCache g_notifyCache;
 
 LRESULT Default(const WindowMessage& m) { return DefWindowProcW(m.hwnd, m.msg, m.wp, m.lp); }

@@ -1,5 +1,6 @@
 // Window procedures as message tables: one row per message the procedure acts on, each
-// with a handler that receives the message unpacked.
+// with a handler that receives the message (window, message, its two parameters and, for
+// a control, its kind) in one value.
 #pragma once
 
 #include <windows.h>
