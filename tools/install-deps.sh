@@ -7,7 +7,8 @@ packages=(g++-mingw-w64-i686-posix mingw-w64-i686-dev mingw-w64-tools
           wine wine32:i386 wine64 fonts-wine
           xvfb xauth xdotool x11-apps imagemagick
           cmake googletest
-          cmark-gfm python3)       # the release: Markdown to HTML pages, the zip
+          cmark-gfm python3        # the release: Markdown to HTML pages, the zip
+          faketime)                # one time stamp in the type library: the same DLL from the same sources
 
 missing=()
 for p in "${packages[@]}"; do
