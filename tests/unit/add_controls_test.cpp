@@ -16,7 +16,7 @@
 #include "window/ctrl_wndproc.h"
 #include "window/window_props.h"
 
-namespace mvtest {
+namespace test {
 namespace {
 
 std::string ClassOf(HWND hwnd) {
@@ -265,9 +265,9 @@ TEST(AddControls, AnUnknownKindIsReportedWhileDiagnosticsAreOn) {
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test
 
-namespace mvtest {
+namespace test {
 namespace {
 
 // A property of the new control as the script reads it, or nothing when the control
@@ -304,4 +304,4 @@ TEST(AddControls, ProgressBarStyleAndImageSourceAreSetAfterwards) {
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test
