@@ -23,8 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "../tests/unit/gdi_count.h"
 #include "bench_util.h"
+#include "gdi_count.h"
 #include "core/desktop.h"
 #include "form/form.h"
 #include "window/progress_paint.h"
@@ -64,7 +64,7 @@ std::vector<std::wstring> Items(int n) {
     return items;
 }
 
-ComPtr<IDispatch> HiddenForm(IDispatch* desk) {
+Obj HiddenForm(IDispatch* desk) {
     static int made = 0;
     return NewForm(desk, L"list" + std::to_wstring(++made), 400, 400);
 }
@@ -72,23 +72,23 @@ ComPtr<IDispatch> HiddenForm(IDispatch* desk) {
 // Fills a new list box with n items, then empties it by removing items at random places,
 // one call per item, as a script would.
 PerItem ListCost(IDispatch* desk, int n) {
-    ComPtr<IDispatch> form = HiddenForm(desk);
-    ComPtr<IDispatch> list = CallObject(form.get(), L"AddListBox", {Text(L"l"), Num(10), Num(10), Num(300), Num(300)});
+    Obj form = HiddenForm(desk);
+    Obj list = form.obj(L"AddListBox", {L"l", 10, 10, 300, 300});
     std::mt19937 random(7);
     BlockTimer timer;
     timer.restart();
     for (const std::wstring& item : Items(n)) {
-        CallByName(list.get(), L"AddItem", DISPATCH_METHOD, {Text(item)}, nullptr);
+        list.call(L"AddItem", {item});
         timer.tick();
     }
     const double add = timer.perCall();
     timer.restart();
     for (int left = n; left > 0; --left) {
-        CallByName(list.get(), L"RemoveItem", DISPATCH_METHOD, {Num(static_cast<long>(random() % left))}, nullptr);
+        list.call(L"RemoveItem", {static_cast<long>(random() % left)});
         timer.tick();
     }
     const double remove = timer.perCall();
-    CallByName(desk, L"CloseAll", DISPATCH_METHOD, {}, nullptr);
+    Call(desk, L"CloseAll");
     return {add, remove};
 }
 
@@ -96,10 +96,10 @@ PerItem ListCost(IDispatch* desk, int n) {
 // would create (class, styles, font, on a hidden form) but that nothing of the library
 // subclasses: the least an item can cost. Microseconds per item, timed as ListCost does.
 double PlainAddCost(IDispatch* desk, int n) {
-    ComPtr<IDispatch> form = HiddenForm(desk);
+    Obj form = HiddenForm(desk);
     constexpr DWORD kListStyle = LBS_NOTIFY | LBS_SORT | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL;
     HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", kListStyle | WS_CHILD | WS_VISIBLE, 10, 10, 300,
-                                300, HwndOf(form.get()), nullptr, GetModuleHandleW(nullptr), nullptr);
+                                300, form.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
     const std::vector<std::wstring> items = Items(n);
     BlockTimer timer;
@@ -109,7 +109,7 @@ double PlainAddCost(IDispatch* desk, int n) {
         timer.tick();
     }
     const double add = timer.perCall();
-    CallByName(desk, L"CloseAll", DISPATCH_METHOD, {}, nullptr);
+    Call(desk, L"CloseAll");
     return add;
 }
 
@@ -117,16 +117,15 @@ double PlainAddCost(IDispatch* desk, int n) {
 // list's extent would otherwise need), in milliseconds: one LB_GETTEXTLEN and one
 // LB_GETTEXT per item, straight to the window.
 double RecountCost(IDispatch* desk, int n) {
-    ComPtr<IDispatch> form = NewForm(desk, L"recount", 400, 400);
-    ComPtr<IDispatch> list = CallObject(form.get(), L"AddListBox", {Text(L"l"), Num(10), Num(10), Num(300), Num(300)});
-    const HWND h = HwndOf(list.get());
+    Obj form = NewForm(desk, L"recount", 400, 400);
+    const HWND h = form.obj(L"AddListBox", {L"l", 10, 10, 300, 300}).hwnd();
     for (int i = 0; i < n; ++i) SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>((L"item " + std::to_wstring(i)).c_str()));
     const double start = Now();
     wchar_t text[64];
     for (int i = 0; i < n; ++i)
         if (SendMessageW(h, LB_GETTEXTLEN, i, 0) < static_cast<LRESULT>(ARRAYSIZE(text))) SendMessageW(h, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
     const double elapsed = Now() - start;
-    CallByName(desk, L"CloseAll", DISPATCH_METHOD, {}, nullptr);
+    Call(desk, L"CloseAll");
     return elapsed;
 }
 
@@ -188,18 +187,16 @@ double TimeEach(F paint, int rounds = 400) {
 }
 
 void ReportPaint(IDispatch* desk) {
-    ComPtr<IDispatch> form = NewForm(desk, L"paint", 500, 200);
-    ComPtr<IDispatch> gradient =
-        CallObject(form.get(), L"AddProgressBar", {Text(L"g"), Num(10), Num(10), Num(400), Num(20), Num(2)});
-    ComPtr<IDispatch> smooth =
-        CallObject(form.get(), L"AddProgressBar", {Text(L"s"), Num(10), Num(50), Num(400), Num(20), Num(1)});
-    for (IDispatch* bar : {gradient.get(), smooth.get()}) {
-        Let(bar, L"MaxProgress", Num(100));
-        Let(bar, L"CurrentProgress", Num(100));
+    Obj form = NewForm(desk, L"paint", 500, 200);
+    Obj gradient = form.obj(L"AddProgressBar", {L"g", 10, 10, 400, 20, 2});
+    Obj smooth = form.obj(L"AddProgressBar", {L"s", 10, 50, 400, 20, 1});
+    for (const Obj* bar : {&gradient, &smooth}) {
+        bar->put(L"MaxProgress", 100);
+        bar->put(L"CurrentProgress", 100);
     }
-    Let(form.get(), L"Visible", Num(1));
+    form.put(L"Visible", 1);
     auto repaint = [](HWND h) { return [h] { RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }; };
-    const HWND g = HwndOf(gradient.get()), s = HwndOf(smooth.get());
+    const HWND g = gradient.hwnd(), s = smooth.hwnd();
     for (int warm = 0; warm < 20; ++warm) repaint(g)(), repaint(s)();
     const double library = TimeEach(repaint(g)), system = TimeEach(repaint(s));
     const double direct = TimeEach([g] { mv::PaintProgressBar(g); });
@@ -209,7 +206,7 @@ void ReportPaint(IDispatch* desk) {
     std::printf("  system's smooth bar      %8.1f us\n", system);
     std::printf("  ratio                    %8.2f x  (target <= 2)\n", library / system);
     std::printf("  the gradient alone: one row stretched %.1f us, one pen per column %.1f us\n", direct, pens);
-    CallByName(desk, L"CloseAll", DISPATCH_METHOD, {}, nullptr);
+    Call(desk, L"CloseAll");
 }
 
 // A 4 x 2 bitmap file, 24 bits per pixel: red, green, blue and white on top of black.
@@ -238,20 +235,18 @@ struct GdiFigures {
 GdiFigures GdiCycle(IDispatch* desk, const std::wstring& bmp, int fontChanges, int repaints) {
     GdiFigures g{};
     g.atStart = GdiObjectCount();
-    ComPtr<IDispatch> form = NewForm(desk, L"gdi", 400, 300);
-    ComPtr<IDispatch> label =
-        CallObject(form.get(), L"AddLabel", {Text(L"t"), Text(L"Title"), Num(10), Num(10), Num(300), Num(40)});
-    ComPtr<IDispatch> image =
-        CallObject(form.get(), L"AddImage", {Text(L"i"), Text(bmp), Num(10), Num(60), Num(200), Num(100)});
-    Let(form.get(), L"Visible", Num(1));
-    const HWND text = HwndOf(label.get()), picture = HwndOf(image.get());
+    Obj form = NewForm(desk, L"gdi", 400, 300);
+    Obj label = form.obj(L"AddLabel", {L"t", L"Title", 10, 10, 300, 40});
+    Obj image = form.obj(L"AddImage", {L"i", bmp, 10, 60, 200, 100});
+    form.put(L"Visible", 1);
+    const HWND text = label.hwnd(), picture = image.hwnd();
     RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    Let(label.get(), L"FontSize", Num(20));  // from here on the label holds one font of its own
+    label.put(L"FontSize", 20);  // from here on the label holds one font of its own
     g.beforeFonts = GdiObjectCount();
     double start = Now();
     for (int i = 0; i < fontChanges; ++i) {
-        if (i % 2) Let(label.get(), L"FontSize", Num(12 + i % 20));
-        else Let(label.get(), L"FontStyle", Text(L"bi"));
+        if (i % 2) label.put(L"FontSize", 12 + i % 20);
+        else label.put(L"FontStyle", L"bi");
     }
     g.fontUs = (Now() - start) * 1000 / fontChanges;
     g.afterFonts = GdiObjectCount();
@@ -260,8 +255,8 @@ GdiFigures GdiCycle(IDispatch* desk, const std::wstring& bmp, int fontChanges, i
     g.imageUs = (Now() - start) * 1000 / repaints;
     g.afterImages = GdiObjectCount();
     HGDIOBJ lastFont = reinterpret_cast<HGDIOBJ>(SendMessageA(text, WM_GETFONT, 0, 0));
-    label = image = form = ComPtr<IDispatch>();
-    CallByName(desk, L"CloseAll", DISPATCH_METHOD, {}, nullptr);  // the controls end with their form
+    label = image = form = Obj();
+    Call(desk, L"CloseAll");  // the controls end with their form
     g.lastFontGone = GetObjectType(lastFont) == 0;
     g.atEnd = GdiObjectCount();
     return g;

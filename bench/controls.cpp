@@ -55,21 +55,19 @@ RECT Cell(int i) {
 }
 
 double BuildThroughAutomation(IDispatch* desk, int round) {
-    ComPtr<IDispatch> form = NewForm(desk, L"auto" + std::to_wstring(round));
+    Obj form = NewForm(desk, L"auto" + std::to_wstring(round));
     double start = Now();
     for (int i = 0; i < kControls; ++i) {
         const KindRow& k = kKinds[i % 10];
         RECT c = Cell(i);
-        std::vector<VARIANT> args{Text(L"c" + std::to_wstring(i))};
-        if (k.caption) args.push_back(Text(L"b"));
-        for (long v : {c.left, c.top, c.right, c.bottom}) args.push_back(Num(v));
-        VARIANT r;
-        VariantInit(&r);
-        CallByName(form.get(), k.method, DISPATCH_METHOD, args, &r);
-        Object(r);
+        std::vector<Arg> args;
+        args.emplace_back(L"c" + std::to_wstring(i));
+        if (k.caption) args.emplace_back(L"b");
+        for (long v : {c.left, c.top, c.right, c.bottom}) args.emplace_back(v);
+        form.call(k.method, std::move(args));
     }
     double elapsed = Now() - start;
-    CallByName(desk, L"CloseAll", DISPATCH_METHOD, {}, nullptr);
+    Call(desk, L"CloseAll");
     return elapsed;
 }
 
@@ -131,35 +129,26 @@ DWORD WINAPI PostClick(void* p) {
 // Shows a form with a button and a list box; LastEvent waits while another thread posts
 // a click on the button, or a selection change of the list (which posts without a wait).
 struct ClickForm {
-    ComPtr<IDispatch> form, button, list;
+    Obj form, button, list;
     explicit ClickForm(IDispatch* desk) {
         form = NewForm(desk, L"click");
-        VARIANT r;
-        VariantInit(&r);
-        CallByName(form.get(), L"AddCmdButton", DISPATCH_METHOD,
-                   {Text(L"b"), Text(L"b"), Num(10), Num(10), Num(80), Num(24), Text(L"clicked()")}, &r);
-        button = Object(r);
-        CallByName(form.get(), L"AddListBox", DISPATCH_METHOD,
-                   {Text(L"l"), Num(100), Num(10), Num(80), Num(80), Text(L"")}, &r);
-        list = Object(r);
-        CallByName(list.get(), L"OnChange", DISPATCH_PROPERTYPUT, {Text(L"changed()")}, nullptr);
-        CallByName(form.get(), L"Visible", DISPATCH_PROPERTYPUT, {Num(1)}, nullptr);
+        button = form.obj(L"AddCmdButton", {L"b", L"b", 10, 10, 80, 24, L"clicked()"});
+        list = form.obj(L"AddListBox", {L"l", 100, 10, 80, 80, L""});
+        list.put(L"OnChange", L"changed()");
+        form.put(L"Visible", 1);
     }
     // Returns the wall time from the post to LastEvent's return, in ms.
     double waitForClick(DWORD postAfterMs) {
-        return waitFor({HwndOf(button.get()), postAfterMs, WM_LBUTTONUP, 0, 0});
+        return waitFor({button.hwnd(), postAfterMs, WM_LBUTTONUP, 0, 0});
     }
     double waitForSelectionChange(DWORD postAfterMs) {
-        return waitFor({HwndOf(form.get()), postAfterMs, WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE),
-                        reinterpret_cast<LPARAM>(HwndOf(list.get()))});
+        return waitFor({form.hwnd(), postAfterMs, WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(list.hwnd())});
     }
     double waitFor(PostLater job) {
         HANDLE t = CreateThread(nullptr, 0, PostClick, &job, 0, nullptr);
-        VARIANT r;
-        VariantInit(&r);
-        CallByName(form.get(), L"LastEvent", DISPATCH_PROPERTYGET, {}, &r);
+        Arg event = form.call(L"LastEvent");
         double returned = Now();
-        VariantClear(&r);
         WaitForSingleObject(t, INFINITE);
         CloseHandle(t);
         return returned - job.postedAt;

@@ -5,20 +5,13 @@
 # set-up as tools/test.sh; no benchmark judges its own figures. MORVANE_ARCHS picks
 # the bitnesses ("win32 win64" by default).
 set -euo pipefail
-
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 "$root/tools/install-deps.sh"
 "$root/tools/build.sh"
 "$root/tools/prefix.sh"
 
-winpath() { echo "Z:$1" | tr '/' '\\'; }
-
-run_benches() (   # build-dir; a subshell: one session each
-    export MORVANE_BUILD=$1
-    source "$root/tools/session.sh"
-    session_start >/dev/null
+run_benches() {   # build-dir, inside its session
     run() { "$root/tools/wine-run.sh" --prefix "$1/wineprefix" "${@:2}"; }
     run "$1" regsvr32 /s "$(winpath "$1/bin/morvane.dll")"
     for script in "$root"/bench/*.js; do
@@ -31,12 +24,10 @@ run_benches() (   # build-dir; a subshell: one session each
         echo "== $(basename "$program")"
         (cd "$1/bin" && run "$1" "$program")
     done
-    session_stop
-)
+}
 
-for arch in ${MORVANE_ARCHS:-win32 win64}; do
-    dir=$build
-    [ "$arch" = win64 ] && dir=$build/x64
+for arch in $(archs); do
     echo "#### $arch"
-    run_benches "$dir"
+    dir=$(arch_dir "$arch")
+    in_session "$dir" run_benches "$dir"
 done

@@ -2,11 +2,10 @@
 # Configures (once) and builds the DLL, the unit tests and the helpers for both
 # bitnesses: 32-bit into ./build, 64-bit into ./build/x64. MORVANE_BUILD overrides
 # ./build; MORVANE_ARCHS ("win32", "win64" or both, the default) picks the builds, and
-# MORVANE_TARGETS the targets (all by default; tools/package.sh needs the DLLs only).
+# MORVANE_TARGETS the targets (all by default; tools/package.sh needs the DLLs only,
+# tools/demo.sh the 32-bit DLL and the session's keep-alive).
 set -euo pipefail
-
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 configure() {   # build-dir toolchain [cmake options...]
     local dir=$1 toolchain=$2; shift 2
@@ -16,13 +15,12 @@ configure() {   # build-dir toolchain [cmake options...]
           -DCMAKE_BUILD_TYPE=Release "$@"
 }
 
-for arch in ${MORVANE_ARCHS:-win32 win64}; do
+for arch in $(archs); do
+    dir=$(arch_dir "$arch")
     case $arch in
-        win32) configure "$build" mingw-i686.cmake
-               cmake --build "$build" -j2 ${MORVANE_TARGETS:+--target $MORVANE_TARGETS} ;;
+        win32) configure "$dir" mingw-i686.cmake ;;
         # The 64-bit suite also registers the 32-bit DLL beside its own.
-        win64) configure "$build/x64" mingw-x86_64.cmake -DMORVANE_PEER_DLL="$build/bin/morvane.dll"
-               cmake --build "$build/x64" -j2 ${MORVANE_TARGETS:+--target $MORVANE_TARGETS} ;;
-        *) echo "build.sh: unknown arch $arch" >&2; exit 2 ;;
+        win64) configure "$dir" mingw-x86_64.cmake -DMORVANE_PEER_DLL="$(arch_dir win32)/bin/morvane.dll" ;;
     esac
+    cmake --build "$dir" -j2 ${MORVANE_TARGETS:+--target $MORVANE_TARGETS}
 done

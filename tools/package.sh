@@ -6,12 +6,11 @@
 #   tools/package.sh --dlls X86 X64 --out DIR  pack these two DLLs into DIR, no build
 # MORVANE_BUILD overrides ./build, as for tools/build.sh.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
 out=$root/dist
-dll32=$build/bin/morvane.dll
-dll64=$build/x64/bin/morvane.dll
+dll32=$(arch_dir win32)/bin/morvane.dll
+dll64=$(arch_dir win64)/bin/morvane.dll
 prebuilt=no
 
 while [ $# -gt 0 ]; do

@@ -3,11 +3,11 @@
 # ./build/x64/wineprefix, 64-bit; the bitness comes from the build's `winearch`
 # file): boots it, applies tools/wine-prefix.reg and installs Wine's fonts.
 # Re-applies the settings when the .reg file changes; does nothing when the prefix
-# is up to date. MORVANE_BUILD overrides ./build; arguments name build directories.
+# is up to date. MORVANE_BUILD overrides ./build; arguments name build directories,
+# and without them MORVANE_ARCHS picks the builds (the 64-bit one once it is built).
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
 reg="$root/tools/wine-prefix.reg"
 want=$(sha256sum "$reg" | cut -d' ' -f1)
 
@@ -21,8 +21,7 @@ make_prefix() (   # build-dir; a subshell: each prefix has its own environment
 
     export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=-all
     # Waiting for the server below would wait for a running session's server forever.
-    source "$root/tools/session.sh"
-    if [ -d "$prefix" ] && _session_server_running; then
+    if [ -d "$prefix" ] && server_running; then
         echo "prefix.sh: a wineserver is running for $prefix; stop its session first" >&2
         exit 1
     fi
@@ -31,9 +30,10 @@ make_prefix() (   # build-dir; a subshell: each prefix has its own environment
     # Everything here runs without a display, and the wineserver it starts must be
     # gone before any session: one started without DISPLAY breaks later GUI runs.
     unset DISPLAY
+    # The server writes the registry when it ends by itself.
     stop_server() { timeout 120 wineserver -w || wineserver -k || true; }
-    local wine=wine
-    [ "$arch" = win64 ] && wine=/usr/lib/wine/wine64
+    local wine
+    wine=$(wine_loader "$arch")
 
     if [ ! -f "$prefix/.morvane-booted" ]; then
         echo "creating $arch Wine prefix $prefix"
@@ -47,7 +47,7 @@ make_prefix() (   # build-dir; a subshell: each prefix has its own environment
     fi
 
     echo "configuring Wine prefix $prefix"
-    $wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+    $wine regedit /S "$(winpath "$reg")" >/dev/null 2>&1
     local fonts="$prefix/drive_c/windows/Fonts"
     mkdir -p "$fonts"
     cp -f /usr/share/wine/fonts/* "$fonts/"
@@ -56,8 +56,10 @@ make_prefix() (   # build-dir; a subshell: each prefix has its own environment
 )
 
 if [ $# -eq 0 ]; then
-    set -- "$build"
-    [ -f "$build/x64/winearch" ] && set -- "$build" "$build/x64"
+    for arch in $(archs); do
+        dir=$(arch_dir "$arch")
+        if [ "$arch" = win32 ] || [ -f "$dir/winearch" ]; then set -- "$@" "$dir"; fi
+    done
 fi
 for dir in "$@"; do
     make_prefix "$(realpath -m "$dir")"

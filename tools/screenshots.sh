@@ -5,15 +5,13 @@
 # set of windows the script shows and crops the picture to them.
 #   tools/screenshots.sh        # needs the 32-bit build (tools/build.sh)
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
 shots="$build/shots"
 prefix="$shots/wineprefix"
 images="$root/docs/images"
 work="$shots/work"
 dll="$build/bin/morvane.dll"
-winpath() { local p=$1; echo "Z:${p//\//\\}"; }
 
 [ -f "$dll" ] || { echo "screenshots.sh: $dll missing (run tools/build.sh)" >&2; exit 1; }
 mkdir -p "$shots" "$images"
@@ -22,13 +20,9 @@ echo win32 > "$shots/winearch"
 
 # A display and a wineserver of our own; both end with this script.
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display" </dev/null >"$shots/xvfb.log" 2>&1 &
-xvfb=$!
-stop() { wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
-trap stop EXIT
-for _ in $(seq 100); do [ -s "$shots/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$shots/display")"
-wineserver -p </dev/null >/dev/null 2>&1
+trap 'server_stop; display_stop' EXIT
+display_start "$shots"
+server_start
 
 run() { "$root/tools/wine-run.sh" --prefix "$prefix" "$@" </dev/null; }
 # The colours are read when Wine starts a desktop: set them before any window exists.

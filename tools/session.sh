@@ -8,19 +8,19 @@
 #   session_stop           # also runs on exit of the shell that started it
 #
 # Sourced, so it sets no shell options of its own (set -e would close an
-# interactive shell on the first failing command). Needs a build (for
-# keepalive.exe) and a prefix (tools/prefix.sh). MORVANE_BUILD overrides ./build.
+# interactive shell on the first failing command); it brings tools/lib.sh along
+# (root, build, winpath, ...). Needs a build (for keepalive.exe) and a prefix
+# (tools/prefix.sh). MORVANE_BUILD overrides ./build.
 
-_session_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-_session_xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 _session_keepalive_pid=""
 _session_server=""
 
 session_start() {
     local build
-    build=$(realpath -m "${MORVANE_BUILD:-$_session_root/build}")
+    build=$(build_dir)
     local prefix="$build/wineprefix" logs="$build/session"
-    if [ -n "$_session_xvfb_pid" ]; then
+    if [ -n "$_display_pid" ]; then
         echo "session: already started (DISPLAY=$DISPLAY)" >&2
         return 0
     fi
@@ -39,7 +39,7 @@ session_start() {
     export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=-all
     # The server of this prefix must be ours: a running one (from a run without a
     # display, or another session) would be shared and then killed at our stop.
-    if _session_server_running; then
+    if server_running; then
         echo "session: a wineserver already serves $WINEPREFIX; stop it first" \
              "(WINEPREFIX=$WINEPREFIX wineserver -k)" >&2
         return 1
@@ -49,34 +49,15 @@ session_start() {
     trap 'exit 130' INT
     trap 'exit 143' TERM
 
-    # Xvfb picks a free display itself and writes its number to fd 3.
-    local dpyfile="$logs/display"
-    : > "$dpyfile"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
-        3>"$dpyfile" </dev/null >"$logs/xvfb.log" 2>&1 &
-    _session_xvfb_pid=$!
-    local i
-    for i in $(seq 100); do
-        [ -s "$dpyfile" ] && break
-        kill -0 "$_session_xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ ! -s "$dpyfile" ]; then
-        echo "session: Xvfb did not start (see $logs/xvfb.log)" >&2
-        session_stop
-        return 1
-    fi
-    export DISPLAY=":$(head -n1 "$dpyfile")"
-
-    # Persistent: the server stays up between tests, so a Wine start costs ~0.1 s.
-    # Its output must not hold the caller's pipes open.
-    wineserver -p </dev/null >"$logs/wineserver.log" 2>&1
+    display_start "$logs" || return 1
+    server_start "$logs/wineserver.log"
     _session_server=started
 
     # The keep-alive's hidden window starts Wine's desktop process now, with the
     # keep-alive's own output, instead of inside the first test.
-    "$_session_root/tools/wine-run.sh" --prefix "$prefix" "$build/bin/keepalive.exe" </dev/null >"$logs/keepalive.log" 2>&1 &
+    "$root/tools/wine-run.sh" --prefix "$prefix" "$build/bin/keepalive.exe" </dev/null >"$logs/keepalive.log" 2>&1 &
     _session_keepalive_pid=$!
+    local i
     for i in $(seq 300); do
         grep -q ready "$logs/keepalive.log" 2>/dev/null && break
         kill -0 "$_session_keepalive_pid" 2>/dev/null || break
@@ -98,28 +79,8 @@ session_stop() {
         _session_keepalive_pid=""
     fi
     if [ -n "$_session_server" ]; then
-        # Ends the server of our own prefix and every Wine process left in it.
         _session_server=""
-        wineserver -k 2>/dev/null || true
-        timeout 30 wineserver -w 2>/dev/null || true
+        server_stop
     fi
-    if [ -n "$_session_xvfb_pid" ]; then
-        kill "$_session_xvfb_pid" 2>/dev/null || true
-        wait "$_session_xvfb_pid" 2>/dev/null || true
-        _session_xvfb_pid=""
-    fi
-    return 0
-}
-
-# True when a wineserver serves $WINEPREFIX. The server runs inside its directory
-# .../server-DEV-INODE (device and inode of the prefix, in hex); where that
-# directory lives differs between Wine builds, the name does not.
-_session_server_running() {
-    local want p cwd
-    want=$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")") || return 1
-    for p in /proc/[0-9]*; do
-        cwd=$(readlink "$p/cwd" 2>/dev/null) || continue
-        [ "${cwd##*/}" = "$want" ] && return 0
-    done
-    return 1
+    display_stop
 }

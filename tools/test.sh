@@ -3,30 +3,25 @@
 # creates their Wine prefixes, and runs every CTest test serially, first the 32-bit
 # build in its 32-bit prefix, then the 64-bit build in its 64-bit prefix (with the
 # 32-bit DLL registered beside it), each in a session of its own (the tests of a
-# session share one desktop and the keyboard focus). Exits non-zero when either run
-# fails and leaves no Xvfb or wineserver of its own running.
+# session share one desktop and the keyboard focus). MORVANE_ARCHS picks the
+# bitnesses ("win32 win64" by default; the 64-bit suite alone still builds the 32-bit
+# DLL it registers). Arguments go to ctest (e.g. -LE real-input). Exits non-zero when
+# a run fails and leaves no Xvfb or wineserver of its own running.
 set -euo pipefail
-
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$(realpath -m "${MORVANE_BUILD:-$root/build}")
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 "$root/tools/install-deps.sh"
+case " $(archs) " in
+    *" win32 "*) ;;
+    *) MORVANE_ARCHS=win32 MORVANE_TARGETS=morvane "$root/tools/build.sh" ;;
+esac
 "$root/tools/build.sh"
 "$root/tools/prefix.sh"
 
-run_suite() (   # build-dir; a subshell: one session each
-    export MORVANE_BUILD=$1
-    source "$root/tools/session.sh"
-    session_start
-    status=0
-    ctest --test-dir "$1" --output-on-failure --no-tests=error || status=$?
-    session_stop
-    exit "$status"
-)
-
 status=0
-for dir in "$build" "$build/x64"; do
-    echo "== $(cat "$dir/winearch"): $dir"
-    run_suite "$dir" || status=1
+for arch in $(archs); do
+    dir=$(arch_dir "$arch")
+    echo "== $arch: $dir"
+    in_session "$dir" ctest --test-dir "$dir" --output-on-failure --no-tests=error "$@" || status=1
 done
 exit "$status"

@@ -4,17 +4,17 @@
 # CTest uses it as the cross-compiling emulator. It expects a session
 # (tools/session.sh) to provide the display and the wineserver. The prefix is
 # never taken from WINEPREFIX, so ~/.wine is never touched. In a 64-bit prefix
-# programs start through the 64-bit loader (Debian's `wine` would start the 32-bit
-# cscript and regsvr32); --wow32 starts the 32-bit ones there.
+# programs start through the 64-bit loader (see wine_loader in tools/lib.sh);
+# --wow32 starts the 32-bit ones there.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-prefix=$(realpath -m "${MORVANE_BUILD:-$root/build}/wineprefix")
+prefix=$build/wineprefix
 loader=""
 while [ $# -gt 0 ]; do
     case $1 in
         --prefix) prefix=$(realpath -m "$2"); shift 2 ;;
-        --wow32) loader=wine; shift ;;
+        --wow32) loader=$(wine_loader win32); shift ;;
         *) break ;;
     esac
 done
@@ -30,9 +30,6 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 arch=$(cat "$prefix/.morvane-arch" 2>/dev/null || echo win32)
-if [ -z "$loader" ]; then
-    loader=wine
-    [ "$arch" = win64 ] && loader=/usr/lib/wine/wine64
-fi
+[ -n "$loader" ] || loader=$(wine_loader "$arch")
 export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=-all
 exec "$loader" "$@"

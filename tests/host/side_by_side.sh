@@ -4,11 +4,10 @@
 # are gone no shared key is left. Ends with the 64-bit DLL registered again.
 #   side_by_side.sh PREFIX DLL32 DLL64
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib.sh"
 
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-root=$(cd "$here/../.." && pwd)
+here=$root/tests/host
 prefix=$1 dll32=$2 dll64=$3
-winpath() { local p=$1; echo "Z:${p//\//\\}"; }
 run64() { "$root/tools/wine-run.sh" --prefix "$prefix" "$@" </dev/null 2>&1 | tr -d '\r'; }
 run32() { "$root/tools/wine-run.sh" --prefix "$prefix" --wow32 "$@" </dev/null 2>&1 | tr -d '\r'; }
 script=$(winpath "$here/create.js")

@@ -8,9 +8,8 @@
 # a second run does no harm. Needs a session's display; uses a wineserver of its own.
 #   install_test.sh DLL32 DLL64 WORK
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib.sh"
 
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-root=$(cd "$here/../.." && pwd)
 dll32=$1 dll64=$2
 work="$(realpath -m "$3")/release test ü"   # holds the prefix: a space and a non-ASCII letter
 folder='C:\Mörvane 1 (test)'    # where the zip is unpacked: the same, and brackets
@@ -28,9 +27,8 @@ echo win64 > "$work/winearch"
 "$root/tools/prefix.sh" "$work" >/dev/null || { echo "FAIL: could not create the prefix"; exit 1; }
 export WINEPREFIX="$work/wineprefix" WINEARCH=win64 WINEDEBUG=-all
 drive_c="$WINEPREFIX/drive_c"
-stop() { wineserver -k 2>/dev/null; timeout 30 wineserver -w 2>/dev/null; }
-trap stop EXIT
-wineserver -p </dev/null >/dev/null 2>&1
+trap server_stop EXIT
+server_start
 
 zip=$("$root/tools/package.sh" --dlls "$dll32" "$dll64" --out "$work/dist" | sed 's/: .*//')
 unix_folder="$drive_c/${folder#C:\\}"
@@ -47,13 +45,13 @@ run_script() {   # LOADER SCRIPT: runs a script of the release by cmd /c from an
     tr -d '\r' <"$log" | sed 's/^/    /' >&2
     echo "$code"
 }
-wine32=wine
-wine64=/usr/lib/wine/wine64
+wine32=$(wine_loader win32)
+wine64=$(wine_loader win64)
 
 registry=$work/registry.txt
 export_registry() {   # the whole registry, both views and every user, as text into $registry
     rm -f "$work/registry.reg"
-    $wine64 regedit /E "$(printf 'Z:%s' "$work/registry.reg" | tr / '\\')" >/dev/null 2>&1
+    $wine64 regedit /E "$(winpath "$work/registry.reg")" >/dev/null 2>&1
     iconv -f UTF-16LE -t UTF-8 "$work/registry.reg" 2>/dev/null | tr -d '\r' >"$registry"
     grep -q '^\[HKEY_LOCAL_MACHINE\]' "$registry" || echo "[the registry could not be read]" >"$registry"
 }
@@ -111,6 +109,6 @@ check "keys of ours after uninstall.cmd" "" "$(keys_of_ours)"
 
 if [ "$failures" -eq 0 ]; then
     echo PASS
-    stop
+    server_stop
     rm -rf "$work"   # a prefix is large; a failed run keeps it for a look
 fi

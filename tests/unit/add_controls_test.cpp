@@ -15,7 +15,7 @@
 #include "window/ctrl_wndproc.h"
 #include "window/window_props.h"
 
-namespace mvtest {
+namespace test {
 namespace {
 
 std::string ClassOf(HWND hwnd) {
@@ -264,9 +264,9 @@ TEST(AddControls, AnUnknownKindIsReportedWhileDiagnosticsAreOn) {
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test
 
-namespace mvtest {
+namespace test {
 namespace {
 
 // A property of the new control as the script reads it, or nothing when the control
@@ -303,4 +303,4 @@ TEST(AddControls, ProgressBarStyleAndImageSourceAreSetAfterwards) {
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test

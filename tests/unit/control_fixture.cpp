@@ -35,10 +35,6 @@ IDispatch* ControlTest::addTextbox(const wchar_t* name) {
     return added(Call(form, L"AddTextbox", {Arg(name), Arg(L"text"), Arg(10), Arg(150), Arg(100), Arg(20)}).object());
 }
 
-HWND HwndOf(IDispatch* control) {
-    return reinterpret_cast<HWND>(static_cast<LONG_PTR>(GetLong(control, L"hwnd")));
-}
-
 COLORREF PixelAt(HWND window, int x, int y) {
     HDC dc = GetWindowDC(window);
     COLORREF c = GetPixel(dc, x, y);
@@ -112,15 +108,5 @@ void WriteBmp(const std::wstring& path, int w, int h, const std::function<COLORR
         }
     WriteBytes(path, file.data(), file.size());
 }
-
-TempDir::TempDir() {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    dir_ = std::wstring(base) + L"morvane-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-           std::to_wstring(GetTickCount());
-    CreateDirectoryW(dir_.c_str(), nullptr);
-}
-
-TempDir::~TempDir() { RemoveTree(dir_); }
 
 }  // namespace test

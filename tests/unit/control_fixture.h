@@ -27,8 +27,6 @@ protected:
     IDispatch* added(IDispatch* control);  // checks that the add method returned a control
 };
 
-HWND HwndOf(IDispatch* control);
-
 // The pixel at window coordinates (borders included), as the screen shows it.
 COLORREF PixelAt(HWND window, int x, int y);
 
@@ -60,17 +58,5 @@ private:
 // bottom-up as the format stores it.
 void WriteBmp(const std::wstring& path, int w, int h, const std::function<COLORREF(int, int)>& colour);
 void WriteBytes(const std::wstring& path, const void* bytes, size_t size);
-
-// A directory of its own for the files one test writes, removed with its files at the
-// end of the test.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    std::wstring operator/(const std::wstring& name) const { return dir_ + L"\\" + name; }
-
-private:
-    std::wstring dir_;
-};
 
 }  // namespace test

@@ -8,7 +8,7 @@
 
 #include "script_objects.h"
 
-namespace mvtest {
+namespace test {
 namespace {
 
 // A form at a place of its own, so that client and screen coordinates differ.
@@ -158,4 +158,4 @@ TEST(ControlMembers, AControlOfADestroyedFormAnswersWithoutEffect) {
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test

@@ -9,7 +9,7 @@
 #include "window/tab_order.h"
 #include "window/window_props.h"
 
-namespace mvtest {
+namespace test {
 namespace {
 
 using mv::GetWindowValue;
@@ -266,4 +266,4 @@ TEST(ControlPaint, AnImageRedrawsOnPaintAndThenRests) {
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test

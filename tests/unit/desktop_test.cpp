@@ -173,7 +173,7 @@ TEST_F(DesktopTest, DebugOptionReadsOneOrZeroAndANewDesktopResetsIt) {
 // current Desktop able to create forms.
 TEST_F(DesktopTest, AnEarlierDesktopEndingLeavesTheCurrentOneWorking) {
     mv::ComPtr<mv::Desktop> second = mv::Desktop::Create();
-    desktop_ = mv::ComPtr<mv::Desktop>();  // the script drops the first one
+    drop();  // the script drops the first one
     Outcome o = Call(second->dispatch(), L"CreateForm", {Arg(L"After"), Arg(L"x")});
     EXPECT_NE(o.object(), nullptr) << "the form class went with the first Desktop";
     second->closeAll();

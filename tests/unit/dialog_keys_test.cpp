@@ -7,7 +7,7 @@
 #include "real_input.h"
 #include "script_objects.h"
 
-namespace mvtest {
+namespace test {
 namespace {
 
 
@@ -114,4 +114,4 @@ TEST(DialogKeys, OnlyTheCurrentDefaultButtonLooksLikeOneAndOnlyWhileTheKeysAreOn
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test

@@ -10,7 +10,7 @@
 #include "window/tab_order.h"
 #include "window/window_props.h"
 
-namespace mvtest {
+namespace test {
 namespace {
 
 using mv::GetWindowValue;
@@ -329,4 +329,4 @@ TEST(FormLifetime, DestroyedFormsAreFreedAfterTheirControlsHadEvents) {
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test

@@ -11,6 +11,7 @@
 #include "control/image_draw.h"
 #include "control_fixture.h"
 #include "gdi_count.h"
+#include "service_fixture.h"
 
 using namespace test;
 
@@ -100,7 +101,7 @@ struct Images : ControlTest {
     bool draw(std::wstring path) { return mv::DrawImage(hwndImage, path); }
     IDispatch* image = nullptr;
     HWND hwndImage = nullptr;
-    TempDir dir;
+    ScratchFolder dir;
 };
 
 struct PatternCase { const wchar_t* path; bool drawn; };

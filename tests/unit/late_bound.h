@@ -1,5 +1,7 @@
 // Late-bound calls as a script host makes them: names looked up with GetIDsOfNames,
-// arguments passed in reverse order through IDispatch::Invoke.
+// arguments passed in reverse order through IDispatch::Invoke. The one way the tests and
+// the benchmarks call the library: Get/Put/Call on a borrowed IDispatch, or an Obj that
+// holds its object as a script variable does.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +10,8 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "core/unique.h"
 
 namespace test {
 
@@ -27,6 +31,7 @@ public:
     Arg(IDispatch* p) { VariantInit(&v_); V_VT(&v_) = VT_DISPATCH; V_DISPATCH(&v_) = p; if (p) p->AddRef(); }  // NOLINT
     explicit Arg(const VARIANT& v) { VariantInit(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&v)); }
     Arg(const Arg& o) { VariantInit(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&o.v_)); }
+    Arg(Arg&& o) noexcept : v_(o.v_) { VariantInit(&o.v_); }
     Arg& operator=(const Arg&) = delete;
     ~Arg() { VariantClear(&v_); }
 
@@ -74,6 +79,10 @@ DISPID IdOf(IDispatch* obj, const wchar_t* name);
 Outcome InvokeRaw(IDispatch* obj, DISPID id, WORD flags, std::vector<Arg> args,
                   std::vector<DISPID> namedIds = {});
 
+// By name: a name the object does not know is the answer (GetIDsOfNames' error), as a
+// script host reports it; a let passes its value as the named DISPID_PROPERTYPUT.
+Outcome Invoke(IDispatch* obj, const wchar_t* name, WORD flags, std::vector<Arg> args);
+
 Outcome Get(IDispatch* obj, const wchar_t* name, std::vector<Arg> args = {});
 Outcome Put(IDispatch* obj, const wchar_t* name, Arg value);
 Outcome Call(IDispatch* obj, const wchar_t* name, std::vector<Arg> args = {});
@@ -81,5 +90,31 @@ Outcome Call(IDispatch* obj, const wchar_t* name, std::vector<Arg> args = {});
 // Shortcuts that expect success.
 long GetLong(IDispatch* obj, const wchar_t* name);
 std::wstring GetText(IDispatch* obj, const wchar_t* name);
+HWND HwndOf(IDispatch* obj);  // its hwnd property
+
+// A late-bound object held as a script variable holds it (a counted reference).
+class Obj {
+public:
+    Obj() = default;
+    explicit Obj(IDispatch* d) : d_(d) {}
+    IDispatch* get() const { return d_.get(); }
+    explicit operator bool() const { return d_.get() != nullptr; }
+
+    // Invokes `name` with `flags` and returns the HRESULT of the call; the answer goes to
+    // *result when it is not null.
+    HRESULT invoke(const wchar_t* name, WORD flags, std::vector<Arg> args, VARIANT* result) const;
+
+    // The result of a call (a method, or a property read), as a variant.
+    Arg call(const wchar_t* name, std::vector<Arg> args = {}) const;
+    Obj obj(const wchar_t* name, std::vector<Arg> args = {}) const;
+    long num(const wchar_t* name, std::vector<Arg> args = {}) const;         // -12345678 when not a number
+    std::wstring str(const wchar_t* name, std::vector<Arg> args = {}) const; // "<not a string>" when not text
+    HRESULT put(const wchar_t* name, Arg value) const;
+
+    HWND hwnd() const { return d_ ? HwndOf(d_.get()) : nullptr; }
+
+private:
+    mv::ComPtr<IDispatch> d_;
+};
 
 }  // namespace test

@@ -8,20 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "message_pump.h"
+
 namespace test {
-
-namespace {
-
-void PumpOnce(DWORD waitMs) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMs, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-}  // namespace
 
 bool HaveXdotool() { return GetFileAttributesA("Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES; }
 
@@ -54,9 +43,9 @@ bool Xdotool(const std::string& args) {
     DWORD end = GetTickCount() + 10000;
     while (GetFileAttributesA(markerWin.c_str()) == INVALID_FILE_ATTRIBUTES) {
         if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
-        PumpOnce(20);
+        PumpFor(20);
     }
-    PumpOnce(0);
+    Pump();
     int status = -1;
     for (int tries = 0; tries < 50 && status < 0; ++tries) {  // the shell may still be writing
         if (FILE* f = std::fopen(markerWin.c_str(), "r")) {

@@ -2,6 +2,9 @@
 // the X pointer and presses buttons and keys; Wine turns that into the hardware input a
 // user's hand would give. The calling thread keeps dispatching its messages meanwhile, so
 // its windows (and the modal loops they enter, such as a caption drag) see the input.
+// A test that gives real input is slow and takes the display's pointer and keyboard: it
+// is named in `real_input_tests` in CMakeLists.txt, which gives it the CTest label
+// real-input.
 #pragma once
 
 #include <windows.h>

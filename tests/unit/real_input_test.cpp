@@ -23,7 +23,7 @@
 #include "window/tab_order.h"
 #include "window/window_props.h"
 
-namespace mvtest {
+namespace test {
 namespace {
 
 class Xdo {
@@ -225,4 +225,4 @@ TEST(RealInput, EnterPressesTheDefaultButtonOfPagesShapedWhileHidden) {
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test

@@ -1,7 +1,7 @@
 // Test helpers: LastEvent with a time limit.
 #include "script_objects.h"
 
-namespace mvtest {
+namespace test {
 
 namespace {
 mv::Form* g_waiting = nullptr;
@@ -19,4 +19,4 @@ std::wstring LastEventWithin(const Obj& form, DWORD ms) {
     return event;
 }
 
-}  // namespace mvtest
+}  // namespace test

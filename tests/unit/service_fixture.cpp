@@ -62,6 +62,8 @@ ScratchFolder::ScratchFolder() {
 
 ScratchFolder::~ScratchFolder() { RemoveTree(FromCodePage(path_)); }
 
+std::wstring ScratchFolder::operator/(const std::wstring& name) const { return FromCodePage(path_) + L"\\" + name; }
+
 void WriteFile(const std::wstring& path, const std::string& bytes) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;

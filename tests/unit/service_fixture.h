@@ -22,6 +22,7 @@ public:
 
     const std::string& path() const { return path_; }  // ends without a backslash
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+    std::wstring operator/(const std::wstring& name) const;  // for names of any script
 
 private:
     std::string path_;

@@ -9,7 +9,7 @@
 #include "window/tab_order.h"
 #include "window/window_props.h"
 
-namespace mvtest {
+namespace test {
 namespace {
 
 // A shown form with, in add order: button a, label, text box b, hidden text box,
@@ -129,4 +129,4 @@ TEST(FocusWindow, OwnerMarksThatFormACycleEndWithoutExhaustingTheStack) {
 }
 
 }  // namespace
-}  // namespace mvtest
+}  // namespace test

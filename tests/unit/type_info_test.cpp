@@ -15,7 +15,6 @@
 #include "script_objects.h"
 
 using namespace test;
-using mvtest::Obj;
 
 namespace {
 
@@ -123,7 +122,7 @@ TEST(TypeLibrary, DescribesEveryClassAsItsMemberTableDoes) {
 // attribute as a property get and calls it as a method only when the type information
 // says it is one (Python's late binding), or calls each kind as declared (PowerShell).
 TEST(TypeLibrary, HostsThatReadTypeInformationGetTheRightAnswers) {
-    mvtest::Session s;
+    Session s;
     Obj form = s.form(L"typed");
     Obj list = form.obj(L"AddListBox", {L"list", 10, 10, 100, 80});
     list.call(L"AddItem", {L"first"});
@@ -166,17 +165,17 @@ TEST(TypeLibrary, HostsThatReadTypeInformationGetTheRightAnswers) {
     EXPECT_EQ(kinds[L"Caption"], INVOKE_PROPERTYGET | INVOKE_PROPERTYPUT);
 
     // Python reads `list.Clear` as a property first: that runs nothing...
-    mvtest::Arg out;
+    Arg out;
     EXPECT_EQ(list.invoke(L"Clear", DISPATCH_PROPERTYGET, {}, &out.get()), DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(list.invoke(L"Refresh", DISPATCH_PROPERTYGET, {}, nullptr), DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(list.num(L"Count"), 2);
     // ...a property read answers, and so does a get called with parentheses (JScript)...
-    mvtest::Arg count;
+    Arg count;
     EXPECT_EQ(list.invoke(L"Count", DISPATCH_PROPERTYGET, {}, &count.get()), S_OK);
     EXPECT_EQ(V_I4(&count.get()), 2);
     EXPECT_EQ(list.invoke(L"Count", DISPATCH_METHOD, {}, nullptr), S_OK);
     // ...methods run once when called as methods, as PowerShell and Python call them.
-    mvtest::Arg item;
+    Arg item;
     EXPECT_EQ(list.invoke(L"Item", DISPATCH_METHOD, {1}, &item.get()), S_OK);
     EXPECT_STREQ(V_BSTR(&item.get()), L"second");
     EXPECT_EQ(list.invoke(L"Clear", DISPATCH_METHOD, {}, nullptr), S_OK);

@@ -12,7 +12,7 @@
 #include "script_objects.h"
 #include "service_fixture.h"
 
-using namespace mvtest;
+using namespace test;
 
 namespace {
 
