@@ -25,7 +25,7 @@
 
 #include "bench_util.h"
 #include "gdi_count.h"
-#include "core/desktop.h"
+#include "desktop/desktop.h"
 #include "form/form.h"
 #include "window/progress_paint.h"
 

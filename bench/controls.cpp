@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "bench_util.h"
-#include "core/desktop.h"
+#include "desktop/desktop.h"
 #include "core/visual_styles.h"
 #include "form/form.h"
 #include "window/form_class.h"

@@ -1,7 +1,5 @@
-// Module-wide state: instance handle, object and lock counts.
+// Module-wide state: object and lock counts.
 #include "com/module.h"
-
-extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace mv {
 
@@ -10,9 +8,6 @@ namespace {
 long g_objects = 0;
 long g_locks = 0;
 }  // namespace
-
-// The image this code is linked into: the DLL, or a test program that links the same code.
-HINSTANCE ModuleInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
 void ObjectCreated() { InterlockedIncrement(&g_objects); }
 void ObjectDestroyed() { InterlockedDecrement(&g_objects); }

@@ -4,11 +4,10 @@
 
 #include <windows.h>
 
+#include "core/module_instance.h"
 #include "morvane_members.h"  // the identifiers: LIBID_Morvane, CLSID_Desktop, ...
 
 namespace mv {
-
-HINSTANCE ModuleInstance();
 
 // Live automation objects and enumerators; the library may unload only at 0.
 void ObjectCreated();

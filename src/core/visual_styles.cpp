@@ -1,7 +1,7 @@
 // The library's activation context, made from its own manifest resource.
 #include "core/visual_styles.h"
 
-#include "com/module.h"
+#include "core/module_instance.h"
 
 namespace mv {
 

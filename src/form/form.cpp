@@ -12,7 +12,7 @@
 #include <uxtheme.h>
 
 #include "control/control.h"
-#include "core/desktop.h"
+#include "desktop/desktop.h"
 #include "core/os_level.h"
 #include "form/form_shape.h"
 #include "window/message_pass.h"

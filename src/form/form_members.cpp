@@ -2,7 +2,7 @@
 // interface (get before let), with its dispatch id, parameters, defaults and help.
 #include "form/form.h"
 
-#include "core/desktop.h"
+#include "desktop/desktop.h"
 #include "form/add_controls.h"
 #include "form/form_services.h"
 #include "form/form_shape.h"

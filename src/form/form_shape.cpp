@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "core/desktop.h"
+#include "desktop/window_objects.h"
 #include "core/os_level.h"
 #include "core/rounding.h"
 #include "core/unique.h"
@@ -139,11 +139,10 @@ HRESULT GetHwndOwner(Form& f, const Args&, Result& r) {
 // True when `candidate` is the form's window or a form owned, directly or through other
 // forms, by it: owning it would disable both while shown, leaving the user nothing to click.
 bool OwnedBy(HWND form, HWND candidate) {
-    Desktop* d = CurrentDesktop();
     HWND w = candidate;
     for (int depth = 0; w && depth < 64; ++depth) {
         if (w == form) return true;
-        Form* of = d ? d->FormFromHwnd(w) : nullptr;
+        ComPtr<Form> of = FormOfWindow(w);
         w = (of && of->hwnd() == w) ? of->ownerWindow() : nullptr;
     }
     return false;

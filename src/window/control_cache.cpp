@@ -1,16 +1,13 @@
 // The window procedures' control cache and event posting.
 #include "window/control_cache.h"
 
-#include "core/desktop.h"
+#include "desktop/window_objects.h"
 #include "form/form.h"
 
 namespace mv {
 
 ComPtr<Control> ControlCache::find(HWND hwnd) {
-    if (!entry_ || entry_->hwnd() != hwnd) {
-        Desktop* desktop = CurrentDesktop();
-        entry_.reset(desktop ? desktop->ControlFromHwnd(hwnd) : nullptr);
-    }
+    if (!entry_ || entry_->hwnd() != hwnd) entry_.reset(ControlOfWindow(hwnd).get());
     return ComPtr<Control>(entry_.get());
 }
 

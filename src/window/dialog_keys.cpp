@@ -6,7 +6,7 @@
 
 #include "control/control.h"
 #include "control/kind_records.h"
-#include "core/desktop.h"
+#include "desktop/window_objects.h"
 #include "form/form.h"
 #include "window/control_cache.h"
 #include "window/window_props.h"
@@ -45,8 +45,7 @@ HWND UsableButton(HWND form, const char* name) {
 
 // Posts the button's OnClick, as a click on it does.
 void Click(HWND button) {
-    Desktop* desktop = CurrentDesktop();
-    PostControlEvent(ComPtr<Control>(desktop ? desktop->ControlFromHwnd(button) : nullptr), &ControlEvents::click);
+    PostControlEvent(ControlOfWindow(button), &ControlEvents::click);
 }
 
 // A push button drawn as the default button or as an ordinary one, redrawn at once.

@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "com/module.h"
+#include "core/module_instance.h"
 #include "core/visual_styles.h"
 
 namespace mv {

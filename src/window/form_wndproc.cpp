@@ -13,7 +13,7 @@
 // objects it uses for as long as it uses them.
 #include "control/control.h"
 #include "control/kind_records.h"
-#include "core/desktop.h"
+#include "desktop/window_objects.h"
 #include "form/form.h"
 #include "window/control_cache.h"
 #include "window/ctrl_wndproc.h"
@@ -33,10 +33,7 @@ ControlCache g_notifyCache;
 
 LRESULT Default(const WindowMessage& m) { return DefWindowProcW(m.hwnd, m.msg, m.wp, m.lp); }
 
-ComPtr<Form> FindForm(HWND hwnd) {
-    Desktop* d = CurrentDesktop();
-    return ComPtr<Form>(d ? d->FormFromHwnd(hwnd) : nullptr);
-}
+ComPtr<Form> FindForm(HWND hwnd) { return FormOfWindow(hwnd); }
 
 void Post(const ComPtr<Form>& form, std::wstring FormEvents::*field) {
     if (!form) return;

@@ -20,7 +20,7 @@
 
 #include "control/control.h"
 #include "control/progress.h"
-#include "core/desktop.h"
+#include "desktop/window_objects.h"
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
@@ -78,9 +78,7 @@ void DrawColumns(HDC dc, long first, long last, long w, long top, long bottom) {
 }  // namespace
 
 bool PaintProgressBar(HWND window) {
-    Desktop* desktop = CurrentDesktop();
-    ComPtr<Control> c(desktop ? desktop->ControlFromHwnd(window) : nullptr);
-    return PaintProgressBar(window, c.get());
+    return PaintProgressBar(window, ControlOfWindow(window).get());
 }
 
 bool PaintProgressBar(HWND window, Control* c) {

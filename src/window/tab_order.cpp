@@ -3,7 +3,7 @@
 
 #include "control/control.h"
 #include "control/kind_records.h"
-#include "core/desktop.h"
+#include "desktop/window_objects.h"
 #include "core/os_level.h"
 #include "core/unique.h"
 #include "form/form.h"
@@ -43,8 +43,7 @@ void FocusWindow(HWND hwnd) {
 
 void FocusNextControl(HWND hwnd, bool reverse) {
     if (!hwnd) return;
-    Desktop* desktop = CurrentDesktop();
-    ComPtr<Form> form(desktop ? desktop->FormFromHwnd(GetParent(hwnd)) : nullptr);
+    ComPtr<Form> form = FormOfWindow(GetParent(hwnd));
     if (!form) return;
     const long n = static_cast<long>(form->controls().count());
     const long step = reverse ? -1 : 1;

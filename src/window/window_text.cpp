@@ -3,7 +3,7 @@
 
 #include <cwchar>
 
-#include "com/module.h"
+#include "core/module_instance.h"
 #include "core/visual_styles.h"
 
 namespace mv {

@@ -9,7 +9,7 @@
 
 #include "real_input.h"
 #include "script_process.h"
-#include "core/desktop.h"
+#include "desktop/desktop.h"
 #include "form/form.h"
 #include "service_fixture.h"
 

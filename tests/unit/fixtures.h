@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/desktop.h"
+#include "desktop/desktop.h"
 #include "core/unique.h"
 #include "form/form.h"
 #include "late_bound.h"

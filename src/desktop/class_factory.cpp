@@ -5,7 +5,7 @@
 
 #include "com/module.h"
 #include "com/query.h"
-#include "core/desktop.h"
+#include "desktop/desktop.h"
 #include "core/hresult.h"
 
 namespace mv {

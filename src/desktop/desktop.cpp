@@ -1,5 +1,5 @@
 // Desktop: forms registry, form creation, window-to-object lookups.
-#include "core/desktop.h"
+#include "desktop/desktop.h"
 
 #include <cmath>
 

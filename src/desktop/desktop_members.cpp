@@ -1,7 +1,7 @@
 // Desktop's automation surface: one row per member of _Desktop, in its order, with the
 // handler that does the work. Late-bound calls and the dual interface's entries
 // (DesktopDualEntries, generated from morvane.idl) both reach the members through it.
-#include "core/desktop.h"
+#include "desktop/desktop.h"
 
 #include "com/module.h"
 #include "core/diagnostics.h"
