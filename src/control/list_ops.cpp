@@ -1,7 +1,8 @@
 // List boxes and combo boxes: selection, count, clearing, reading, adding and removing
-// items, and sorting. A list box also gets a horizontal scrolling extent that follows the
-// length of its longest item (in UTF-16 characters) times its font's width; combo boxes
-// never get one. Items cross as UTF-16 text, so they hold any character.
+// items, and sorting: each item added goes where AutoSort says at that moment (the end,
+// or its alphabetical place). A list box also gets a horizontal scrolling extent that
+// follows the length of its longest item (in UTF-16 characters) times its font's width;
+// combo boxes never get one. Items cross as UTF-16 text, so they hold any character.
 //
 // The extent after a removal is the longest remaining item's visible length. The object
 // keeps the lengths of the items the window holds (ItemLengths), so a removal costs the
@@ -37,6 +38,27 @@ HRESULT SetExtent(const Control& c, long longest) {
 }
 
 LONG SortBit(const Control& c) { return c.kind() == kComboBox ? CBS_SORT : LBS_SORT; }
+
+// Where a new item goes: -1 (the end) while AutoSort is 0; while it is 1, its place in
+// alphabetical order, found as a sorted list box finds it (halving the list, letter case
+// ignored, in the control's locale). The control itself keeps the sort style it was
+// created with, so the place is always chosen here. The style is read without a message
+// pass: nothing runs between the search and the insertion.
+WPARAM PlaceOf(HWND w, const Control& c, const std::wstring& item) {
+    if (!(GetWindowLongW(w, GWL_STYLE) & SortBit(c))) return static_cast<WPARAM>(-1);
+    const LCID locale = static_cast<LCID>(SendListMessage(c, CB_GETLOCALE, LB_GETLOCALE, 0, 0));
+    long low = 0, high = static_cast<long>(SendListMessage(c, CB_GETCOUNT, LB_GETCOUNT, 0, 0)) - 1;
+    std::wstring there;
+    while (low <= high) {
+        const long middle = low + (high - low) / 2;
+        ReadListItem(c, middle, &there);
+        const int order = CompareStringW(locale, NORM_IGNORECASE, there.c_str(), -1, item.c_str(), -1);
+        if (order == CSTR_EQUAL) return static_cast<WPARAM>(middle);
+        if (order == CSTR_GREATER_THAN) high = middle - 1;
+        else low = middle + 1;
+    }
+    return static_cast<WPARAM>(low);
+}
 
 }  // namespace
 
@@ -103,11 +125,13 @@ HRESULT Item(Control& c, const Args& a, Result& r) {
 // have always been counted); the control stores the text up to the first NUL.
 HRESULT AddItem(Control& c, const Args& a, Result&) {
     const std::wstring item = a.text(0);
-    if (!LiveWindow(c) || item.empty()) return S_OK;
+    HWND w = LiveWindow(c);
+    if (!w || item.empty()) return S_OK;
     const long length = static_cast<long>(item.size()) + 2;
     if (length > c.longestItem()) c.longestItem() = length;
     RETURN_IF_FAILED(SetExtent(c, c.longestItem()));
-    LRESULT at = SendListMessage(c, CB_ADDSTRING, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    LRESULT at = SendListMessage(c, CB_INSERTSTRING, LB_INSERTSTRING, PlaceOf(w, c, item.c_str()),
+                                 reinterpret_cast<LPARAM>(item.c_str()));
     if (at >= 0) c.itemLengths().add(StoredLength(item));
     return S_OK;
 }
