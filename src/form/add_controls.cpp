@@ -15,6 +15,7 @@
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 #include "window/subclass_record.h"
+#include "window/window_range.h"
 #include "window/window_props.h"
 #include "window/window_text.h"
 
@@ -147,7 +148,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     if (!s.onClick.empty()) control->events().click = s.onClick;
     if (!form.controls().add(s.name, control->dispatch())) return Fail(s.name);
     SetWindowValue(hwnd, prop::kPosition, static_cast<LONG_PTR>(form.controls().count()));
-    if (s.kind == kListBox) SendMessageW(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(s.width), 0);
+    if (s.kind == kListBox) SendMessageW(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(WindowSize(s.width)), 0);
     return control;
 }
 

@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "com/module.h"
+#include "window/window_range.h"
 
 namespace mv {
 
@@ -32,8 +33,11 @@ void SetWindowCaption(HWND hwnd, const std::wstring& text) { SetWindowTextW(hwnd
 HWND CreateWindowWithText(DWORD exStyle, const wchar_t* windowClass, const std::wstring& text, DWORD style,
                           long x, long y, long width, long height, HWND parent) {
     const bool atCreation = std::wcslen(text.c_str()) <= kLongestCreationText;
-    HWND hwnd = CreateWindowExW(exStyle, windowClass, atCreation ? text.c_str() : L"", style, x, y, width, height,
-                                parent, nullptr, ModuleInstance(), nullptr);
+    // A form may be placed where the system places new windows.
+    auto position = [parent](long v) { return !parent && v == CW_USEDEFAULT ? CW_USEDEFAULT : WindowPosition(v); };
+    HWND hwnd = CreateWindowExW(exStyle, windowClass, atCreation ? text.c_str() : L"", style, position(x),
+                                position(y), WindowSize(width), WindowSize(height), parent, nullptr,
+                                ModuleInstance(), nullptr);
     if (!hwnd) return nullptr;
     if (!atCreation) SetWindowCaption(hwnd, text);
     return hwnd;
