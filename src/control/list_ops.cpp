@@ -39,26 +39,9 @@ HRESULT SetExtent(const Control& c, long longest) {
 
 LONG SortBit(const Control& c) { return c.kind() == kComboBox ? CBS_SORT : LBS_SORT; }
 
-// Where a new item goes: -1 (the end) while AutoSort is 0; while it is 1, its place in
-// alphabetical order, found as a sorted list box finds it (halving the list, letter case
-// ignored, in the control's locale). The control itself keeps the sort style it was
-// created with, so the place is always chosen here. The style is read without a message
-// pass: nothing runs between the search and the insertion.
-WPARAM PlaceOf(HWND w, const Control& c, const std::wstring& item) {
-    if (!(GetWindowLongW(w, GWL_STYLE) & SortBit(c))) return static_cast<WPARAM>(-1);
-    const LCID locale = static_cast<LCID>(SendListMessage(c, CB_GETLOCALE, LB_GETLOCALE, 0, 0));
-    long low = 0, high = static_cast<long>(SendListMessage(c, CB_GETCOUNT, LB_GETCOUNT, 0, 0)) - 1;
-    std::wstring there;
-    while (low <= high) {
-        const long middle = low + (high - low) / 2;
-        ReadListItem(c, middle, &there);
-        const int order = CompareStringW(locale, NORM_IGNORECASE, there.c_str(), -1, item.c_str(), -1);
-        if (order == CSTR_EQUAL) return static_cast<WPARAM>(middle);
-        if (order == CSTR_GREATER_THAN) high = middle - 1;
-        else low = middle + 1;
-    }
-    return static_cast<WPARAM>(low);
-}
+// True while AutoSort is 1, read without a message pass: nothing runs between this and
+// the message that adds the item.
+bool SortsNow(HWND w, const Control& c) { return (GetWindowLongW(w, GWL_STYLE) & SortBit(c)) != 0; }
 
 }  // namespace
 
@@ -130,8 +113,12 @@ HRESULT AddItem(Control& c, const Args& a, Result&) {
     const long length = static_cast<long>(item.size()) + 2;
     if (length > c.longestItem()) c.longestItem() = length;
     RETURN_IF_FAILED(SetExtent(c, c.longestItem()));
-    LRESULT at = SendListMessage(c, CB_INSERTSTRING, LB_INSERTSTRING, PlaceOf(w, c, item.c_str()),
-                                 reinterpret_cast<LPARAM>(item.c_str()));
+    // Every list and combo box is created sorted, and keeps sorting what the add message
+    // gives it whatever its style says later; while AutoSort is 0 the insert message puts
+    // the item at the end.
+    const LPARAM text = reinterpret_cast<LPARAM>(item.c_str());
+    LRESULT at = SortsNow(w, c) ? SendListMessage(c, CB_ADDSTRING, LB_ADDSTRING, 0, text)
+                                : SendListMessage(c, CB_INSERTSTRING, LB_INSERTSTRING, static_cast<WPARAM>(-1), text);
     if (at >= 0) c.itemLengths().add(StoredLength(item));
     return S_OK;
 }

@@ -61,6 +61,10 @@ TEST_F(Lists, ItemsCountAndIndexesOutsideTheList) {
     Call(list, L"AddItem", {Arg(L"Aardvark")});
     EXPECT_EQ(L"Aardvark", ItemOf(list, 0));
     EXPECT_EQ(3, SendMessageA(hwndList, LB_GETCOUNT, 0, 0));
+    // A text ends at its first NUL: one that starts with it adds an empty item.
+    Call(list, L"AddItem", {Arg(std::wstring(1, L'\0') + L"abc")});
+    EXPECT_EQ(4, CountOf(list));
+    EXPECT_EQ(L"", ItemOf(list, 0));
 }
 
 TEST_F(Lists, ListIndexSelectsAndReadsTheSelection) {
