@@ -5,6 +5,8 @@
 // each bitness's own registry view; the ProgID and the type library are shared between
 // the views. Unregistering one bitness removes its own class keys and its own entry of
 // the type library, and the shared keys only when the other bitness is not registered.
+// Per user, every key is written and removed below HKEY_CURRENT_USER\Software\Classes by
+// the library itself (user_type_library.h), so nothing machine-wide changes.
 #include <windows.h>
 #include <oleauto.h>
 
@@ -12,14 +14,10 @@
 #include <vector>
 
 #include "com/module.h"
+#include "com/registry_keys.h"
+#include "com/user_type_library.h"
 #include "core/hresult.h"
 #include "core/unique.h"
-
-// Declared by the platform's oleauto.h since Windows Vista; mingw's header lacks them.
-extern "C" {
-HRESULT WINAPI RegisterTypeLibForUser(ITypeLib* lib, OLECHAR* fullPath, OLECHAR* helpDir);
-HRESULT WINAPI UnRegisterTypeLibForUser(REFGUID libId, WORD major, WORD minor, LCID lcid, SYSKIND kind);
-}
 
 namespace mv {
 
@@ -36,11 +34,6 @@ constexpr REGSAM kOtherView = KEY_WOW64_64KEY;
 constexpr const wchar_t* kSysKindKey = L"win32";
 #endif
 constexpr LCID kLcid = 0x0409;
-
-std::wstring GuidText(const GUID& g) {
-    wchar_t text[40];
-    return StringFromGUID2(g, text, 40) ? std::wstring(text) : std::wstring();
-}
 
 std::wstring ModulePath() {
     wchar_t path[MAX_PATH];
@@ -86,19 +79,7 @@ std::vector<KeyValue> Entries(const std::wstring& path) {
     };
 }
 
-HRESULT WriteValue(HKEY root, const KeyValue& kv) {
-    UniqueKey key;
-    LONG rc = RegCreateKeyExW(root, kv.key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
-    if (rc != ERROR_SUCCESS) return HRESULT_FROM_WIN32(rc);
-    const DWORD bytes = static_cast<DWORD>((kv.value.size() + 1) * sizeof(wchar_t));
-    rc = RegSetValueExW(key.get(), kv.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(kv.value.c_str()), bytes);
-    return HRESULT_FROM_WIN32(rc);
-}
-
-HRESULT DeleteKey(HKEY root, const std::wstring& path) {
-    const LONG rc = RegDeleteKeyW(root, path.c_str());
-    return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND ? S_OK : HRESULT_FROM_WIN32(rc);
-}
+HRESULT WriteValue(HKEY root, const KeyValue& kv) { return WriteKeyValue(root, kv.key, kv.name, kv.value); }
 
 // True when the class's server of the other bitness is registered in this scope.
 bool OtherBitnessRegistered(const Scope& scope) {
@@ -112,37 +93,22 @@ bool OtherBitnessRegistered(const Scope& scope) {
     return RegQueryValueExW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
-// For the duration of a per-user type-library call, the classes root of this process is
-// the user's own classes: Wine's per-user calls write machine-wide otherwise.
-class UserClassesRoot {
-public:
-    explicit UserClassesRoot(const Scope& scope) {
-        if (scope.perUser && (root_ = OpenRoot(scope, KEY_ALL_ACCESS)))
-            active_ = RegOverridePredefKey(HKEY_CLASSES_ROOT, root_.get()) == ERROR_SUCCESS;
-    }
-    ~UserClassesRoot() {
-        if (active_) RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-    }
-    UserClassesRoot(const UserClassesRoot&) = delete;
-    UserClassesRoot& operator=(const UserClassesRoot&) = delete;
-
-private:
-    UniqueKey root_;
-    bool active_ = false;
-};
-
 HRESULT RegisterTypeLibrary(const Scope& scope, const std::wstring& path) {
     ComPtr<ITypeLib> lib;
     RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, lib.put()));
-    std::wstring file = path;  // the registration calls take non-constant strings
-    if (!scope.perUser) return RegisterTypeLib(lib.get(), file.data(), nullptr);
-    UserClassesRoot userRoot(scope);
-    return RegisterTypeLibForUser(lib.get(), file.data(), nullptr);
+    if (scope.perUser) return RegisterUserTypeLibrary(lib.get(), path);
+    std::wstring file = path;  // the registration call takes a non-constant string
+    return RegisterTypeLib(lib.get(), file.data(), nullptr);
 }
 
 // Removes this bitness's entry of the type library; the whole library (with its interface
 // keys) only when the other bitness no longer uses it.
 HRESULT UnregisterTypeLibrary(const Scope& scope, bool otherRemains) {
+    if (scope.perUser) {
+        ComPtr<ITypeLib> lib;
+        RETURN_IF_FAILED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, lib.put()));
+        return UnregisterUserTypeLibrary(lib.get(), otherRemains);
+    }
     const std::wstring version = L"TypeLib\\" + GuidText(LIBID_Morvane) + L"\\1.0";
     UniqueKey root = OpenRoot(scope, KEY_ALL_ACCESS);
     if (!root) return S_OK;
@@ -151,9 +117,7 @@ HRESULT UnregisterTypeLibrary(const Scope& scope, bool otherRemains) {
     if (RegOpenKeyExW(root.get(), own.c_str(), 0, KEY_READ, entry.put()) != ERROR_SUCCESS) return S_OK;
     entry.reset();
     if (otherRemains) return DeleteKey(root.get(), own);
-    if (!scope.perUser) return UnRegisterTypeLib(LIBID_Morvane, 1, 0, kLcid, kSysKind);
-    UserClassesRoot userRoot(scope);
-    return UnRegisterTypeLibForUser(LIBID_Morvane, 1, 0, kLcid, kSysKind);
+    return UnRegisterTypeLib(LIBID_Morvane, 1, 0, kLcid, kSysKind);
 }
 
 HRESULT Register(const Scope& scope) {

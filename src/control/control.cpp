@@ -15,6 +15,7 @@
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 #include "window/window_props.h"
+#include "window/window_range.h"
 
 namespace mv {
 
@@ -103,7 +104,7 @@ HRESULT Control::moveResize(long left, long top, long width, long height) {
     if (top >= 0) at.y = top;
     if (width >= 0) w = width;
     if (height >= 0) h = height;
-    MoveWindow(hwnd_, at.x, at.y, w, h, TRUE);
+    MoveWindow(hwnd_, WindowPosition(at.x), WindowPosition(at.y), WindowSize(w), WindowSize(h), TRUE);
     if (kind_ == kImage) refresh();
     return S_OK;
 }

@@ -51,6 +51,8 @@ public:
     void setBorderStyle(long value);
     POINT position() const;
     HRESULT size(long* width, long* height) const;
+    // Negative values leave their coordinate or dimension; the others are brought within
+    // the platform's range (window_range.h).
     HRESULT moveResize(long left, long top, long width, long height);
     void refresh();
 

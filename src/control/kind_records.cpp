@@ -5,6 +5,7 @@
 #include "control/control.h"
 #include "control/progress.h"
 #include "form/form.h"
+#include "window/window_range.h"
 
 namespace mv {
 
@@ -21,7 +22,7 @@ void ApplyBarStyle(Control& c, const Args& a) {
 
 // A list box's columns are as wide as the box.
 void ApplyColumnWidth(Control& c, const Args& a) {
-    SendMessageW(c.hwnd(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(a.lng(a.indexOf(L"nWidth"))), 0);
+    SendMessageW(c.hwnd(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(WindowSize(a.lng(a.indexOf(L"nWidth")))), 0);
 }
 
 void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(L"sImageSource"))); }

@@ -36,6 +36,9 @@ void ApplyColumnWidth(Control& c, const Args& a);
 
 constexpr DWORD kTextBoxStyle = WS_TABSTOP | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
 constexpr DWORD kTextBoxMultiLine = ES_MULTILINE | WS_HSCROLL | WS_VSCROLL;
+// Lists and combos are created sorted: they keep sorting what AddItem gives them with the
+// add message whatever AutoSort later says (AddItem appends with the insert message while
+// it is 0).
 constexpr DWORD kComboStyle = CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_SORT | CBS_HASSTRINGS |
                               WS_TABSTOP | WS_HSCROLL | WS_VSCROLL;
 constexpr DWORD kListStyle = LBS_NOTIFY | LBS_SORT | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL;

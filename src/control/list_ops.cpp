@@ -1,7 +1,8 @@
 // List boxes and combo boxes: selection, count, clearing, reading, adding and removing
-// items, and sorting. A list box also gets a horizontal scrolling extent that follows the
-// length of its longest item (in UTF-16 characters) times its font's width; combo boxes
-// never get one. Items cross as UTF-16 text, so they hold any character.
+// items, and sorting: each item added goes where AutoSort says at that moment (the end,
+// or its alphabetical place). A list box also gets a horizontal scrolling extent that
+// follows the length of its longest item (in UTF-16 characters) times its font's width;
+// combo boxes never get one. Items cross as UTF-16 text, so they hold any character.
 //
 // The extent after a removal is the longest remaining item's visible length. The object
 // keeps the lengths of the items the window holds (ItemLengths), so a removal costs the
@@ -37,6 +38,10 @@ HRESULT SetExtent(const Control& c, long longest) {
 }
 
 LONG SortBit(const Control& c) { return c.kind() == kComboBox ? CBS_SORT : LBS_SORT; }
+
+// True while AutoSort is 1, read without a message pass: nothing runs between this and
+// the message that adds the item.
+bool SortsNow(HWND w, const Control& c) { return (GetWindowLongW(w, GWL_STYLE) & SortBit(c)) != 0; }
 
 }  // namespace
 
@@ -103,11 +108,17 @@ HRESULT Item(Control& c, const Args& a, Result& r) {
 // have always been counted); the control stores the text up to the first NUL.
 HRESULT AddItem(Control& c, const Args& a, Result&) {
     const std::wstring item = a.text(0);
-    if (!LiveWindow(c) || item.empty()) return S_OK;
+    HWND w = LiveWindow(c);
+    if (!w || item.empty()) return S_OK;
     const long length = static_cast<long>(item.size()) + 2;
     if (length > c.longestItem()) c.longestItem() = length;
     RETURN_IF_FAILED(SetExtent(c, c.longestItem()));
-    LRESULT at = SendListMessage(c, CB_ADDSTRING, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    // Every list and combo box is created sorted, and keeps sorting what the add message
+    // gives it whatever its style says later; while AutoSort is 0 the insert message puts
+    // the item at the end.
+    const LPARAM text = reinterpret_cast<LPARAM>(item.c_str());
+    LRESULT at = SortsNow(w, c) ? SendListMessage(c, CB_ADDSTRING, LB_ADDSTRING, 0, text)
+                                : SendListMessage(c, CB_INSERTSTRING, LB_INSERTSTRING, static_cast<WPARAM>(-1), text);
     if (at >= 0) c.itemLengths().add(StoredLength(item));
     return S_OK;
 }

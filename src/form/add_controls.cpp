@@ -11,6 +11,7 @@
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 #include "window/subclass_record.h"
+#include "window/window_range.h"
 #include "window/window_props.h"
 #include "window/window_text.h"
 

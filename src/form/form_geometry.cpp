@@ -8,6 +8,7 @@
 #include "window/style_bits.h"
 #include "window/tab_order.h"
 #include "window/window_props.h"
+#include "window/window_range.h"
 
 namespace mv {
 namespace form_shape {
@@ -41,7 +42,8 @@ HRESULT GetPlacement(Form& f, Result& r) {
     return S_OK;
 }
 
-// Negative values leave their coordinate or dimension unchanged. A form locked against
+// Negative values leave their coordinate or dimension unchanged; larger ones than the
+// platform keeps windows in are brought within it. A form locked against
 // moving lets exactly this one change through the form window procedure. Moving a form
 // does not activate it.
 HRESULT Place(Form& f, long left, long top, long width, long height) {
@@ -55,7 +57,8 @@ HRESULT Place(Form& f, long left, long top, long width, long height) {
     if (height >= 0) p.height = height;
     if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
     UpdateLock frozen(w);
-    SetWindowPos(w, nullptr, p.left, p.top, p.width, p.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(w, nullptr, WindowPosition(p.left), WindowPosition(p.top), WindowSize(p.width),
+                 WindowSize(p.height), SWP_NOZORDER | SWP_NOACTIVATE);
     return S_OK;
 }
 

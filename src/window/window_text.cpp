@@ -5,6 +5,7 @@
 
 #include "core/module_instance.h"
 #include "core/visual_styles.h"
+#include "window/window_range.h"
 
 namespace mv {
 
@@ -34,8 +35,11 @@ HWND CreateWindowWithText(DWORD exStyle, const wchar_t* windowClass, const std::
                           long x, long y, long width, long height, HWND parent) {
     const bool atCreation = std::wcslen(text.c_str()) <= kLongestCreationText;
     VisualStyleScope styles;  // the class a name stands for is chosen at creation
-    HWND hwnd = CreateWindowExW(exStyle, windowClass, atCreation ? text.c_str() : L"", style, x, y, width, height,
-                                parent, nullptr, ModuleInstance(), nullptr);
+    // A form may be placed where the system places new windows.
+    auto position = [parent](long v) { return !parent && v == CW_USEDEFAULT ? CW_USEDEFAULT : WindowPosition(v); };
+    HWND hwnd = CreateWindowExW(exStyle, windowClass, atCreation ? text.c_str() : L"", style, position(x),
+                                position(y), WindowSize(width), WindowSize(height), parent, nullptr,
+                                ModuleInstance(), nullptr);
     if (!hwnd) return nullptr;
     if (!atCreation) SetWindowCaption(hwnd, text);
     return hwnd;

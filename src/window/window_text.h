@@ -20,7 +20,9 @@ void SetWindowCaption(HWND hwnd, const std::wstring& text);
 // Unicode window whose text is `text` up to its first NUL. A very long text is set just
 // after the window is created, before anything else is done with it (Wine 8 fails the
 // creation of a window with a name of a million characters, answering 0xC0000005 as
-// the handle). Null when the window cannot be created.
+// the handle). Positions and sizes are brought within the platform's range first
+// (window_range.h), except the system's default position (CW_USEDEFAULT) of a window
+// without a parent. Null when the window cannot be created.
 HWND CreateWindowWithText(DWORD exStyle, const wchar_t* windowClass, const std::wstring& text, DWORD style,
                           long x, long y, long width, long height, HWND parent);
 

@@ -127,6 +127,8 @@ TEST_F(ControlFonts, NamesAreCutTo31CharactersAndReadBackWhole) {
     Put(list, L"FontName", Arg(L"  Courier  "));
     EXPECT_EQ(L"Courier", GetText(list, L"FontName"));
     EXPECT_STREQ("  Courier  ", logFont().lfFaceName);
+    Put(list, L"FontName", Arg(L"   "));
+    EXPECT_EQ(L"", GetText(list, L"FontName")) << "a name of blanks only";
     Put(list, L"FontName", Arg(L"Sym"));
     EXPECT_EQ(L"Sym", GetText(list, L"FontName"));
 }

@@ -61,6 +61,10 @@ TEST_F(Lists, ItemsCountAndIndexesOutsideTheList) {
     Call(list, L"AddItem", {Arg(L"Aardvark")});
     EXPECT_EQ(L"Aardvark", ItemOf(list, 0));
     EXPECT_EQ(3, SendMessageA(hwndList, LB_GETCOUNT, 0, 0));
+    // A text ends at its first NUL: one that starts with it adds an empty item.
+    Call(list, L"AddItem", {Arg(std::wstring(1, L'\0') + L"abc")});
+    EXPECT_EQ(4, CountOf(list));
+    EXPECT_EQ(L"", ItemOf(list, 0));
 }
 
 TEST_F(Lists, ListIndexSelectsAndReadsTheSelection) {
@@ -164,6 +168,47 @@ TEST_F(Lists, AutoSortSetsTheKindsSortBit) {
     EXPECT_EQ(0, GetLong(combo, L"AutoSort"));
     Put(combo, L"AutoSort", Arg(-1));
     EXPECT_EQ(CBS_SORT, GetWindowLongA(h, GWL_STYLE) & CBS_SORT);
+}
+
+// AutoSort switched after items were added: each later item goes to the end while it is
+// 0 and to its place in alphabetical order (letter case ignored) while it is 1, and the
+// items already there keep their order. Both kinds, as a script fills them.
+struct SortStep {
+    long autoSort;
+    std::vector<std::wstring> added;  // after AutoSort is set
+};
+struct SortCase {
+    const char* what;
+    std::vector<SortStep> steps;
+    std::vector<std::wstring> order;  // Item(0), Item(1), ...
+};
+
+const SortCase kSortCases[] = {
+    { "off from the start", { { 0, { L"pear", L"apple", L"fig" } } }, { L"pear", L"apple", L"fig" } },
+    { "off after sorted items", { { 1, { L"pear", L"apple" } }, { 0, { L"fig", L"banana" } } },
+      { L"apple", L"pear", L"fig", L"banana" } },
+    { "on again after unsorted items", { { 0, { L"pear", L"apple" } }, { 1, { L"fig", L"zucchini" } } },
+      { L"fig", L"pear", L"apple", L"zucchini" } },
+    { "on, off, on, letter case ignored", { { 1, { L"b", L"D" } }, { 0, { L"a" } }, { 1, { L"C" } } },
+      { L"b", L"C", L"D", L"a" } },
+};
+
+TEST_F(Lists, AddItemFollowsAutoSortAsItIsNow) {
+    int n = 0;
+    for (const SortCase& k : kSortCases) {
+        for (bool combo : {false, true}) {
+            const std::wstring name = L"sorted" + std::to_wstring(++n);
+            IDispatch* c = combo ? addCombo(name.c_str(), 170, 10) : addList(name.c_str(), 170, 10);
+            for (const SortStep& s : k.steps) {
+                Put(c, L"AutoSort", Arg(s.autoSort));
+                EXPECT_EQ(s.autoSort, GetLong(c, L"AutoSort"));
+                for (const std::wstring& item : s.added) Call(c, L"AddItem", {Arg(item)});
+            }
+            std::vector<std::wstring> order;
+            for (long i = 0; i < CountOf(c); ++i) order.push_back(ItemOf(c, i));
+            EXPECT_EQ(k.order, order) << k.what << (combo ? " (combo box)" : " (list box)");
+        }
+    }
 }
 
 TEST_F(Lists, CountLetsTheWaitingMessagesThrough) {

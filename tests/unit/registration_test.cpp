@@ -2,6 +2,12 @@
 // exactly that. The test leaves the library registered, as the suite needs it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <iterator>
+#include <thread>
+#include <vector>
+
 #include "com/module.h"
 #include "core/unique.h"
 #include "fixtures.h"
@@ -105,18 +111,35 @@ bool KeyIn(HKEY root, const std::wstring& path) {
     return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, k.put()) == ERROR_SUCCESS;
 }
 
+// morvane.dll loaded as regsvr32 loads it, with its registration entry points.
+struct Library {
+    Library() : module(LoadLibraryW((ProgramDir() + L"morvane.dll").c_str())) {
+        install = reinterpret_cast<HRESULT(WINAPI*)(BOOL, LPCWSTR)>(GetProcAddress(module, "DllInstall"));
+        reg = reinterpret_cast<EntryPoint>(GetProcAddress(module, "DllRegisterServer"));
+        unreg = reinterpret_cast<EntryPoint>(GetProcAddress(module, "DllUnregisterServer"));
+    }
+    Library(const Library&) = delete;
+    Library& operator=(const Library&) = delete;
+    ~Library() { FreeLibrary(module); }
+    bool loaded() const { return install && reg && unreg; }
+
+    HMODULE module;
+    HRESULT(WINAPI* install)(BOOL, LPCWSTR) = nullptr;
+    EntryPoint reg = nullptr;
+    EntryPoint unreg = nullptr;
+};
+
 }  // namespace
 
 // regsvr32 /n /i:user writes the user's own classes and nothing machine-wide; /u removes
 // them again. Wine does not merge the user's classes into the classes root, so the keys
 // are checked, not creation through them.
 TEST(Registration, PerUserInstallWritesOnlyTheUsersClassesAndRemovesThem) {
-    HMODULE lib = LoadLibraryW((ProgramDir() + L"morvane.dll").c_str());
-    ASSERT_NE(lib, nullptr);
-    auto install = reinterpret_cast<HRESULT(WINAPI*)(BOOL, LPCWSTR)>(GetProcAddress(lib, "DllInstall"));
-    auto reg = reinterpret_cast<EntryPoint>(GetProcAddress(lib, "DllRegisterServer"));
-    auto unreg = reinterpret_cast<EntryPoint>(GetProcAddress(lib, "DllUnregisterServer"));
-    ASSERT_NE(install, nullptr);
+    Library lib;
+    ASSERT_TRUE(lib.loaded());
+    auto install = lib.install;
+    auto reg = lib.reg;
+    auto unreg = lib.unreg;
 
     const std::wstring user = L"Software\\Classes\\";
     const std::wstring keys[] = {
@@ -140,5 +163,98 @@ TEST(Registration, PerUserInstallWritesOnlyTheUsersClassesAndRemovesThem) {
     for (const std::wstring& k : keys) EXPECT_FALSE(KeyIn(HKEY_CURRENT_USER, user + k)) << "left for the user";
 
     EXPECT_EQ(reg(), S_OK);  // the suite needs the machine-wide registration
-    FreeLibrary(lib);
+}
+
+namespace {
+
+constexpr REGSAM kViews[] = {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
+
+// The class keys of ours below a classes root: ProgID, class, type library, interfaces.
+std::vector<std::wstring> OurClassKeys() {
+    return {L"Morvane.Desktop", L"CLSID\\" + WideGuid(mv::CLSID_Desktop), L"TypeLib\\" + WideGuid(mv::LIBID_Morvane),
+            L"Interface\\" + WideGuid(mv::IID__Desktop), L"Interface\\" + WideGuid(mv::DIID__clsDefForm),
+            L"Interface\\" + WideGuid(mv::DIID__clsDefCtrl)};
+}
+
+// A key with its values and everything below it, as lines of text.
+void Dump(HKEY root, const std::wstring& path, REGSAM view, std::wstring* out) {
+    mv::UniqueKey k;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | view, k.put()) != ERROR_SUCCESS) return;
+    *out += path + L"\n";
+    wchar_t name[256], data[1024];
+    for (DWORD i = 0;; ++i) {
+        DWORD n = 256, bytes = sizeof data;
+        std::fill(std::begin(data), std::end(data), L'\0');
+        if (RegEnumValueW(k.get(), i, name, &n, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes) != ERROR_SUCCESS)
+            break;
+        *out += L"  " + std::wstring(name) + L"=" + data + L"\n";
+    }
+    for (DWORD i = 0;; ++i) {
+        DWORD n = 256;
+        if (RegEnumKeyExW(k.get(), i, name, &n, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        Dump(root, path + L"\\" + name, view, out);
+    }
+}
+
+std::wstring Snapshot(HKEY root, const std::wstring& classes) {
+    std::wstring out;
+    for (REGSAM view : kViews) {
+        out += view == KEY_WOW64_32KEY ? L"[32-bit view]\n" : L"[64-bit view]\n";
+        for (const std::wstring& k : OurClassKeys()) Dump(root, classes + k, view, &out);
+    }
+    return out;
+}
+
+}  // namespace
+
+// Per-user registration and its removal leave every machine-wide key of ours as it was,
+// in both registry views, and write the type library and its interfaces for the user in
+// both views, as the platform lays them out. Meanwhile another thread of the host still
+// reaches the machine-wide classes.
+TEST(Registration, PerUserInstallLeavesTheMachineWideKeysAndOtherThreadsAlone) {
+    Library lib;
+    ASSERT_TRUE(lib.loaded());
+    auto install = lib.install;
+    ASSERT_EQ(lib.reg(), S_OK);
+    const std::wstring machine = Snapshot(HKEY_LOCAL_MACHINE, L"Software\\Classes\\");
+    ASSERT_NE(machine.find(L"ProxyStubClsid32"), std::wstring::npos) << "the machine-wide interface keys are there";
+
+    std::atomic<bool> done{false};
+    std::atomic<int> missed{0};
+    std::thread other([&] {
+        while (!done) {
+            mv::UniqueKey k;
+            if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"Scripting.FileSystemObject", 0, KEY_READ, k.put()) != ERROR_SUCCESS)
+                ++missed;
+        }
+    });
+    const std::wstring user = L"Software\\Classes\\";
+#ifdef _WIN64
+    const std::wstring path = L"TypeLib\\" + WideGuid(mv::LIBID_Morvane) + L"\\1.0\\409\\win64";
+#else
+    const std::wstring path = L"TypeLib\\" + WideGuid(mv::LIBID_Morvane) + L"\\1.0\\409\\win32";
+#endif
+    for (int round = 0; round < 5; ++round) {
+        EXPECT_EQ(install(TRUE, L"user"), S_OK);
+        EXPECT_EQ(machine, Snapshot(HKEY_LOCAL_MACHINE, L"Software\\Classes\\")) << "per-user install, round " << round;
+        const std::wstring mine = Snapshot(HKEY_CURRENT_USER, user);
+        EXPECT_NE(mine.find(user + path + L"\n"), std::wstring::npos) << "the DLL's path for the user";
+        for (const wchar_t* key : {L"FLAGS", L"HELPDIR"})
+            EXPECT_TRUE(KeyIn(HKEY_CURRENT_USER, user + L"TypeLib\\" + WideGuid(mv::LIBID_Morvane) + L"\\1.0\\" + key));
+        for (REGSAM view : kViews)
+            for (const std::wstring& k : OurClassKeys())
+                if (k.rfind(L"Interface", 0) == 0) {
+                    mv::UniqueKey key;
+                    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, (user + k + L"\\TypeLib").c_str(), 0, KEY_READ | view,
+                                            key.put()),
+                              ERROR_SUCCESS)
+                        << "the interface for the user";
+                }
+        EXPECT_EQ(install(FALSE, L"user"), S_OK);
+        EXPECT_EQ(machine, Snapshot(HKEY_LOCAL_MACHINE, L"Software\\Classes\\")) << "per-user removal, round " << round;
+        EXPECT_EQ(L"[32-bit view]\n[64-bit view]\n", Snapshot(HKEY_CURRENT_USER, user)) << "left for the user";
+    }
+    done = true;
+    other.join();
+    EXPECT_EQ(0, missed.load()) << "another thread lost the machine-wide classes";
 }
