@@ -27,7 +27,7 @@
 #include "gdi_count.h"
 #include "desktop/desktop.h"
 #include "form/form.h"
-#include "window/progress_paint.h"
+#include "control/progress_paint.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "control/control.h"
 #include "control/control_kind.h"
 #include "form/form.h"
-#include "window/dialog_keys.h"
+#include "form/dialog_keys.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
-#include "window/tab_order.h"
+#include "form/tab_order.h"
 #include "window/window_props.h"
 #include "window/window_text.h"
 

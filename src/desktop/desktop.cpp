@@ -7,6 +7,7 @@
 #include "core/diagnostics.h"
 #include "core/visual_styles.h"
 #include "form/form.h"
+#include "form/form_wndproc.h"
 #include "version.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
@@ -46,7 +47,7 @@ ComPtr<Desktop> Desktop::Create() {
     g_current.reset(d.get());
     SetDebugFlag(false);
     SetVisualStylesOn(true);
-    RegisterFormClass(kFormClassName);
+    RegisterFormClass(kFormClassName, &FormWndProc);
     InitControlLibrary();
     return d;
 }

@@ -1,5 +1,5 @@
 // The one way from a window to its object.
-#include "desktop/window_objects.h"
+#include "form/window_objects.h"
 
 #include "control/control.h"
 #include "desktop/desktop.h"

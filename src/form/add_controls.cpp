@@ -7,7 +7,7 @@
 #include "control/kind_records.h"
 #include "core/diagnostics.h"
 #include "form/form.h"
-#include "window/ctrl_wndproc.h"
+#include "form/ctrl_wndproc.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 #include "window/subclass_record.h"

@@ -6,7 +6,7 @@
 #include "core/unique.h"
 #include "form/form.h"
 #include "window/style_bits.h"
-#include "window/tab_order.h"
+#include "form/tab_order.h"
 #include "window/window_props.h"
 #include "window/window_range.h"
 

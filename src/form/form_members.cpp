@@ -6,7 +6,7 @@
 #include "form/add_controls.h"
 #include "form/form_services.h"
 #include "form/form_shape.h"
-#include "window/dialog_keys.h"
+#include "form/dialog_keys.h"
 
 namespace mv {
 

@@ -4,12 +4,12 @@
 
 #include <optional>
 
-#include "desktop/window_objects.h"
+#include "form/window_objects.h"
 #include "core/os_level.h"
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
-#include "shell/sys_menu.h"
+#include "window/sys_menu.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 #include "window/window_props.h"

@@ -10,11 +10,11 @@ namespace mv {
 
 // Registered through the wide entry point, so the class's windows are Unicode windows:
 // their texts hold any character, and the default procedure answers in UTF-16.
-void RegisterFormClass(const wchar_t* className) {
+void RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_VREDRAW | CS_HREDRAW;  // redraw all when the width or height changes
-    wc.lpfnWndProc = FormWndProc;
+    wc.lpfnWndProc = procedure;
     wc.cbClsExtra = 0;
     wc.cbWndExtra = 0;
     wc.hInstance = ModuleInstance();

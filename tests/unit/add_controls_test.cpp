@@ -12,7 +12,7 @@
 #include "control/control.h"
 #include "form/add_controls.h"
 #include "script_objects.h"
-#include "window/ctrl_wndproc.h"
+#include "form/ctrl_wndproc.h"
 #include "window/window_props.h"
 
 namespace test {

@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "script_objects.h"
-#include "window/ctrl_wndproc.h"
-#include "window/tab_order.h"
+#include "form/ctrl_wndproc.h"
+#include "form/tab_order.h"
 #include "window/window_props.h"
 
 namespace test {

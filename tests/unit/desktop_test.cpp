@@ -6,6 +6,7 @@
 
 #include "core/diagnostics.h"
 #include "fixtures.h"
+#include "form/form_wndproc.h"
 #include "window/form_class.h"
 #include "window/window_props.h"
 
@@ -258,5 +259,5 @@ TEST_F(DesktopTest, CreateFormFailureIsReportedOnlyWithDiagnostics) {
     EXPECT_EQ(o.object(), nullptr);
     EXPECT_EQ(FindWindowA("#32770", "Addform method"), nullptr);
     Put(desktop(), L"DebugOption", Arg(0));
-    mv::RegisterFormClass(mv::kFormClassName);
+    mv::RegisterFormClass(mv::kFormClassName, &mv::FormWndProc);
 }

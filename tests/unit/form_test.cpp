@@ -10,6 +10,7 @@
 #include "control/control_kind.h"
 #include "fixtures.h"
 #include "real_input.h"
+#include "form/form_wndproc.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/window_props.h"

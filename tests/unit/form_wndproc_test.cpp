@@ -7,7 +7,7 @@
 #include "com/module.h"
 #include "control/control.h"
 #include "script_objects.h"
-#include "window/tab_order.h"
+#include "form/tab_order.h"
 #include "window/window_props.h"
 
 namespace test {

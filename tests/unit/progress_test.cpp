@@ -9,7 +9,7 @@
 
 #include "control_fixture.h"
 #include "gdi_count.h"
-#include "window/progress_paint.h"
+#include "control/progress_paint.h"
 #include "window/window_props.h"
 
 using namespace test;

@@ -20,7 +20,7 @@
 #include "dialog_answer.h"
 #include "real_input.h"
 #include "script_objects.h"
-#include "window/tab_order.h"
+#include "form/tab_order.h"
 #include "window/window_props.h"
 
 namespace test {

@@ -5,7 +5,7 @@
 
 #include "host_window.h"
 #include "window/style_bits.h"
-#include "window/tab_order.h"
+#include "form/tab_order.h"
 #include "window/window_text.h"
 
 namespace mv {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "shell/sys_menu.h"
+#include "window/sys_menu.h"
 
 namespace mv {
 namespace {

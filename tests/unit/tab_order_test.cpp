@@ -6,7 +6,7 @@
 
 #include "host_window.h"
 #include "script_objects.h"
-#include "window/tab_order.h"
+#include "form/tab_order.h"
 #include "window/window_props.h"
 
 namespace test {

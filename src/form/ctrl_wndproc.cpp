@@ -10,16 +10,16 @@
 // cache (window/control_cache.h). When the object cannot be found (the control
 // is being created, or its form is no longer registered) no event is posted and the
 // message still goes on.
-#include "window/ctrl_wndproc.h"
+#include "form/ctrl_wndproc.h"
 
 #include "control/control.h"
 #include "control/control_kind.h"
 #include "form/form.h"
-#include "window/control_cache.h"
-#include "window/dialog_keys.h"
-#include "window/progress_paint.h"
+#include "form/control_cache.h"
+#include "form/dialog_keys.h"
+#include "control/progress_paint.h"
 #include "window/subclass_record.h"
-#include "window/tab_order.h"
+#include "form/tab_order.h"
 #include "window/message_table.h"
 #include "window/window_props.h"
 

@@ -1,24 +1,16 @@
-// The focus hand-over, and Tab and Shift+Tab over a form's controls.
-#include "window/tab_order.h"
+// Tab and Shift+Tab over a form's controls.
+#include "form/tab_order.h"
 
 #include "control/control.h"
 #include "control/kind_records.h"
-#include "desktop/window_objects.h"
-#include "core/os_level.h"
-#include "core/unique.h"
 #include "form/form.h"
-#include "window/message_pass.h"
+#include "form/window_objects.h"
+#include "window/focus.h"
 #include "window/window_props.h"
 
 namespace mv {
 
 namespace {
-
-// Focus hand-overs nest: a form taking the focus hands it on to its last focused control
-// or to the form it owns. Owner marks that form a cycle (A owns B, B owns A) would nest
-// without end; past this depth a hand-over does nothing.
-constexpr int kMaxFocusNesting = 8;
-int g_focusNesting = 0;
 
 bool TakesFocus(HWND hwnd) {
     const KindRecord* record = RecordOf(static_cast<long>(GetWindowValue(hwnd, prop::kKind)));
@@ -28,18 +20,6 @@ bool TakesFocus(HWND hwnd) {
 }
 
 }  // namespace
-
-void FocusWindow(HWND hwnd) {
-    bool visible = HasStyle(hwnd, WS_VISIBLE);  // the message pass runs also for 0
-    if (!hwnd || !visible || g_focusNesting >= kMaxFocusNesting) return;
-    NestingGuard nested(g_focusNesting);
-    long activeMinimised = 0;
-    MakeLongOf(WA_ACTIVE, 1, &activeMinimised);  // 0x10001, always in range
-    SendMessageW(GetFocus(), WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(hwnd));
-    SendMessageW(hwnd, WM_ACTIVATE, static_cast<WPARAM>(activeMinimised),
-                 reinterpret_cast<LPARAM>(GetFocus()));
-    ShowCaret(hwnd);
-}
 
 void FocusNextControl(HWND hwnd, bool reverse) {
     if (!hwnd) return;

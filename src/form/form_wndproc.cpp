@@ -13,15 +13,16 @@
 // objects it uses for as long as it uses them.
 #include "control/control.h"
 #include "control/kind_records.h"
-#include "desktop/window_objects.h"
+#include "form/window_objects.h"
 #include "form/form.h"
-#include "window/control_cache.h"
-#include "window/ctrl_wndproc.h"
-#include "window/dialog_keys.h"
+#include "form/control_cache.h"
+#include "form/ctrl_wndproc.h"
+#include "form/dialog_keys.h"
+#include "form/form_wndproc.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/message_table.h"
-#include "window/tab_order.h"
+#include "form/tab_order.h"
 #include "window/window_props.h"
 
 namespace mv {

@@ -1,14 +1,14 @@
 // Dialog keys of forms. A form is a plain window, not a dialog: no dialog manager turns
 // Enter and Escape into its buttons' commands, so the window procedures ask here. The
-// state lives on the form window: "MVVBDialogKeys" (1 while on), the default button in
-// "MVVBDefaultCtl" and the cancel button in "MVVBCancelCtl".
-#include "window/dialog_keys.h"
+// state lives on the form window (window/dialog_buttons.h).
+#include "form/dialog_keys.h"
 
 #include "control/control.h"
 #include "control/kind_records.h"
-#include "desktop/window_objects.h"
+#include "form/control_cache.h"
 #include "form/form.h"
-#include "window/control_cache.h"
+#include "form/window_objects.h"
+#include "window/dialog_buttons.h"
 #include "window/window_props.h"
 
 namespace mv {
@@ -48,18 +48,6 @@ void Click(HWND button) {
     PostControlEvent(ControlOfWindow(button), &ControlEvents::click);
 }
 
-// A push button drawn as the default button or as an ordinary one, redrawn at once.
-void DrawAsDefault(HWND button, bool on) {
-    if (!button || !IsWindow(button)) return;
-    LONG style = GetWindowLongW(button, GWL_STYLE);
-    LONG type = style & BS_TYPEMASK;
-    if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) return;
-    WPARAM look = (style & 0xFFFF & ~BS_TYPEMASK) | (on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    SendMessageW(button, BM_SETSTYLE, look, TRUE);
-}
-
-HWND DefaultButton(HWND form) { return reinterpret_cast<HWND>(GetWindowValue(form, prop::kDefaultCtl)); }
-
 }  // namespace
 
 bool TakeDialogKey(HWND form, const WindowMessage& m) {
@@ -76,26 +64,6 @@ bool TakeDialogKey(HWND form, const WindowMessage& m) {
         SendMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box does for this form
     }
     return true;
-}
-
-bool DialogKeysOn(HWND form) { return form && GetWindowValue(form, prop::kDialogKeys) == 1; }
-
-void SetDialogKeys(HWND form, bool on) {
-    SetWindowValue(form, prop::kDialogKeys, on ? 1 : 0);
-    DrawAsDefault(DefaultButton(form), on);
-}
-
-// While the keys are off no button has the look, and a button's style stays as created.
-void SetDefaultButton(HWND form, HWND button) {
-    HWND old = DefaultButton(form);
-    SetWindowValue(form, prop::kDefaultCtl, reinterpret_cast<LONG_PTR>(button));
-    if (!DialogKeysOn(form)) return;
-    if (old != button) DrawAsDefault(old, false);
-    DrawAsDefault(button, true);
-}
-
-void SetCancelButton(HWND form, HWND button) {
-    SetWindowValue(form, prop::kCancelCtl, reinterpret_cast<LONG_PTR>(button));
 }
 
 }  // namespace mv

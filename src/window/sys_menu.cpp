@@ -1,5 +1,5 @@
 // System-menu items, addressed by position in the window's own copy of its system menu.
-#include "shell/sys_menu.h"
+#include "window/sys_menu.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 // The window procedures' control cache and event posting.
-#include "window/control_cache.h"
+#include "form/control_cache.h"
 
-#include "desktop/window_objects.h"
+#include "form/window_objects.h"
 #include "form/form.h"
 
 namespace mv {

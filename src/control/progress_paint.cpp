@@ -11,7 +11,7 @@
 // The columns are drawn as one row of pixels stretched over the inner height (the same
 // pixels as one-pixel vertical lines, without a pen per column), and the end column is
 // kept in "MVVBPBPreviousPos".
-#include "window/progress_paint.h"
+#include "control/progress_paint.h"
 
 #include <commctrl.h>
 
@@ -20,7 +20,7 @@
 
 #include "control/control.h"
 #include "control/progress.h"
-#include "desktop/window_objects.h"
+#include "form/window_objects.h"
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "window/dialog_buttons.h"
 #include "window/message_table.h"
 
 namespace mv {
