@@ -8,7 +8,6 @@
 
 #include "control/control.h"
 #include "control/control_kind.h"
-#include "form/form.h"
 #include "form/dialog_keys.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
@@ -171,7 +170,7 @@ HRESULT SetFocus(Control& c, const Args&, Result&) {
     HWND w = LiveWindow(c);
     if (!w) return S_OK;
     FocusWindow(w);  // a hidden control does not take it
-    if (LiveWindow(c)) SetWindowValue(c.form()->hwnd(), prop::kLastFocused, reinterpret_cast<LONG_PTR>(w));
+    if (LiveWindow(c)) SetWindowValue(c.form()->formWindow(), prop::kLastFocused, reinterpret_cast<LONG_PTR>(w));
     return S_OK;
 }
 
@@ -179,13 +178,13 @@ HRESULT SetFocus(Control& c, const Args&, Result&) {
 // last, and the button Enter clicks while the form's dialog keys are on; only then does
 // the button look like the default one.
 HRESULT SetAsDefault(Control& c, const Args&, Result&) {
-    if (HWND w = LiveWindow(c)) SetDefaultButton(c.form()->hwnd(), w);
+    if (HWND w = LiveWindow(c)) SetDefaultButton(c.form()->formWindow(), w);
     return S_OK;
 }
 
 // The button Escape clicks while the form's dialog keys are on.
 HRESULT SetAsCancel(Control& c, const Args&, Result&) {
-    if (HWND w = LiveWindow(c)) SetCancelButton(c.form()->hwnd(), w);
+    if (HWND w = LiveWindow(c)) SetCancelButton(c.form()->formWindow(), w);
     return S_OK;
 }
 

@@ -11,7 +11,6 @@
 #include "core/hresult.h"
 #include "core/os_level.h"
 #include "core/rounding.h"
-#include "form/form.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 #include "window/window_props.h"
@@ -47,22 +46,28 @@ bool Control::memberApplies(KindSet kinds, const wchar_t* member) const {
 }
 
 HWND LiveWindow(const Control& c) {
-    Form* form = c.form();
-    if (!form || form->destroyed() || !c.hwnd()) return nullptr;
-    return GetParent(c.hwnd()) == form->hwnd() ? c.hwnd() : nullptr;
+    ControlOwner* form = c.form();
+    if (!form || form->formGone() || !c.hwnd()) return nullptr;
+    return GetParent(c.hwnd()) == form->formWindow() ? c.hwnd() : nullptr;
 }
 
-void Control::SetParentForm(Form* form) { form_ = ComPtr<Form>(form); }
+void Control::SetParentForm(ControlOwner* form) {
+    form_ = form;
+    formRef_ = ComPtr<IDispatch>(form ? form->formObject() : nullptr);
+}
 
 void Control::FireEvent(const std::wstring& event) {
-    if (form_) form_->SetLastEvent(event);
+    if (form_) form_->postEvent(event);
 }
 
 void Control::countDropped(ULONG refs) {
     if (refs == 1 && form_) form_->collectIfUnreachable();  // may end this object
 }
 
-void Control::ForgetParent() { form_.reset(); }
+void Control::ForgetParent() {
+    form_ = nullptr;
+    formRef_.reset();
+}
 
 long Control::visible() const { return HasStyle(hwnd_, WS_VISIBLE) ? 1 : 0; }
 
@@ -85,7 +90,7 @@ POINT Control::position() const {
     RECT r{};
     GetWindowRect(hwnd_, &r);
     POINT topLeft{r.left, r.top};
-    ScreenToClient(form_ ? form_->hwnd() : GetParent(hwnd_), &topLeft);
+    ScreenToClient(form_ ? form_->formWindow() : GetParent(hwnd_), &topLeft);
     return topLeft;
 }
 

@@ -14,7 +14,20 @@
 
 namespace mv {
 
-class Form;
+// What a control asks of the form that holds it; the form implements it.
+class ControlOwner {
+public:
+    virtual HWND formWindow() const = 0;
+    virtual bool formGone() const = 0;                     // its windows are destroyed
+    virtual IDispatch* formObject() = 0;                   // the form as scripts see it
+    virtual void postEvent(const std::wstring& event) = 0;  // into its pending-event slot
+    // A control the script no longer holds asks whether the form and its controls are
+    // still reachable; the form ends them all when not.
+    virtual void collectIfUnreachable() = 0;
+
+protected:
+    ~ControlOwner() = default;
+};
 
 struct ControlEvents {
     std::wstring show, hide, click, doubleClick, change, lostFocus, gotFocus;
@@ -30,14 +43,14 @@ public:
     // Set up by the form's Addcontrol, in this order.
     HRESULT AttachWindow(HWND hwnd, long kind);
     void SetName(const std::wstring& name) { name_ = name; }
-    void SetParentForm(Form* form);
+    void SetParentForm(ControlOwner* form);
     // Hands an event string to the form's pending-event slot.
     void FireEvent(const std::wstring& event);
 
     HWND hwnd() const { return hwnd_; }
     const std::wstring& name() const { return name_; }
     long kind() const { return kind_; }
-    Form* form() const { return form_.get(); }
+    ControlOwner* form() const { return form_; }
     ControlEvents& events() { return events_; }
     // An image's picture file, as its Caption was given (the drawing may lower-case it).
     std::wstring& imageSource() { return imageSource_; }
@@ -84,7 +97,8 @@ private:
     std::wstring imageSource_;
     HWND hwnd_ = nullptr;
     UniqueTheme theme_;
-    ComPtr<Form> form_;
+    ControlOwner* form_ = nullptr;
+    ComPtr<IDispatch> formRef_;  // keeps the form alive while the control is
     UniqueFont font_;
     long maxProgress_ = 0;
     bool customPainted_ = false;

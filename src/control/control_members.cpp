@@ -9,7 +9,6 @@
 #include "control/kind_records.h"
 #include "control/list_ops.h"
 #include "control/progress.h"
-#include "form/form.h"
 
 namespace mv {
 
@@ -68,7 +67,7 @@ constexpr Member<C> kRows[] = {
     { K::Height_let, PutGeometry<3> },
     { K::Width_get, GetWidth },
     { K::Width_let, PutGeometry<2> },
-    { K::Parent_get, [](C& c, const Args&, Result& r) { r.setObject(c.form() ? c.form()->dispatch() : nullptr); return S_OK; } },
+    { K::Parent_get, [](C& c, const Args&, Result& r) { r.setObject(c.form() ? c.form()->formObject() : nullptr); return S_OK; } },
     { K::OnShow_get, GetEventString<C, &ControlEvents::show> },
     { K::OnShow_let, PutEventString<C, &ControlEvents::show> },
     { K::OnHide_get, GetEventString<C, &ControlEvents::hide> },

@@ -10,7 +10,6 @@
 #include "control/control.h"
 #include "control/control_kind.h"
 #include "core/text.h"
-#include "form/form.h"
 
 namespace mv {
 

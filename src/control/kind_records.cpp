@@ -4,7 +4,6 @@
 #include "control/content_props.h"
 #include "control/control.h"
 #include "control/progress.h"
-#include "form/form.h"
 #include "window/window_range.h"
 
 namespace mv {

@@ -15,7 +15,6 @@
 #include "control/control_kind.h"
 #include "control/fonts.h"
 #include "core/rounding.h"
-#include "form/form.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 

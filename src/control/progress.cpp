@@ -7,7 +7,6 @@
 
 #include "control/control.h"
 #include "core/rounding.h"
-#include "form/form.h"
 #include "window/message_pass.h"
 
 namespace mv {

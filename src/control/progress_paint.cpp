@@ -23,7 +23,6 @@
 #include "form/window_objects.h"
 #include "core/rounding.h"
 #include "core/unique.h"
-#include "form/form.h"
 #include "window/subclass_record.h"
 #include "window/window_props.h"
 

@@ -12,7 +12,7 @@ ComPtr<Control> ControlCache::find(HWND hwnd) {
 }
 
 void ControlCache::forgetForm(HWND formWindow) {
-    if (entry_ && entry_->form() && entry_->form()->hwnd() == formWindow) {
+    if (entry_ && entry_->form() && entry_->form()->formWindow() == formWindow) {
         ComPtr<Control> gone = entry_.take();  // released after the slot is empty: the release may end it
     }
 }

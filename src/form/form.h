@@ -10,6 +10,7 @@
 
 #include "com/dispatch_object.h"
 #include "com/keyed_collection.h"
+#include "control/control.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -21,7 +22,7 @@ struct FormEvents {
     std::wstring show, hide, gotFocus, lostFocus;
 };
 
-class Form final : public DispatchObject<Form> {
+class Form final : public DispatchObject<Form>, public ControlOwner {
 public:
     static ComPtr<Form> Create() { return MakeObject<Form>(); }
     static const DispatchTable<Form>& members();
@@ -35,6 +36,12 @@ public:
 
     // The pending event becomes a copy of s (an empty s empties it).
     void SetLastEvent(const std::wstring& s) { pending_ = s; }
+
+    // What its controls ask of it.
+    HWND formWindow() const override { return hwnd(); }
+    bool formGone() const override { return destroyed(); }
+    IDispatch* formObject() override { return dispatch(); }
+    void postEvent(const std::wstring& event) override { SetLastEvent(event); }
     // Hides the form, destroys its control windows and its window, closes its theme and
     // takes it out of the registry; runs its steps at most once.
     void DestroyForm();
@@ -64,7 +71,7 @@ public:
     // Lifetime: see form.cpp.
     void finalRelease();
     void countDropped(ULONG refs);
-    void collectIfUnreachable();
+    void collectIfUnreachable() override;
 
     Form();
 
