@@ -8,10 +8,10 @@
 
 #include "control/control.h"
 #include "control/control_kind.h"
-#include "form/dialog_keys.h"
+#include "window/dialog_buttons.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
-#include "form/tab_order.h"
+#include "window/focus.h"
 #include "window/window_props.h"
 #include "window/window_text.h"
 

@@ -20,7 +20,6 @@
 
 #include "control/control.h"
 #include "control/progress.h"
-#include "form/window_objects.h"
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "window/subclass_record.h"
@@ -75,10 +74,6 @@ void DrawColumns(HDC dc, long first, long last, long w, long top, long bottom) {
 }
 
 }  // namespace
-
-bool PaintProgressBar(HWND window) {
-    return PaintProgressBar(window, ControlOfWindow(window).get());
-}
 
 bool PaintProgressBar(HWND window, Control* c) {
     RECT wr{};

@@ -9,15 +9,11 @@ namespace mv {
 
 class Control;
 
-// Draws the bar as a gradient from dark blue at the left to light blue at the right when
-// its control reads ProgressBarStyle 2, then validates the window so that the class
-// paints nothing over it. Returns false, having drawn and stored nothing, when the
-// control is not found, reads another style, or has a MaxProgress of 0: the class then
-// paints its standard bar.
-bool PaintProgressBar(HWND window);
-
-// The same, for the control procedure, which already holds the window's control object
-// (null when there is none).
+// Draws the bar of `control` (its window's control object, null when there is none) as a
+// gradient from dark blue at the left to light blue at the right when it reads
+// ProgressBarStyle 2, then validates the window so that the class paints nothing over
+// it. Returns false, having drawn and stored nothing, when there is no control, it reads
+// another style, or has a MaxProgress of 0: the class then paints its standard bar.
 bool PaintProgressBar(HWND window, Control* control);
 
 }  // namespace mv

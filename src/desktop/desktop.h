@@ -10,6 +10,7 @@
 
 #include "com/dispatch_object.h"
 #include "com/keyed_collection.h"
+#include "form/form.h"
 
 namespace mv {
 
@@ -18,7 +19,7 @@ class Control;
 
 constexpr long kDefaultPosition = static_cast<long>(0x80000000);  // CW_USEDEFAULT
 
-class Desktop final : public DispatchObject<Desktop, DesktopDualEntries<Desktop>> {
+class Desktop final : public DispatchObject<Desktop, DesktopDualEntries<Desktop>>, public FormOwner {
 public:
     static ComPtr<Desktop> Create();
     static const DispatchTable<Desktop>& members();
@@ -39,7 +40,8 @@ public:
     // Friends of the window procedures and forms.
     Form* FormFromHwnd(HWND hwnd) const;        // borrowed; null when none
     Control* ControlFromHwnd(HWND hwnd) const;  // borrowed; null when none
-    void RemoveForm(const std::wstring& key);
+    void RemoveForm(const std::wstring& key) override;
+    IDispatch* desktopObject() override { return dispatch(); }
     size_t formCount() const { return forms_->count(); }
 
     void finalRelease();

@@ -12,7 +12,6 @@
 #include <uxtheme.h>
 
 #include "control/control.h"
-#include "desktop/desktop.h"
 #include "core/os_level.h"
 #include "form/form_shape.h"
 #include "window/message_pass.h"
@@ -24,7 +23,10 @@ Form::Form() : controls_(std::make_shared<KeyedCollection>()) {}
 
 Form::~Form() = default;
 
-void Form::SetFormDesktop(Desktop* desktop) { desktop_ = ComPtr<Desktop>(desktop); }
+void Form::SetFormDesktop(FormOwner* desktop) {
+    desktop_ = desktop;
+    desktopRef_ = ComPtr<IDispatch>(desktop ? desktop->desktopObject() : nullptr);
+}
 
 void Form::AttachFormWindow(HWND hwnd) {
     if (attached_) return;

@@ -15,7 +15,15 @@
 
 namespace mv {
 
-class Desktop;
+// What a form asks of the Desktop that holds it; the Desktop implements it.
+class FormOwner {
+public:
+    virtual IDispatch* desktopObject() = 0;                 // the Desktop as scripts see it
+    virtual void RemoveForm(const std::wstring& key) = 0;   // out of the registry
+
+protected:
+    ~FormOwner() = default;
+};
 class Control;
 
 struct FormEvents {
@@ -31,7 +39,7 @@ public:
 
     // Set up by Desktop.CreateForm, in this order.
     void SetFormName(const std::wstring& name) { name_ = name; }
-    void SetFormDesktop(Desktop* desktop);
+    void SetFormDesktop(FormOwner* desktop);
     void AttachFormWindow(HWND hwnd);
 
     // The pending event becomes a copy of s (an empty s empties it).
@@ -48,7 +56,7 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     const std::wstring& name() const { return name_; }
-    Desktop* desktop() const { return desktop_.get(); }
+    FormOwner* desktop() const { return desktop_; }
     bool destroyed() const { return destroyed_; }
     KeyedCollection& controls() { return *controls_; }
     const std::shared_ptr<KeyedCollection>& controlsShared() const { return controls_; }
@@ -82,7 +90,8 @@ private:
     std::wstring name_;
     HWND hwnd_ = nullptr;
     UniqueTheme theme_;
-    ComPtr<Desktop> desktop_;
+    FormOwner* desktop_ = nullptr;
+    ComPtr<IDispatch> desktopRef_;  // keeps the Desktop alive while the form is
     HWND owner_ = nullptr;
     bool ownerDisabled_ = false;
     bool attached_ = false;

@@ -2,7 +2,6 @@
 // interface (get before let), with its dispatch id, parameters, defaults and help.
 #include "form/form.h"
 
-#include "desktop/desktop.h"
 #include "form/add_controls.h"
 #include "form/form_services.h"
 #include "form/form_shape.h"
@@ -71,7 +70,7 @@ constexpr Member<F> kRows[] = {
     { K::OnLostfocus_get, GetEventString<F, &FormEvents::lostFocus> },
     { K::OnLostfocus_let, PutEventString<F, &FormEvents::lostFocus> },
     { K::LastEvent_get, [](F& f, const Args&, Result& r) { r.setText(f.lastEvent()); return S_OK; } },
-    { K::Parent_get, [](F& f, const Args&, Result& r) { r.setObject(f.desktop() ? f.desktop()->dispatch() : nullptr); return S_OK; } },
+    { K::Parent_get, [](F& f, const Args&, Result& r) { r.setObject(f.desktop() ? f.desktop()->desktopObject() : nullptr); return S_OK; } },
     { K::NewEnum_get,
       [](F& f, const Args&, Result& r) {
           IUnknown* e = nullptr;

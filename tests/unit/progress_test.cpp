@@ -10,6 +10,7 @@
 #include "control_fixture.h"
 #include "gdi_count.h"
 #include "control/progress_paint.h"
+#include "form/window_objects.h"
 #include "window/window_props.h"
 
 using namespace test;
@@ -175,15 +176,16 @@ TEST_F(GradientBar, OtherStylesAndAZeroMaximumAreLeftToTheClass) {
     IDispatch* b = bar(104, 1);
     Put(b, L"MaxProgress", Arg(100));
     show(b, 50);
-    EXPECT_FALSE(mv::PaintProgressBar(hwndBar));
+    EXPECT_FALSE(mv::PaintProgressBar(hwndBar, mv::ControlOfWindow(hwndBar).get()));
     EXPECT_EQ(0, previous());
     IDispatch* g = gradient(104, 100);
     show(g, 50);
     EXPECT_EQ(50, previous());
     Put(g, L"MaxProgress", Arg(0));
-    EXPECT_FALSE(mv::PaintProgressBar(hwndBar));
+    EXPECT_FALSE(mv::PaintProgressBar(hwndBar, mv::ControlOfWindow(hwndBar).get()));
     EXPECT_EQ(50, previous());
-    EXPECT_FALSE(mv::PaintProgressBar(HwndOf(addList(L"list"))));
+    const HWND list = HwndOf(addList(L"list"));
+    EXPECT_FALSE(mv::PaintProgressBar(list, mv::ControlOfWindow(list).get()));
 }
 
 TEST_F(GradientBar, SwitchingStylesRepaintsAtOnce) {
