@@ -7,6 +7,9 @@
 
 #include <shlwapi.h>
 
+#include <set>
+#include <unordered_set>
+
 #include "shell/file_operation.h"
 
 namespace mv {
@@ -31,11 +34,9 @@ bool CoversOwnTarget(const std::wstring& pattern, const std::wstring& target) {
     return PathMatchSpecW(below.c_str(), NameOf(pattern).c_str()) != FALSE;
 }
 
-void AddItem(const std::wstring& source, const std::wstring& destination, FilePlan* plan) {
-    for (const PlanItem& item : plan->items) {
-        if (SamePath(item.source, source) && SamePath(item.destination, destination)) return;  // named twice
-    }
-    plan->items.push_back({source, destination, IsFolder(AttributesOf(source))});
+// Every item as the plan first lists it; named twice, it is kept once (DropRepeats).
+void AddItem(const std::wstring& source, const std::wstring& destination, DWORD attributes, FilePlan* plan) {
+    plan->items.push_back({source, destination, attributes});
 }
 
 // One entry of the script's source list with the target the shell pairs it with; `shared`
@@ -44,34 +45,81 @@ long AddSource(FileVerb verb, const std::wstring& source, const std::wstring& ta
     if (HasWildcard(source)) {
         if (CoversOwnTarget(source, target)) return kFileOpRejected;
         // One match takes the target's name, as one file would; several go inside it.
-        const PathList matches = Matches(source);
+        const std::vector<Found> matches = Matches(source);
         const bool into = shared || IsFolder(AttributesOf(target)) || matches.size() > 1;
-        for (const std::wstring& m : matches) AddItem(m, into ? Join(target, NameOf(m)) : target, plan);
+        for (const Found& m : matches)
+            AddItem(m.path, into ? Join(target, NameOf(m.path)) : target, m.attributes, plan);
         return 0;
     }
-    if (!Exists(source)) return verb == FileVerb::Move ? kFileOpRejected : kFileOpMissing;
+    const DWORD attributes = AttributesOf(source);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return verb == FileVerb::Move ? kFileOpRejected : kFileOpMissing;
     const bool into = shared || (IsFolder(AttributesOf(target)) && !SamePath(source, target));
-    AddItem(source, into ? Join(target, NameOf(source)) : target, plan);
+    AddItem(source, into ? Join(target, NameOf(source)) : target, attributes, plan);
     return 0;
 }
 
 long AddRecycled(const std::wstring& source, FilePlan* plan) {
     if (!HasWildcard(source)) {
-        if (!Exists(source)) return kFileOpRejected;  // names nothing: the shell would report it done
-        AddItem(source, std::wstring(), plan);
+        const DWORD attributes = AttributesOf(source);
+        if (attributes == INVALID_FILE_ATTRIBUTES) return kFileOpRejected;  // the shell would report it done
+        AddItem(source, std::wstring(), attributes, plan);
         return 0;
     }
-    for (const std::wstring& m : Matches(source)) AddItem(m, std::wstring(), plan);
+    for (const Found& m : Matches(source)) AddItem(m.path, std::wstring(), m.attributes, plan);
     return 0;
 }
 
+// An item named twice (the same source to the same place) is kept once, where first named.
+void DropRepeats(FilePlan* plan) {
+    std::unordered_set<std::wstring> seen;
+    std::vector<PlanItem> kept;
+    for (PlanItem& item : plan->items) {
+        if (seen.insert(Folded(item.source) + L'|' + Folded(item.destination)).second) kept.push_back(std::move(item));
+    }
+    plan->items.swap(kept);
+}
+
+// The items' sources, folded, for the questions asked of every item: a wildcard's
+// matches make lists long, and each question then looks its paths up instead of comparing
+// them with every other item.
+class Sources {
+public:
+    explicit Sources(const std::vector<PlanItem>& items) {
+        for (const PlanItem& item : items) folded_.insert(Folded(item.source));
+    }
+
+    // Whether a source other than `own` (folded) is `path` or a folder holding it.
+    bool atOrAbove(const std::wstring& path, const std::wstring& own) const {
+        const std::wstring p = Folded(path);
+        for (size_t cut = p.find(L'\\'); cut != std::wstring::npos; cut = p.find(L'\\', cut + 1)) {
+            // "C:" and "C:\": a root keeps its backslash when folded.
+            for (const std::wstring& up : {p.substr(0, cut), p.substr(0, cut + 1)})
+                if (up != own && folded_.count(up)) return true;
+        }
+        return p != own && folded_.count(p);
+    }
+
+    // Whether a source other than `own` (folded) lies inside the folder `path`.
+    bool below(const std::wstring& path, const std::wstring& own) const {
+        std::wstring p = Folded(path);
+        if (p.empty()) return false;
+        if (p.back() != L'\\') p += L'\\';
+        for (auto it = folded_.lower_bound(p); it != folded_.end() && it->compare(0, p.size(), p) == 0; ++it)
+            if (*it != own) return true;
+        return false;
+    }
+
+private:
+    std::set<std::wstring> folded_;
+};
+
 // A recycle of a folder and of something inside it recycles the folder, which takes it.
 void DropNested(FilePlan* plan) {
+    const Sources sources(plan->items);
     std::vector<PlanItem> kept;
-    for (const PlanItem& item : plan->items) {
-        bool nested = false;
-        for (const PlanItem& other : plan->items) nested = nested || Inside(other.source, item.source, false);
-        if (!nested) kept.push_back(item);
+    for (PlanItem& item : plan->items) {
+        const std::wstring own = Folded(item.source);
+        if (!sources.atOrAbove(FolderOf(item.source), own)) kept.push_back(std::move(item));
     }
     plan->items.swap(kept);
 }
@@ -82,23 +130,16 @@ bool HoldsCurrentFolder(const FilePlan& plan) {
     wchar_t buffer[MAX_PATH];
     const DWORD n = GetCurrentDirectoryW(MAX_PATH, buffer);
     if (n == 0 || n >= MAX_PATH) return false;
-    const std::wstring current(buffer, n);
-    for (const PlanItem& item : plan.items) {
-        if (Inside(item.source, current, true)) return true;
-    }
-    return false;
+    return Sources(plan.items).atOrAbove(std::wstring(buffer, n), std::wstring());
 }
 
 // The order the shell works in makes a list whose items land on or in each other's sources
 // (a swap, a chain, a folder copied into one that is copied too) lose or mix files.
 bool Entangled(const FilePlan& plan) {
-    for (size_t i = 0; i < plan.items.size(); ++i) {
-        for (size_t j = 0; j < plan.items.size(); ++j) {
-            if (i == j) continue;
-            const std::wstring& landing = plan.items[i].destination;
-            const std::wstring& other = plan.items[j].source;
-            if (Inside(other, landing, true) || Inside(landing, other, true)) return true;
-        }
+    const Sources sources(plan.items);
+    for (const PlanItem& item : plan.items) {
+        const std::wstring own = Folded(item.source);
+        if (sources.atOrAbove(item.destination, own) || sources.below(item.destination, own)) return true;
     }
     return false;
 }
@@ -117,8 +158,7 @@ long CheckItems(const FilePlan& plan) {
 
 // Lists `source` and everything below it with the places they land; false when a path on
 // either side is longer than the shell handles (it then skips the file and reports success).
-bool Walk(const std::wstring& source, const std::wstring& destination, FilePlan* plan) {
-    const DWORD attributes = AttributesOf(source);
+bool Walk(const std::wstring& source, const std::wstring& destination, DWORD attributes, FilePlan* plan) {
     if (!IsFolder(attributes)) {
         plan->entries.push_back({source, destination, PlanEntry::File});
         return source.size() < MAX_PATH && destination.size() < MAX_PATH;
@@ -130,8 +170,8 @@ bool Walk(const std::wstring& source, const std::wstring& destination, FilePlan*
         plan->entries.push_back({source, destination, PlanEntry::Link});
         return true;
     }
-    for (const std::wstring& inner : Matches(Join(source, L"*"))) {
-        if (!Walk(inner, Join(destination, NameOf(inner)), plan)) return false;
+    for (const Found& inner : Matches(Join(source, L"*"))) {
+        if (!Walk(inner.path, Join(destination, NameOf(inner.path)), inner.attributes, plan)) return false;
     }
     plan->entries.push_back({source, destination, PlanEntry::Folder});
     return true;
@@ -150,6 +190,7 @@ long MakePlan(FileVerb verb, const std::wstring& source, const std::wstring& tar
         for (const std::wstring& s : from) {
             if (const long refused = AddRecycled(s, plan)) return refused;
         }
+        DropRepeats(plan);
         DropNested(plan);
         return HoldsCurrentFolder(*plan) ? kFileOpRejected : 0;
     }
@@ -161,10 +202,11 @@ long MakePlan(FileVerb verb, const std::wstring& source, const std::wstring& tar
     for (size_t i = 0; i < from.size(); ++i) {
         if (const long refused = AddSource(verb, from[i], to[shared ? 0 : i], shared, plan)) return refused;
     }
+    DropRepeats(plan);
     if (const long refused = CheckItems(*plan)) return refused;
     for (const PlanItem& item : plan->items) {
         if (item.caseRename()) continue;  // renamed in place, as one
-        if (!Walk(item.source, item.destination, plan)) return kFileOpRejected;
+        if (!Walk(item.source, item.destination, item.attributes, plan)) return kFileOpRejected;
     }
     return 0;
 }

@@ -16,7 +16,7 @@ enum class FileVerb { Copy, Move, Recycle };
 // wildcard, with the place it lands (empty for a recycle).
 struct PlanItem {
     std::wstring source, destination;
-    bool folder;
+    DWORD attributes;  // of the source, as found while planning
     // The same file or folder under another letter case: a move renames it in place.
     bool caseRename() const { return source != destination && SamePath(source, destination); }
 };

@@ -134,15 +134,15 @@ bool IsFolder(DWORD attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-PathList Matches(const std::wstring& pattern) {
-    PathList out;
+std::vector<Found> Matches(const std::wstring& pattern) {
+    std::vector<Found> out;
     WIN32_FIND_DATAW found;
     UniqueSearch search = AdoptSearch(FindFirstFileW(pattern.c_str(), &found));
     if (!search) return out;
     const std::wstring folder = FolderOf(pattern);
     do {
         const std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") out.push_back(Join(folder, name));
+        if (name != L"." && name != L"..") out.push_back({Join(folder, name), found.dwFileAttributes});
     } while (FindNextFileW(search.get(), &found));
     return out;
 }

@@ -41,7 +41,11 @@ inline bool Exists(const std::wstring& path) { return AttributesOf(path) != INVA
 bool IsFolder(DWORD attributes);
 
 // The full paths the system's search finds for `pattern` (a path whose last name may
-// hold wildcards), without "." and "..".
-PathList Matches(const std::wstring& pattern);
+// hold wildcards), without "." and "..", with the attributes the search read.
+struct Found {
+    std::wstring path;
+    DWORD attributes;
+};
+std::vector<Found> Matches(const std::wstring& pattern);
 
 }  // namespace mv
