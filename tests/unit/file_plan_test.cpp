@@ -62,6 +62,16 @@ protected:
             DeleteFileA((trash + "\\info\\" + name + ".trashinfo").c_str());
         }
     }
+    // A comma-separated list of names inside the scratch folder, as full paths.
+    std::string inDir(const std::string& list) const {
+        std::string out;
+        for (size_t start = 0;;) {
+            const size_t comma = list.find(',', start);
+            out += (out.empty() ? "" : ",") + (dir_ / list.substr(start, comma - start));
+            if (comma == std::string::npos) return out;
+            start = comma + 1;
+        }
+    }
     void write(const std::string& name, const std::string& bytes) {
         const std::string path = dir_ / name;
         for (size_t slash = path.find('\\', dir_.path().size() + 1); slash != std::string::npos;
@@ -131,17 +141,8 @@ TEST_F(FilePlans, AFileNamedTwiceIsNamedOnce) {
     for (const Case& c : cases) {
         const std::string unique = std::to_string(GetTickCount()) + "-" + c.source;
         write("d\\x.txt", "x " + unique);
-        auto prefixed = [&](std::string list) {
-            std::string out;
-            for (size_t start = 0;;) {
-                const size_t comma = list.find(',', start);
-                out += (out.empty() ? "" : ",") + (dir_ / list.substr(start, comma - start));
-                if (comma == std::string::npos) return out;
-                start = comma + 1;
-            }
-        };
         const auto before = Tree(dir_.path());
-        EXPECT_EQ(run(c.method, prefixed(c.source), *c.target ? prefixed(c.target) : "", 1, 1), kDone) << c.source;
+        EXPECT_EQ(run(c.method, inDir(c.source), *c.target ? inDir(c.target) : "", 1, 1), kDone) << c.source;
         std::string left;
         for (const auto& f : Tree(dir_.path())) left += f.first.substr(dir_.path().size() + 1) + " ";
         EXPECT_EQ(left, c.left) << c.source;
@@ -201,13 +202,7 @@ TEST_F(FilePlans, OddlyWrittenPathsStillAskBeforeReplacing) {
         write("t\\x.txt", std::string("old ") + c.source);
         const auto before = Tree(dir_.path());
         Answerer no([&] { return AnswerWith(owner_, IDNO); });
-        std::string source = c.source, target = c.target;
-        for (std::string* list : {&source, &target}) {
-            size_t comma = list->find(',');
-            if (comma != std::string::npos) list->insert(comma + 1, dir_.path() + "\\");
-            list->insert(0, dir_.path() + "\\");
-        }
-        EXPECT_EQ(run(L"MoveFilePB", source, target, 1, 0), kCancelled) << c.source;
+        EXPECT_EQ(run(L"MoveFilePB", inDir(c.source), inDir(c.target), 1, 0), kCancelled) << c.source;
         EXPECT_TRUE(no.ok()) << c.source << ": replaced without a question";
         EXPECT_EQ(Tree(dir_.path()), before) << c.source;
     }
