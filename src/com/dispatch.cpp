@@ -1,6 +1,8 @@
 // The shared dispatcher behind every member table.
 #include "com/dispatch.h"
 
+#include "com/event_queue.h"
+
 #include <cwchar>
 #include <cwctype>
 #include <memory>
@@ -344,7 +346,21 @@ unsigned long g_calls = 0;  // one apartment thread
 }  // namespace
 
 unsigned long CallCount() { return g_calls; }
-void CountCall() { ++g_calls; }
+
+namespace {
+int g_callDepth = 0;
+}  // namespace
+
+CallScope::CallScope() {
+    ++g_calls;
+    ++g_callDepth;
+}
+
+CallScope::~CallScope() {
+    if (--g_callDepth == 0) EventsAfterCall();
+}
+
+bool InLibraryCall() { return g_callDepth > 0; }
 
 HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep) {
     if (hr == DISP_E_OVERFLOW) {

@@ -148,7 +148,19 @@ HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep);
 // Calls answered so far by all of the library's objects: whether the script did anything
 // else between two calls.
 unsigned long CallCount();
-void CountCall();
+
+// One call into the library, counted while it runs. The end of the outermost one lets
+// events that wait for their sinks ask the host's message loop to deliver them.
+class CallScope {
+public:
+    CallScope();
+    ~CallScope();
+    CallScope(const CallScope&) = delete;
+    CallScope& operator=(const CallScope&) = delete;
+};
+
+// True while a call into the library runs (a sink or a window procedure it reached).
+bool InLibraryCall();
 
 template <typename T>
 class DispatchTable {
@@ -169,7 +181,7 @@ public:
 
     HRESULT invoke(T& self, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
                    EXCEPINFO* excep, UINT* argErr) const {
-        CountCall();
+        CallScope call;
         Args args;
         size_t index = 0;
         HRESULT hr = BindCall(facts_, n_, &view, id, flags, params, args, &index, excep, argErr);

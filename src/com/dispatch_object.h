@@ -4,6 +4,8 @@
 //   static const DispatchTable<Self>& members();
 //   static const IID& interfaceId();             // its interface in the type library, if any
 //   static const CLSID& classId();               // its class in the type library, if any
+//   static const IID& sourceId();                // its default source (events), if any
+//   IConnectionPointContainer* eventContainer();  // where hosts connect to those events
 //   void finalRelease();                         // runs once, when the last reference goes
 //   bool memberApplies(unsigned kinds, const wchar_t* name);  // for kind-specific members only
 #pragma once
@@ -21,7 +23,7 @@
 namespace mv {
 
 template <typename Self, typename Interface = IDispatch>
-class DispatchObject : public Interface, public IProvideClassInfo, private CountedObject {
+class DispatchObject : public Interface, public IProvideClassInfo2, private CountedObject {
 public:
     DispatchObject() = default;
     virtual ~DispatchObject() = default;
@@ -33,6 +35,10 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (described() && out && IsEqualIID(iid, IID_IProvideClassInfo))
             return QueryFor(static_cast<IProvideClassInfo*>(this), iid, {&IID_IProvideClassInfo}, out);
+        if (sourced() && out && IsEqualIID(iid, IID_IProvideClassInfo2))
+            return QueryFor(static_cast<IProvideClassInfo2*>(this), iid, {&IID_IProvideClassInfo2}, out);
+        if (sourced() && out && IsEqualIID(iid, IID_IConnectionPointContainer))
+            return QueryFor(static_cast<Self*>(this)->eventContainer(), iid, {&IID_IConnectionPointContainer}, out);
         return QueryFor(static_cast<Interface*>(this), iid, {&IID_IUnknown, &IID_IDispatch, &Self::interfaceId()}, out);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
@@ -82,12 +88,23 @@ public:
         return described() ? TypeInfoOf(Self::classId(), out) : E_NOTIMPL;
     }
 
+    // IProvideClassInfo2, for classes with events: their default source interface, where
+    // hosts look for the events an object raises.
+    HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* out) override {
+        if (!out || kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) RETURN_HR(E_INVALIDARG);
+        *out = Self::sourceId();
+        return S_OK;
+    }
+
     // Defaults for classes without an interface of their own or teardown of their own.
     static const IID& interfaceId() { return IID_IDispatch; }
     static const CLSID& classId() { return GUID_NULL; }
+    static const IID& sourceId() { return IID_NULL; }
+    IConnectionPointContainer* eventContainer() { return nullptr; }
 
     // A class that answers through IDispatch only has no description.
     static bool described() { return !IsEqualIID(Self::interfaceId(), IID_IDispatch); }
+    static bool sourced() { return !IsEqualIID(Self::sourceId(), IID_NULL); }
 
     // The class's interface as the embedded type library describes it.
     static HRESULT typeInfo(ITypeInfo** out) {

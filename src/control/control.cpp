@@ -4,6 +4,7 @@
 
 #include <uxtheme.h>
 
+#include "com/event_queue.h"
 #include "control/control_kind.h"
 #include "control/image_draw.h"
 #include "control/kind_records.h"
@@ -56,8 +57,54 @@ void Control::SetParentForm(ControlOwner* form) {
     formRef_ = ComPtr<IDispatch>(form ? form->formObject() : nullptr);
 }
 
-void Control::FireEvent(const std::wstring& event) {
-    if (form_) form_->postEvent(event);
+namespace {
+
+using OwnEvents = idl::clsDefCtrlEvents;
+using FormSinks = idl::clsDefFormEvents;
+
+// Each event: its string, and its dispatch ids in the control's and in the form's source
+// interface.
+struct EventIds {
+    std::wstring ControlEvents::*text;
+    OwnEvents::Key own;
+    FormSinks::Key onForm;
+};
+
+constexpr EventIds kEventIds[] = {
+    { &ControlEvents::click,       OwnEvents::Click,     FormSinks::Click            },
+    { &ControlEvents::doubleClick, OwnEvents::DblClick,  FormSinks::DblClick         },
+    { &ControlEvents::change,      OwnEvents::Change,    FormSinks::Change           },
+    { &ControlEvents::gotFocus,    OwnEvents::GotFocus,  FormSinks::ControlGotFocus  },
+    { &ControlEvents::lostFocus,   OwnEvents::LostFocus, FormSinks::ControlLostFocus },
+    { &ControlEvents::show,        OwnEvents::Show,      FormSinks::ControlShow      },
+    { &ControlEvents::hide,        OwnEvents::Hide,      FormSinks::ControlHide      },
+};
+
+const EventIds* IdsOf(std::wstring ControlEvents::*event) {
+    for (const EventIds& e : kEventIds)
+        if (e.text == event) return &e;
+    return nullptr;
+}
+
+}  // namespace
+
+bool Control::listens(std::wstring ControlEvents::*event) {
+    return !(events_.*event).empty() || source_.point().connected() || (form_ && form_->formSinksConnected());
+}
+
+void Control::Raise(std::wstring ControlEvents::*event) {
+    const std::wstring& text = events_.*event;
+    if (!text.empty() && form_) form_->postEvent(text);
+    const EventIds* ids = IdsOf(event);
+    if (!ids || !form_ || form_->formGone()) return;
+    if (source_.point().connected())
+        QueueEvent(source_.point(), OwnEvents::facts[ids->own].id, nullptr, form_->formWindow());
+    if (form_->formSinksConnected()) form_->queueForFormSinks(FormSinks::facts[ids->onForm].id, dispatch());
+}
+
+void Control::EndEvents() {
+    DropQueuedEvents(source_.point());
+    source_.point().DisconnectAll();
 }
 
 void Control::countDropped(ULONG refs) {

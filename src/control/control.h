@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "com/connection_point.h"
 #include "com/dispatch_object.h"
 #include "control/control_kind.h"
 #include "control/item_lengths.h"
@@ -21,6 +22,9 @@ public:
     virtual bool formGone() const = 0;                     // its windows are destroyed
     virtual IDispatch* formObject() = 0;                   // the form as scripts see it
     virtual void postEvent(const std::wstring& event) = 0;  // into its pending-event slot
+    // The form's own sinks, which also get every event of its controls.
+    virtual bool formSinksConnected() = 0;
+    virtual void queueForFormSinks(DISPID id, IDispatch* control) = 0;
     // A control the script no longer holds asks whether the form and its controls are
     // still reachable; the form ends them all when not.
     virtual void collectIfUnreachable() = 0;
@@ -39,13 +43,22 @@ public:
     static const DispatchTable<Control>& members();
     static const IID& interfaceId() { return DIID__clsDefCtrl; }
     static const CLSID& classId() { return CLSID_clsDefCtrl; }
+    static const IID& sourceId() { return DIID__clsDefCtrlEvents; }
+    IConnectionPointContainer* eventContainer() { return &source_; }
 
     // Set up by the form's Addcontrol, in this order.
     HRESULT AttachWindow(HWND hwnd, long kind);
     void SetName(const std::wstring& name) { name_ = name; }
     void SetParentForm(ControlOwner* form);
-    // Hands an event string to the form's pending-event slot.
-    void FireEvent(const std::wstring& event);
+    // Whether an event is awaited: its string is set, or sinks are connected to the
+    // control or to its form.
+    bool listens(std::wstring ControlEvents::*event);
+    // The event happened: its string, when set, goes to the form's pending-event slot;
+    // the sinks connected to the control, then those connected to its form, get it when
+    // the script next waits.
+    void Raise(std::wstring ControlEvents::*event);
+    // Lets the sinks go and forgets the events queued for them: the form is destroyed.
+    void EndEvents();
 
     HWND hwnd() const { return hwnd_; }
     const std::wstring& name() const { return name_; }
@@ -106,6 +119,7 @@ private:
     long longestItem_ = 0;
     ItemLengths itemLengths_;
     ControlEvents events_;
+    EventSource source_{*dispatch(), DIID__clsDefCtrlEvents};
 };
 
 // The control's window while it is still a window of its living form: the handle of a

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "com/event_queue.h"
 #include "control/control.h"
 #include "core/diagnostics.h"
 #include "core/visual_styles.h"
@@ -115,6 +116,29 @@ void Desktop::closeAll() {
     for (size_t i = 1; i <= forms_->count(); ++i)
         all.emplace_back(static_cast<Form*>(forms_->byPosition(static_cast<long>(i))));
     for (ComPtr<Form>& f : all) f->DestroyForm();
+}
+
+bool Desktop::anyFormShown() const {
+    for (size_t i = 1; i <= forms_->count(); ++i)
+        if (IsWindowVisible(static_cast<Form*>(forms_->byPosition(static_cast<long>(i)))->hwnd())) return true;
+    return false;
+}
+
+long Desktop::waitEvents(long milliseconds) {
+    ComPtr<IDispatch> keep(dispatch());  // a sink may drop the script's last reference
+    const DWORD start = GetTickCount();
+    for (;;) {
+        DoEvents();
+        DeliverQueuedEvents();
+        if (!anyFormShown()) return 1;
+        DWORD wait = INFINITE;
+        if (milliseconds >= 0) {
+            const DWORD passed = GetTickCount() - start;
+            if (passed >= static_cast<DWORD>(milliseconds)) return 0;
+            wait = static_cast<DWORD>(milliseconds) - passed;
+        }
+        MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
 }
 
 Form* Desktop::FormFromHwnd(HWND hwnd) const {

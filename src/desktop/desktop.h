@@ -36,6 +36,9 @@ public:
                             long top, long width, long height);
     void closeAll();
     HRESULT newEnum(IUnknown** out) const;
+    // Hands events to connected sinks until no form is shown (1) or `milliseconds` have
+    // passed (0); a negative time waits without limit.
+    long waitEvents(long milliseconds);
 
     // Friends of the window procedures and forms.
     Form* FormFromHwnd(HWND hwnd) const;        // borrowed; null when none
@@ -50,6 +53,8 @@ public:
 
 private:
     ~Desktop() override = default;
+
+    bool anyFormShown() const;
 
     std::shared_ptr<KeyedCollection> forms_;
 };

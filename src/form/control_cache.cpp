@@ -18,9 +18,7 @@ void ControlCache::forgetForm(HWND formWindow) {
 }
 
 void PostControlEvent(const ComPtr<Control>& c, std::wstring ControlEvents::*field) {
-    if (!c) return;
-    const std::wstring& event = c->events().*field;
-    if (!event.empty()) c->FireEvent(event);
+    if (c) c->Raise(field);
 }
 
 }  // namespace mv

@@ -32,7 +32,8 @@ private:
     StaticRef<Control> entry_;  // process-wide: never released at process exit
 };
 
-// Hands the control's event string (one field of its events) to its form, when it has one.
+// Raises one of the control's events (named by the field of its event string), when there
+// is a control.
 void PostControlEvent(const ComPtr<Control>& c, std::wstring ControlEvents::*field);
 
 }  // namespace mv

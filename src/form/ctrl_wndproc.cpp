@@ -129,7 +129,7 @@ LRESULT OnKeyUp(const WindowMessage& m) {
 // A release posts OnClick, unless it ends a double-click that has just been posted.
 LRESULT OnButtonUp(const WindowMessage& m) {
     ComPtr<Control> c = FindControl(m.hwnd);
-    if (c && !c->events().click.empty()) {
+    if (c && c->listens(&ControlEvents::click)) {
         SleepEx(kClickDelayMs, FALSE);
         if (GetWindowValue(m.hwnd, prop::kDblClkDone) == 1)
             SetWindowValue(m.hwnd, prop::kDblClkDone, 0);
@@ -141,7 +141,7 @@ LRESULT OnButtonUp(const WindowMessage& m) {
 
 LRESULT OnDoubleClick(const WindowMessage& m) {
     ComPtr<Control> c = FindControl(m.hwnd);
-    if (c && !c->events().doubleClick.empty()) {
+    if (c && c->listens(&ControlEvents::doubleClick)) {
         PostControlEvent(c, &ControlEvents::doubleClick);
         SetWindowValue(m.hwnd, prop::kDblClkDone, 1);
     }

@@ -11,6 +11,7 @@
 
 #include <uxtheme.h>
 
+#include "com/event_queue.h"
 #include "control/control.h"
 #include "core/os_level.h"
 #include "form/form_shape.h"
@@ -33,6 +34,27 @@ void Form::AttachFormWindow(HWND hwnd) {
     attached_ = true;
     hwnd_ = hwnd;
     if (GetOsLevel() > 5) theme_.reset(OpenThemeData(hwnd, L"WINDOW"));
+}
+
+void Form::Raise(std::wstring FormEvents::*event) {
+    using Sinks = idl::clsDefFormEvents;
+    static constexpr struct {
+        std::wstring FormEvents::*text;
+        Sinks::Key id;
+    } kIds[] = {
+        { &FormEvents::show,      Sinks::Show      },
+        { &FormEvents::hide,      Sinks::Hide      },
+        { &FormEvents::gotFocus,  Sinks::GotFocus  },
+        { &FormEvents::lostFocus, Sinks::LostFocus },
+    };
+    if (!(events_.*event).empty()) SetLastEvent(events_.*event);
+    if (destroyed_ || !source_.point().connected()) return;
+    for (const auto& e : kIds)
+        if (e.text == event) QueueEvent(source_.point(), Sinks::facts[e.id].id, nullptr, hwnd_);
+}
+
+void Form::queueForFormSinks(DISPID id, IDispatch* control) {
+    if (!destroyed_) QueueEvent(source_.point(), id, control, hwnd_);
 }
 
 Control* Form::controlAt(long position) const {
@@ -58,6 +80,7 @@ void Form::setVisible(long value) {
 std::wstring Form::lastEvent() {
     ComPtr<IDispatch> keep(dispatch());  // an event may end the script's last reference
     for (;;) {
+        DeliverQueuedEvents();  // the script waits: connected sinks get what happened
         bool due = !pending_.empty() || destroyed_;
         if (visible() != 1 || due) {
             std::wstring event;
@@ -87,6 +110,7 @@ std::wstring Form::pendingEvent() {
     const DWORD now = GetTickCount();
     const bool quiet = call == lastCall + 1 && now - emptyAtTick < kQuietMs;
     const bool passed = !quiet && DoEventsIfQueued();
+    DeliverQueuedEvents();
     if (!passed && pending_.empty()) {
         lastCall = call;
         if (!quiet) emptyAtTick = now;
@@ -117,6 +141,10 @@ void Form::DestroyForm() {
         DestroyWindow(hwnd_);
     }
     theme_.reset();
+    // The form's events end with it: its sinks and its controls' sinks are let go.
+    DropQueuedEvents(source_.point());
+    source_.point().DisconnectAll();
+    for (size_t i = 1; i <= controls_->count(); ++i) controlAt(static_cast<long>(i))->EndEvents();
     if (desktop_) desktop_->RemoveForm(name_);
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "com/connection_point.h"
 #include "com/dispatch_object.h"
 #include "com/keyed_collection.h"
 #include "control/control.h"
@@ -36,6 +37,8 @@ public:
     static const DispatchTable<Form>& members();
     static const IID& interfaceId() { return DIID__clsDefForm; }
     static const CLSID& classId() { return CLSID_clsDefForm; }
+    static const IID& sourceId() { return DIID__clsDefFormEvents; }
+    IConnectionPointContainer* eventContainer() { return &source_; }
 
     // Set up by Desktop.CreateForm, in this order.
     void SetFormName(const std::wstring& name) { name_ = name; }
@@ -50,6 +53,12 @@ public:
     bool formGone() const override { return destroyed(); }
     IDispatch* formObject() override { return dispatch(); }
     void postEvent(const std::wstring& event) override { SetLastEvent(event); }
+    bool formSinksConnected() override { return source_.point().connected(); }
+    void queueForFormSinks(DISPID id, IDispatch* control) override;
+
+    // One of the form's own events happened: its string, when set, becomes the pending
+    // event; the sinks connected to the form get it when the script next waits.
+    void Raise(std::wstring FormEvents::*event);
     // Hides the form, destroys its control windows and its window, closes its theme and
     // takes it out of the registry; runs its steps at most once.
     void DestroyForm();
@@ -99,6 +108,7 @@ private:
     RECT rect_{};
     std::wstring pending_;
     FormEvents events_;
+    EventSource source_{*dispatch(), DIID__clsDefFormEvents};
 };
 
 }  // namespace mv

@@ -3,7 +3,7 @@
 // form's combo and list boxes into their OnChange, remembers and restores the focused
 // control, keeps an owner window disabled while the form is shown, hides the form when
 // the user closes it, holds the move lock of forms without a system menu, hands Escape on
-// the form to its dialog keys, and starts the form's teardown when its window is
+// the form to its dialog keys, hands queued events to connected sinks, and starts the form's teardown when its window is
 // destroyed from outside. Everything else goes to the default window procedure.
 //
 // Objects are found through the current Desktop only. When the form or control of a
@@ -11,6 +11,7 @@
 // run re-entrantly (SendMessage to the form itself, ShowWindow, and the message passes
 // inside the style tests and focus hand-overs), so each one holds a reference to the
 // objects it uses for as long as it uses them.
+#include "com/event_queue.h"
 #include "control/control.h"
 #include "control/kind_records.h"
 #include "form/window_objects.h"
@@ -37,9 +38,7 @@ LRESULT Default(const WindowMessage& m) { return DefWindowProcW(m.hwnd, m.msg, m
 ComPtr<Form> FindForm(HWND hwnd) { return FormOfWindow(hwnd); }
 
 void Post(const ComPtr<Form>& form, std::wstring FormEvents::*field) {
-    if (!form) return;
-    const std::wstring& event = form->events().*field;
-    if (!event.empty()) form->SetLastEvent(event);
+    if (form) form->Raise(field);
 }
 
 HWND WindowValue(HWND hwnd, const char* name) { return reinterpret_cast<HWND>(GetWindowValue(hwnd, name)); }
@@ -157,6 +156,13 @@ LRESULT OnCtlColor(const WindowMessage& m) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
 }
 
+// Events wait for the sinks connected to forms and controls: the host's message loop
+// hands them over here.
+LRESULT OnDeliverEvents(const WindowMessage&) {
+    DeliverFromHostLoop();
+    return 0;
+}
+
 // Escape while the form itself has the focus (no control of it can take it), when the
 // form's dialog keys are on.
 LRESULT OnKey(const WindowMessage& m) { return TakeDialogKey(m.hwnd, m) ? 0 : Default(m); }
@@ -173,6 +179,7 @@ const MessageRow kFormMessages[] = {
     { WM_CTLCOLORBTN,       OnCtlColor          },
     { WM_KEYDOWN,           OnKey               },
     { WM_CHAR,              OnKey               },
+    { kDeliverEventsMessage, OnDeliverEvents    },
 };
 
 }  // namespace

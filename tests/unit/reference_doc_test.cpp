@@ -40,11 +40,13 @@ std::string Section(const std::string& page, const std::string& cls) {
     return page.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-// The class whose section describes an interface, by the interface's name.
+// The section that describes an interface, by the interface's name: its class's, or its
+// class's events.
 std::string ClassOf(const std::string& interfaceName) {
+    const bool events = interfaceName.size() > 6 && interfaceName.compare(interfaceName.size() - 6, 6, "Events") == 0;
     if (interfaceName.find("Desktop") != std::string::npos) return "Desktop";
-    if (interfaceName.find("Form") != std::string::npos) return "clsDefForm";
-    return "clsDefCtrl";
+    const std::string cls = interfaceName.find("Form") != std::string::npos ? "clsDefForm" : "clsDefCtrl";
+    return events ? cls + " events" : cls;
 }
 
 // True when a heading line of `section` names `member` in backticks.
