@@ -132,8 +132,8 @@ int main() {
         point->Unadvise(cookie);
     }
     const double elapsed = Now() - start;
-    std::printf("Advise + Unadvise %d times: %.2f us per pair; private bytes %+lld, handles %+ld\n", kCycles,
-                elapsed * 1000 / kCycles, static_cast<long long>(PrivateBytes()) - static_cast<long long>(memory),
+    std::printf("Advise + Unadvise %d times: %.0f ns per pair; private bytes %+lld, handles %+ld\n", kCycles,
+                elapsed * 1000000 / kCycles, static_cast<long long>(PrivateBytes()) - static_cast<long long>(memory),
                 static_cast<long>(Handles()) - static_cast<long>(handles));
     desktop->closeAll();
     return 0;

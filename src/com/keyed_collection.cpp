@@ -3,8 +3,7 @@
 
 #include <cmath>
 
-#include "com/module.h"
-#include "com/query.h"
+#include "com/lone_object.h"
 #include "core/hresult.h"
 #include "core/text.h"
 
@@ -20,20 +19,10 @@ std::wstring folded(const std::wstring& key) {
 
 // Enumerator over a shared collection, in the manner of a scripting collection: it holds
 // the collection and a position, so entries removed meanwhile are simply not seen.
-class CollectionEnum final : public IEnumVARIANT, private CountedObject {
+class CollectionEnum final : public LoneObject<IEnumVARIANT, &IID_IEnumVARIANT> {
 public:
     CollectionEnum(std::shared_ptr<KeyedCollection> coll, size_t pos)
         : coll_(std::move(coll)), pos_(pos) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return QueryFor(static_cast<IEnumVARIANT*>(this), iid, {&IID_IUnknown, &IID_IEnumVARIANT}, out);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (n == 0) delete this;
-        return n;
-    }
 
     HRESULT STDMETHODCALLTYPE Next(ULONG celt, VARIANT* out, ULONG* fetched) override {
         if (!out) RETURN_HR(E_POINTER);
@@ -63,7 +52,6 @@ public:
     }
 
 private:
-    ULONG refs_ = 1;
     std::shared_ptr<KeyedCollection> coll_;
     size_t pos_;
 };

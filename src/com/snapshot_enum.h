@@ -10,8 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "com/module.h"
-#include "com/query.h"
+#include "com/lone_object.h"
 #include "core/hresult.h"
 
 namespace mv {
@@ -38,23 +37,13 @@ private:
 };
 
 template <typename IEnum, typename Item, const IID* EnumIid>
-class SnapshotEnum final : public IEnum, private CountedObject {
+class SnapshotEnum final : public LoneObject<IEnum, EnumIid> {
 public:
     using Items = std::shared_ptr<const HeldItems<Item>>;
 
     // A new enumerator holding one reference, for the caller.
     static IEnum* Create(std::vector<Item> items) {
         return new SnapshotEnum(std::make_shared<const HeldItems<Item>>(std::move(items)), 0);
-    }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return QueryFor(static_cast<IEnum*>(this), iid, {&IID_IUnknown, EnumIid}, out);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (n == 0) delete this;
-        return n;
     }
 
     HRESULT STDMETHODCALLTYPE Next(ULONG count, Item* out, ULONG* fetched) override {
@@ -86,9 +75,6 @@ public:
 
 private:
     SnapshotEnum(Items items, size_t pos) : items_(std::move(items)), pos_(pos) {}
-    ~SnapshotEnum() = default;
-
-    ULONG refs_ = 1;
     Items items_;
     size_t pos_;
 };
