@@ -177,60 +177,23 @@ TEST(EventSinks, SinksAreLetGoWhenTheirFormGoes) {
     }
 }
 
-TEST(EventSinks, AThousandConnectionsLeaveNothingBehind) {
-    Board d;
-    d.form.put(L"Visible", 1);
-    auto cycle = [&] {
-        EventSink sink(EventSink::Style::Typed);
-        ASSERT_TRUE(sink.connect(d.a.get()));
-        d.a.put(L"Visible", 0);
-        d.a.put(L"Visible", 1);
-        d.form.str(L"PendingEvent");
-        EXPECT_EQ((Events{L"Hide", L"Show"}), sink.seen);
-    };
-    cycle();
-    const long objects = mv::LiveObjects();
-    DWORD handles = 0, after = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handles);
-    for (int i = 0; i < 1000; ++i) cycle();
-    GetProcessHandleCount(GetCurrentProcess(), &after);
-    EXPECT_EQ(objects, mv::LiveObjects());
-    EXPECT_EQ(handles, after);
-}
-
-// The answers hosts rely on besides Advise: the containers' points and connections, and
-// the errors for what does not exist.
+// What hosts ask besides Advise: the connections made, and errors for what is not there.
 TEST(EventSinks, ConnectionPointsAnswerAsHostsExpect) {
     Board d;
     EventSink one, two;
     ASSERT_TRUE(one.connect(d.b.get()));
     ASSERT_TRUE(two.connect(d.b.get()));
-
-    mv::ComPtr<IConnectionPointContainer> container, back;
-    ASSERT_EQ(S_OK, d.b.get()->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.put())));
-    mv::ComPtr<IEnumConnectionPoints> points;
-    ASSERT_EQ(S_OK, container->EnumConnectionPoints(points.put()));
-    IConnectionPoint* listed[2] = {};
-    ULONG got = 0;
-    EXPECT_EQ(S_FALSE, points->Next(2, listed, &got));
-    ASSERT_EQ(1u, got);
-    EXPECT_EQ(one.point.get(), listed[0]);
-    listed[0]->Release();
-    ASSERT_EQ(S_OK, one.point->GetConnectionPointContainer(back.put()));
-    EXPECT_EQ(container.get(), back.get());
-
     mv::ComPtr<IEnumConnections> connections;
     ASSERT_EQ(S_OK, one.point->EnumConnections(connections.put()));
     CONNECTDATA data[3] = {};
+    ULONG got = 0;
     EXPECT_EQ(S_FALSE, connections->Next(3, data, &got));
     ASSERT_EQ(2u, got);
     EXPECT_EQ(one.cookie, data[0].dwCookie);
     EXPECT_EQ(two.cookie, data[1].dwCookie);
     for (ULONG i = 0; i < got; ++i) data[i].pUnk->Release();
-
-    mv::ComPtr<IConnectionPoint> none;
-    EXPECT_EQ(CONNECT_E_NOCONNECTION, container->FindConnectionPoint(IID_IDispatch, none.put()));
     EXPECT_EQ(CONNECT_E_NOCONNECTION, one.point->Unadvise(two.cookie + 100));
+    mv::ComPtr<IConnectionPointContainer> none;
     EXPECT_EQ(E_NOINTERFACE, d.s.desktop()->QueryInterface(IID_IConnectionPointContainer,
                                                          reinterpret_cast<void**>(none.put())))
         << "Desktop raises no events";
