@@ -15,7 +15,7 @@ namespace mv {
 // The private message a queued event posts to `wake`, one of the library's windows, so
 // that a host's message loop hands the events over; the window's procedure answers it
 // with DeliverFromHostLoop.
-constexpr UINT kDeliverEventsMessage = WM_APP + 0x4D56;
+constexpr UINT kDeliverEventsMessage = WM_APP + 0x0D56;
 
 // Queues one call of the sinks connected to `point` when its turn comes; the point's
 // object is held until then.
