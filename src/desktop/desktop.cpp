@@ -12,6 +12,7 @@
 #include "version.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
+#include "window/subclass_record.h"
 #include "window/window_props.h"
 #include "window/window_text.h"
 
@@ -147,9 +148,12 @@ Form* Desktop::FormFromHwnd(HWND hwnd) const {
 }
 
 Control* Desktop::ControlFromHwnd(HWND hwnd) const {
+    // A window without a position names no control (a control is given its position last,
+    // once its add method has made it): its parent is then not looked up at all.
+    const long position = SubclassPosition(hwnd);
+    if (position < 1) return nullptr;
     Form* form = FormFromHwnd(GetParent(hwnd));
-    if (!form) return nullptr;
-    return form->controlAt(static_cast<long>(GetWindowValue(hwnd, prop::kPosition)));
+    return form ? form->controlAt(position) : nullptr;
 }
 
 void Desktop::RemoveForm(const std::wstring& key) {

@@ -70,7 +70,9 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     ShowWindow(hwnd, SW_SHOWNORMAL);
     if (!s.onClick.empty()) control->events().click = s.onClick;
     if (!form.controls().add(s.name, control->dispatch())) return Fail(s.name);
-    SetWindowValue(hwnd, prop::kPosition, static_cast<LONG_PTR>(form.controls().count()));
+    const long position = static_cast<long>(form.controls().count());
+    SetWindowValue(hwnd, prop::kPosition, position);
+    RememberPosition(hwnd, position);
     return control;
 }
 

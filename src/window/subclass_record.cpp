@@ -12,6 +12,7 @@ namespace {
 struct Record {
     long kind;
     WNDPROC classProc;
+    long position;
 };
 
 // Process-wide and never destroyed: a window may be destroyed, and forgotten, while the
@@ -28,7 +29,12 @@ const Record* Find(HWND hwnd) {
 
 }  // namespace
 
-void RememberSubclass(HWND hwnd, long kind, WNDPROC classProc) { Records()[hwnd] = {kind, classProc}; }
+void RememberSubclass(HWND hwnd, long kind, WNDPROC classProc) { Records()[hwnd] = {kind, classProc, 0}; }
+
+void RememberPosition(HWND hwnd, long position) {
+    auto found = Records().find(hwnd);
+    if (found != Records().end()) found->second.position = position;
+}
 
 void ForgetSubclass(HWND hwnd) { Records().erase(hwnd); }
 
@@ -40,6 +46,11 @@ long SubclassKind(HWND hwnd) {
 WNDPROC SubclassClassProc(HWND hwnd) {
     const Record* r = Find(hwnd);
     return r ? r->classProc : reinterpret_cast<WNDPROC>(GetWindowValue(hwnd, prop::kOldProc));
+}
+
+long SubclassPosition(HWND hwnd) {
+    const Record* r = Find(hwnd);
+    return r ? r->position : static_cast<long>(GetWindowValue(hwnd, prop::kPosition));
 }
 
 }  // namespace mv
