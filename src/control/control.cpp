@@ -92,11 +92,11 @@ bool Control::listens(std::wstring ControlEvents::*event) {
     return !(events_.*event).empty() || source_.point().connected() || (form_ && form_->formSinksConnected());
 }
 
-void Control::Raise(std::wstring ControlEvents::*event) {
+void Control::Raise(std::wstring ControlEvents::*event, Reach reach) {
     const std::wstring& text = events_.*event;
     if (!text.empty() && form_) form_->postEvent(text);
     const EventIds* ids = IdsOf(event);
-    if (!ids || !form_ || form_->formGone()) return;
+    if (reach == Reach::ScriptOnly || !ids || !form_ || form_->formGone()) return;
     if (source_.point().connected())
         QueueEvent(source_.point(), OwnEvents::facts[ids->own].id, nullptr, form_->formWindow());
     if (form_->formSinksConnected()) form_->queueForFormSinks(FormSinks::facts[ids->onForm].id, dispatch());

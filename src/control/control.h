@@ -55,8 +55,9 @@ public:
     bool listens(std::wstring ControlEvents::*event);
     // The event happened: its string, when set, goes to the form's pending-event slot;
     // the sinks connected to the control, then those connected to its form, get it when
-    // the script next waits.
-    void Raise(std::wstring ControlEvents::*event);
+    // the script next waits (unless it is for the script only).
+    enum class Reach { Everyone, ScriptOnly };
+    void Raise(std::wstring ControlEvents::*event, Reach reach = Reach::Everyone);
     // Lets the sinks go and forgets the events queued for them: the form is destroyed.
     void EndEvents();
 

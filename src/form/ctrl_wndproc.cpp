@@ -126,15 +126,21 @@ LRESULT OnKeyUp(const WindowMessage& m) {
     return PassOn(m);
 }
 
+// What a double-click leaves in "DblClkDone" for the release that ends it: 1 when its
+// OnDoubleClick string was posted, and the release posts nothing; 2 when only connected
+// sinks got it, and the release still posts OnClick, as it would without sinks.
+constexpr LONG_PTR kDoubleClickPosted = 1;
+constexpr LONG_PTR kDoubleClickToSinksOnly = 2;
+
 // A release posts OnClick, unless it ends a double-click that has just been posted.
 LRESULT OnButtonUp(const WindowMessage& m) {
     ComPtr<Control> c = FindControl(m.hwnd);
     if (c && c->listens(&ControlEvents::click)) {
         SleepEx(kClickDelayMs, FALSE);
-        if (GetWindowValue(m.hwnd, prop::kDblClkDone) == 1)
-            SetWindowValue(m.hwnd, prop::kDblClkDone, 0);
-        else
-            PostControlEvent(c, &ControlEvents::click);
+        const LONG_PTR done = GetWindowValue(m.hwnd, prop::kDblClkDone);
+        if (done != 0) SetWindowValue(m.hwnd, prop::kDblClkDone, 0);
+        if (done == 0) PostControlEvent(c, &ControlEvents::click);
+        if (done == kDoubleClickToSinksOnly) c->Raise(&ControlEvents::click, Control::Reach::ScriptOnly);
     }
     return PassOn(m);
 }
@@ -143,7 +149,8 @@ LRESULT OnDoubleClick(const WindowMessage& m) {
     ComPtr<Control> c = FindControl(m.hwnd);
     if (c && c->listens(&ControlEvents::doubleClick)) {
         PostControlEvent(c, &ControlEvents::doubleClick);
-        SetWindowValue(m.hwnd, prop::kDblClkDone, 1);
+        SetWindowValue(m.hwnd, prop::kDblClkDone,
+                       c->events().doubleClick.empty() ? kDoubleClickToSinksOnly : kDoubleClickPosted);
     }
     return PassOn(m);
 }

@@ -108,6 +108,22 @@ TEST(EventSinks, DeliveredOnlyWhileTheScriptWaits) {
     }
 }
 
+// A double-click is one gesture for sinks (Click, then DblClick, no second Click); the
+// event strings go to LastEvent as they do without sinks (no OnDoubleClick: both
+// releases post OnClick).
+TEST(EventSinks, ADoubleClickForSinksLeavesTheEventStringsAsTheyWere) {
+    Board d;
+    d.form.put(L"Visible", 1);
+    EventSink sink;
+    ASSERT_TRUE(sink.connect(d.form.get()));
+    Drain(d.form);
+    for (UINT msg : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        SendMessageW(d.b.hwnd(), msg, 0, 0);
+        EXPECT_EQ(msg == WM_LBUTTONUP ? L"b click()" : L"", d.form.str(L"PendingEvent")) << msg;
+    }
+    EXPECT_EQ((Events{L"Click(b)", L"DblClick(b)"}), Only(sink.seen, {L"Click(b)", L"DblClick(b)"}));
+}
+
 // What a sink does inside its call stops nothing: an error, unadvising itself, or closing
 // every form (the form that raised the event with it, whose window procedure runs the
 // sinks from the host's loop).
