@@ -14,42 +14,12 @@
 #include <vector>
 
 #include "bench_util.h"
+#include "event_sink.h"
 #include "desktop/desktop.h"
 
 namespace {
 
 using namespace bench;
-
-// A sink that notes when it was called.
-class TimingSink final : public IDispatch {
-public:
-    double calledAt = 0;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ? this : nullptr;
-        return *out ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        calledAt = Now();
-        return S_OK;
-    }
-};
-
-ComPtr<IConnectionPoint> PointOf(IDispatch* source) {
-    ComPtr<IProvideClassInfo2> info;
-    ComPtr<IConnectionPointContainer> container;
-    ComPtr<IConnectionPoint> point;
-    GUID events{};
-    source->QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(info.put()));
-    info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events);
-    source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.put()));
-    container->FindConnectionPoint(events, point.put());
-    return point;
-}
 
 struct Post {
     HWND target;
@@ -103,13 +73,19 @@ int main() {
     form.put(L"Visible", 1);
     form.str(L"PendingEvent");
 
-    TimingSink sink;
-    ComPtr<IConnectionPoint> point = PointOf(button.get());
-    DWORD cookie = 0;
-    point->Advise(&sink, &cookie);
+    // A typed sink on the button that notes when it was called.
+    test::EventSink sink(test::EventSink::Style::Typed);
+    double calledAt = 0;
+    sink.onEvent = [&](const std::wstring& event) { if (event == L"Click") calledAt = Now(); };
+    if (!sink.connect(button.get())) {
+        std::printf("could not connect to the button's events\n");
+        return 1;
+    }
+    IConnectionPoint* point = sink.point.get();
+    DWORD cookie = sink.cookie;
     std::vector<double> toSink, toLastEvent;
     for (int i = 0; i < 40; ++i) {
-        toSink.push_back(Measure(button.hwnd(), [&] { desk.call(L"WaitEvents", {80}); }, [&] { return sink.calledAt; }));
+        toSink.push_back(Measure(button.hwnd(), [&] { desk.call(L"WaitEvents", {80}); }, [&] { return calledAt; }));
         form.str(L"PendingEvent");
         double returned = 0;
         toLastEvent.push_back(Measure(button.hwnd(), [&] { form.call(L"LastEvent"); returned = Now(); },
@@ -145,6 +121,7 @@ int main() {
         button.put(L"Visible", 1);
         form.str(L"PendingEvent");
         point->Unadvise(cookie);
+        sink.seen.clear();  // keeps its room: the sink's own list does not grow
     };
     for (int i = 0; i < 20; ++i) fired();
     const SIZE_T firedMemory = PrivateBytes();

@@ -13,6 +13,10 @@ HRESULT ConnectionPoint::QueryInterface(REFIID iid, void** out) {
     return QueryFor(static_cast<IConnectionPoint*>(this), iid, {&IID_IUnknown, &IID_IConnectionPoint}, out);
 }
 
+std::vector<ConnectionPoint::Sink>::iterator ConnectionPoint::find(DWORD cookie) {
+    return std::find_if(sinks_.begin(), sinks_.end(), [cookie](const Sink& s) { return s.cookie == cookie; });
+}
+
 HRESULT ConnectionPoint::GetConnectionInterface(IID* out) {
     if (!out) RETURN_HR(E_POINTER);
     *out = events_;
@@ -40,7 +44,7 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
 }
 
 HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
-    auto it = std::find_if(sinks_.begin(), sinks_.end(), [cookie](const Sink& s) { return s.cookie == cookie; });
+    auto it = find(cookie);
     if (it == sinks_.end()) RETURN_HR(CONNECT_E_NOCONNECTION);
     ComPtr<IDispatch> gone = std::move(it->sink);  // released once the list is whole again
     sinks_.erase(it);
@@ -60,7 +64,7 @@ void ConnectionPoint::Fire(DISPID id, IDispatch* arg) {
     std::vector<DWORD> cookies;
     for (const Sink& s : sinks_) cookies.push_back(s.cookie);
     for (DWORD cookie : cookies) {
-        auto it = std::find_if(sinks_.begin(), sinks_.end(), [cookie](const Sink& s) { return s.cookie == cookie; });
+        auto it = find(cookie);
         if (it == sinks_.end()) continue;  // unadvised meanwhile
         ComPtr<IDispatch> sink = it->sink;
         VARIANT value;
@@ -92,9 +96,7 @@ HRESULT EventSource::EnumConnectionPoints(IEnumConnectionPoints** out) {
 HRESULT EventSource::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
     if (!out) RETURN_HR(E_POINTER);
     *out = nullptr;
-    IID events{};
-    point_.GetConnectionInterface(&events);
-    if (!IsEqualIID(iid, events)) return CONNECT_E_NOCONNECTION;
+    if (!IsEqualIID(iid, point_.events())) return CONNECT_E_NOCONNECTION;
     *out = &point_;
     point_.AddRef();
     return S_OK;

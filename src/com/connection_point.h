@@ -36,6 +36,7 @@ public:
     HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
     HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** out) override;
 
+    const IID& events() const { return events_; }  // the source interface
     bool connected() const { return !sinks_.empty(); }
     // Calls each sink connected now, in the order they were advised, with the event's id
     // and its argument (none when null). A sink unadvised by an earlier one is not called;
@@ -49,6 +50,8 @@ private:
         DWORD cookie;
         ComPtr<IDispatch> sink;
     };
+
+    std::vector<Sink>::iterator find(DWORD cookie);
 
     IConnectionPointContainer& container_;
     const IID events_;

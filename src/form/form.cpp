@@ -135,16 +135,17 @@ void Form::DestroyForm() {
         EnableWindow(owner_, TRUE);
     }
     for (size_t i = 1; i <= controls_->count(); ++i)
-        if (Control* c = controlAt(static_cast<long>(i))) DestroyWindow(c->hwnd());
+        if (Control* c = controlAt(static_cast<long>(i))) {
+            DestroyWindow(c->hwnd());
+            c->EndEvents();  // the form's events end with it: its controls' sinks are let go
+        }
     if (GetWindowValue(hwnd_, prop::kIsDestroyed) != 1) {
         SetWindowValue(hwnd_, prop::kIsDestroyed, 1);
         DestroyWindow(hwnd_);
     }
     theme_.reset();
-    // The form's events end with it: its sinks and its controls' sinks are let go.
-    DropQueuedEvents(source_.point());
+    DropQueuedEvents(source_.point());  // and the form's own sinks too
     source_.point().DisconnectAll();
-    for (size_t i = 1; i <= controls_->count(); ++i) controlAt(static_cast<long>(i))->EndEvents();
     if (desktop_) desktop_->RemoveForm(name_);
 }
 
