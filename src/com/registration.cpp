@@ -5,8 +5,14 @@
 // each bitness's own registry view; the ProgID and the type library are shared between
 // the views. Unregistering one bitness removes its own class keys and its own entry of
 // the type library, and the shared keys only when the other bitness is not registered.
-// Per user, every key is written and removed below HKEY_CURRENT_USER\Software\Classes by
-// the library itself (user_type_library.h), so nothing machine-wide changes.
+// Every key is written and removed by the library itself (registration_type_library.h)
+// below the classes key of its scope, named explicitly: HKEY_LOCAL_MACHINE\Software\Classes
+// machine-wide, HKEY_CURRENT_USER\Software\Classes per user. Not through
+// HKEY_CLASSES_ROOT: Windows stores what is written there below HKEY_CURRENT_USER wherever
+// the user has keys of the same name, so a machine-wide registration after a per-user one
+// would register for the user again, and a machine-wide removal would remove the user's
+// keys. Each bitness writes its class keys into its own registry view, as the system
+// redirects them.
 #include <windows.h>
 #include <oleauto.h>
 
@@ -15,7 +21,7 @@
 
 #include "com/module.h"
 #include "com/registry_keys.h"
-#include "com/user_type_library.h"
+#include "com/registration_type_library.h"
 #include "core/hresult.h"
 #include "core/unique.h"
 
@@ -23,17 +29,12 @@ namespace mv {
 
 namespace {
 
-// This build's syskind and the registry view of the other bitness.
+// The registry view of the other bitness.
 #ifdef _WIN64
-constexpr SYSKIND kSysKind = SYS_WIN64;
 constexpr REGSAM kOtherView = KEY_WOW64_32KEY;
-constexpr const wchar_t* kSysKindKey = L"win64";
 #else
-constexpr SYSKIND kSysKind = SYS_WIN32;
 constexpr REGSAM kOtherView = KEY_WOW64_64KEY;
-constexpr const wchar_t* kSysKindKey = L"win32";
 #endif
-constexpr LCID kLcid = 0x0409;
 
 std::wstring ModulePath() {
     wchar_t path[MAX_PATH];
@@ -41,18 +42,15 @@ std::wstring ModulePath() {
     return (n == 0 || n >= MAX_PATH) ? std::wstring() : std::wstring(path, n);
 }
 
-// Where the keys go: HKEY_CLASSES_ROOT, or the user's own classes.
+// Where the keys go: the machine's classes, or the user's own.
 struct Scope {
     bool perUser;
+    HKEY base() const { return perUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
 };
 
 UniqueKey OpenRoot(const Scope& scope, REGSAM access) {
     UniqueKey key;
-    if (!scope.perUser) {
-        RegOpenKeyExW(HKEY_CLASSES_ROOT, nullptr, 0, access, key.put());
-        return key;
-    }
-    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Classes", 0, nullptr, 0, access, nullptr, key.put(), nullptr);
+    RegCreateKeyExW(scope.base(), L"Software\\Classes", 0, nullptr, 0, access, nullptr, key.put(), nullptr);
     return key;
 }
 
@@ -84,10 +82,9 @@ HRESULT WriteValue(HKEY root, const KeyValue& kv) { return WriteKeyValue(root, k
 // True when the class's server of the other bitness is registered in this scope.
 bool OtherBitnessRegistered(const Scope& scope) {
     const std::wstring server = L"CLSID\\" + GuidText(CLSID_Desktop) + L"\\InprocServer32";
-    const HKEY base = scope.perUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
     const std::wstring path = L"Software\\Classes\\" + server;
     UniqueKey key;
-    if (RegOpenKeyExW(base, path.c_str(), 0, KEY_READ | kOtherView, key.put()) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(scope.base(), path.c_str(), 0, KEY_READ | kOtherView, key.put()) != ERROR_SUCCESS) return false;
     // Without a second view (32-bit Windows) the "other" view is this one, whose class
     // keys are gone by the time this is asked.
     return RegQueryValueExW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
@@ -96,28 +93,15 @@ bool OtherBitnessRegistered(const Scope& scope) {
 HRESULT RegisterTypeLibrary(const Scope& scope, const std::wstring& path) {
     ComPtr<ITypeLib> lib;
     RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, lib.put()));
-    if (scope.perUser) return RegisterUserTypeLibrary(lib.get(), path);
-    std::wstring file = path;  // the registration call takes a non-constant string
-    return RegisterTypeLib(lib.get(), file.data(), nullptr);
+    return RegisterTypeLibraryKeys(scope.base(), lib.get(), path);
 }
 
 // Removes this bitness's entry of the type library; the whole library (with its interface
 // keys) only when the other bitness no longer uses it.
 HRESULT UnregisterTypeLibrary(const Scope& scope, bool otherRemains) {
-    if (scope.perUser) {
-        ComPtr<ITypeLib> lib;
-        RETURN_IF_FAILED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, lib.put()));
-        return UnregisterUserTypeLibrary(lib.get(), otherRemains);
-    }
-    const std::wstring version = L"TypeLib\\" + GuidText(LIBID_Morvane) + L"\\1.0";
-    UniqueKey root = OpenRoot(scope, KEY_ALL_ACCESS);
-    if (!root) return S_OK;
-    UniqueKey entry;
-    const std::wstring own = version + L"\\409\\" + kSysKindKey;
-    if (RegOpenKeyExW(root.get(), own.c_str(), 0, KEY_READ, entry.put()) != ERROR_SUCCESS) return S_OK;
-    entry.reset();
-    if (otherRemains) return DeleteKey(root.get(), own);
-    return UnRegisterTypeLib(LIBID_Morvane, 1, 0, kLcid, kSysKind);
+    ComPtr<ITypeLib> lib;
+    RETURN_IF_FAILED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, lib.put()));
+    return UnregisterTypeLibraryKeys(scope.base(), lib.get(), otherRemains);
 }
 
 HRESULT Register(const Scope& scope) {

@@ -29,9 +29,10 @@ constexpr long kFileOpUnfinished = ERROR_PARTIAL_COPY;
 //
 // The whole operation is planned, file by file, before anything is touched
 // (src/shell/file_plan.h); a list naming one file twice names it once. A move never
-// replaces a file without the user's yes (unless `replaceAll`), and removes a source only
-// once its exact bytes are at its destination. A recycle never deletes for good without
-// asking: what cannot go to the recycle bin is asked about.
+// replaces a file without the user's yes (unless `replaceAll`): it is the shell's own
+// move where nothing is in the way, and otherwise the shell's copy, after which a source
+// goes to the recycle bin only once its exact bytes are at its destination. A recycle
+// never deletes for good without asking: what cannot go to the recycle bin is asked about.
 //
 // Returns kFileOpRejected, with nothing touched, when a list cannot name files safely
 // (shorter than 4 characters, an empty entry before another one, a NUL, a broken

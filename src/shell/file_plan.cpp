@@ -35,8 +35,8 @@ bool CoversOwnTarget(const std::wstring& pattern, const std::wstring& target) {
 }
 
 // Every item as the plan first lists it; named twice, it is kept once (DropRepeats).
-void AddItem(const std::wstring& source, const std::wstring& destination, DWORD attributes, FilePlan* plan) {
-    plan->items.push_back({source, destination, attributes});
+void AddItem(const Found& source, const std::wstring& destination, FilePlan* plan) {
+    plan->items.push_back({source.path, destination, source});
 }
 
 // One entry of the script's source list with the target the shell pairs it with; `shared`
@@ -47,25 +47,24 @@ long AddSource(FileVerb verb, const std::wstring& source, const std::wstring& ta
         // One match takes the target's name, as one file would; several go inside it.
         const std::vector<Found> matches = Matches(source);
         const bool into = shared || IsFolder(AttributesOf(target)) || matches.size() > 1;
-        for (const Found& m : matches)
-            AddItem(m.path, into ? Join(target, NameOf(m.path)) : target, m.attributes, plan);
+        for (const Found& m : matches) AddItem(m, into ? Join(target, NameOf(m.path)) : target, plan);
         return 0;
     }
-    const DWORD attributes = AttributesOf(source);
-    if (attributes == INVALID_FILE_ATTRIBUTES) return verb == FileVerb::Move ? kFileOpRejected : kFileOpMissing;
+    Found found;
+    if (!Look(source, &found)) return verb == FileVerb::Move ? kFileOpRejected : kFileOpMissing;
     const bool into = shared || (IsFolder(AttributesOf(target)) && !SamePath(source, target));
-    AddItem(source, into ? Join(target, NameOf(source)) : target, attributes, plan);
+    AddItem(found, into ? Join(target, NameOf(source)) : target, plan);
     return 0;
 }
 
 long AddRecycled(const std::wstring& source, FilePlan* plan) {
     if (!HasWildcard(source)) {
-        const DWORD attributes = AttributesOf(source);
-        if (attributes == INVALID_FILE_ATTRIBUTES) return kFileOpRejected;  // the shell would report it done
-        AddItem(source, std::wstring(), attributes, plan);
+        Found found;
+        if (!Look(source, &found)) return kFileOpRejected;  // the shell would report it done
+        AddItem(found, std::wstring(), plan);
         return 0;
     }
-    for (const Found& m : Matches(source)) AddItem(m.path, std::wstring(), m.attributes, plan);
+    for (const Found& m : Matches(source)) AddItem(m, std::wstring(), plan);
     return 0;
 }
 
@@ -79,16 +78,17 @@ void DropRepeats(FilePlan* plan) {
     plan->items.swap(kept);
 }
 
-// The items' sources, folded, for the questions asked of every item: a wildcard's
-// matches make lists long, and each question then looks its paths up instead of comparing
-// them with every other item.
-class Sources {
+// The items' sources (or destinations), folded, for the questions asked of every item: a
+// wildcard's matches make lists long, and each question then looks its paths up instead
+// of comparing them with every other item.
+class ItemPaths {
 public:
-    explicit Sources(const std::vector<PlanItem>& items) {
-        for (const PlanItem& item : items) folded_.insert(Folded(item.source));
+    explicit ItemPaths(const std::vector<PlanItem>& items, bool destinations = false) {
+        for (const PlanItem& item : items) folded_.insert(Folded(destinations ? item.destination : item.source));
     }
 
-    // Whether a source other than `own` (folded) is `path` or a folder holding it.
+    // Whether a path other than `own` (folded; `own` counts once) is `path` or a folder
+    // holding it.
     bool atOrAbove(const std::wstring& path, const std::wstring& own) const {
         const std::wstring p = Folded(path);
         for (size_t cut = p.find(L'\\'); cut != std::wstring::npos; cut = p.find(L'\\', cut + 1)) {
@@ -96,10 +96,10 @@ public:
             for (const std::wstring& up : {p.substr(0, cut), p.substr(0, cut + 1)})
                 if (up != own && folded_.count(up)) return true;
         }
-        return p != own && folded_.count(p);
+        return folded_.count(p) > (p == own ? 1u : 0u);
     }
 
-    // Whether a source other than `own` (folded) lies inside the folder `path`.
+    // Whether a path other than `own` (folded) lies inside the folder `path`.
     bool below(const std::wstring& path, const std::wstring& own) const {
         std::wstring p = Folded(path);
         if (p.empty()) return false;
@@ -110,12 +110,12 @@ public:
     }
 
 private:
-    std::set<std::wstring> folded_;
+    std::multiset<std::wstring> folded_;
 };
 
 // A recycle of a folder and of something inside it recycles the folder, which takes it.
 void DropNested(FilePlan* plan) {
-    const Sources sources(plan->items);
+    const ItemPaths sources(plan->items);
     std::vector<PlanItem> kept;
     for (PlanItem& item : plan->items) {
         const std::wstring own = Folded(item.source);
@@ -130,13 +130,13 @@ bool HoldsCurrentFolder(const FilePlan& plan) {
     wchar_t buffer[MAX_PATH];
     const DWORD n = GetCurrentDirectoryW(MAX_PATH, buffer);
     if (n == 0 || n >= MAX_PATH) return false;
-    return Sources(plan.items).atOrAbove(std::wstring(buffer, n), std::wstring());
+    return ItemPaths(plan.items).atOrAbove(std::wstring(buffer, n), std::wstring());
 }
 
 // The order the shell works in makes a list whose items land on or in each other's sources
 // (a swap, a chain, a folder copied into one that is copied too) lose or mix files.
 bool Entangled(const FilePlan& plan) {
-    const Sources sources(plan.items);
+    const ItemPaths sources(plan.items);
     for (const PlanItem& item : plan.items) {
         const std::wstring own = Folded(item.source);
         if (sources.atOrAbove(item.destination, own) || sources.below(item.destination, own)) return true;
@@ -158,26 +158,34 @@ long CheckItems(const FilePlan& plan) {
 
 // Lists `source` and everything below it with the places they land; false when a path on
 // either side is longer than the shell handles (it then skips the file and reports success).
-bool Walk(const std::wstring& source, const std::wstring& destination, DWORD attributes, FilePlan* plan) {
-    if (!IsFolder(attributes)) {
-        plan->entries.push_back({source, destination, PlanEntry::File});
-        return source.size() < MAX_PATH && destination.size() < MAX_PATH;
+// A folder kept in cloud storage is walked as any other: its listing comes from the
+// system's search, which fetches no file.
+bool Walk(const Found& source, const std::wstring& destination, size_t item, FilePlan* plan) {
+    const PlanEntry::Kind kind = KindOf(source);
+    if (!IsFolder(source.attributes)) {
+        plan->entries.push_back({source.path, destination, kind, source.size, item});
+        return source.path.size() < MAX_PATH && destination.size() < MAX_PATH;
     }
-    if (source.size() + kListing >= MAX_PATH || destination.size() >= kLongestFolder) return false;
-    // A link to a folder: the shell copies what it points to; its own content is not ours
-    // to walk, nor to remove.
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        plan->entries.push_back({source, destination, PlanEntry::Link});
-        return true;
+    if (source.path.size() + kListing >= MAX_PATH || destination.size() >= kLongestFolder) return false;
+    if (kind == PlanEntry::Folder) {
+        for (const Found& inner : Matches(Join(source.path, L"*"))) {
+            if (!Walk(inner, Join(destination, NameOf(inner.path)), item, plan)) return false;
+        }
     }
-    for (const Found& inner : Matches(Join(source, L"*"))) {
-        if (!Walk(inner.path, Join(destination, NameOf(inner.path)), inner.attributes, plan)) return false;
-    }
-    plan->entries.push_back({source, destination, PlanEntry::Folder});
+    plan->entries.push_back({source.path, destination, kind, 0, item});
     return true;
 }
 
 }  // namespace
+
+// A link to a folder: the shell copies what it points to; its own content is not ours to
+// walk, nor to remove. Windows' cloud storage keeps placeholders as reparse points of
+// tags of its own (files on demand, known folders moved into the cloud), which hold the
+// user's files.
+PlanEntry::Kind KindOf(const Found& found) {
+    if (IsLink(found)) return PlanEntry::Link;
+    return IsFolder(found.attributes) ? PlanEntry::Folder : PlanEntry::File;
+}
 
 long MakePlan(FileVerb verb, const std::wstring& source, const std::wstring& target, FilePlan* plan) {
     *plan = FilePlan();
@@ -204,11 +212,44 @@ long MakePlan(FileVerb verb, const std::wstring& source, const std::wstring& tar
     }
     DropRepeats(plan);
     if (const long refused = CheckItems(*plan)) return refused;
-    for (const PlanItem& item : plan->items) {
+    for (size_t i = 0; i < plan->items.size(); ++i) {
+        const PlanItem& item = plan->items[i];
         if (item.caseRename()) continue;  // renamed in place, as one
-        if (!Walk(item.source, item.destination, item.attributes, plan)) return kFileOpRejected;
+        if (!Walk(item.found, item.destination, i, plan)) return kFileOpRejected;
     }
     return 0;
+}
+
+// The shell's move is taken only where it cannot replace anything the user did not agree
+// to: Wine's replaces existing files without asking, even without FOF_NOCONFIRMATION, and
+// Windows' asks. Where nothing is in the way it is a rename within a volume on both, and
+// the plan's check follows it as any other. Under replace-all it also replaces a file
+// with a file, as asked. A folder onto a folder is merged by the copy (Wine's move did
+// nothing there and reported success), and an item landing on, in or around another's
+// destination is copied too: a move would replace what the earlier item just brought,
+// and its bytes would be nowhere.
+//
+// Copied items each name their own destination, except those keeping their names that
+// merge into a folder or land where another item lands: Wine takes an existing folder
+// named as the destination for a folder to go into (a merge would land one level too
+// deep), and ends the whole request at the first No where each names its destination
+// (Windows skips that item and goes on). Several sources into one folder is read alike by
+// every version, and each replacement is asked about in turn.
+void ChooseWays(FilePlan* plan, bool replaceAll) {
+    if (plan->verb == FileVerb::Recycle) return;
+    const ItemPaths destinations(plan->items, true);
+    for (PlanItem& item : plan->items) {
+        if (item.caseRename()) continue;
+        const std::wstring own = Folded(item.destination);
+        const DWORD there = AttributesOf(item.destination);
+        const bool shared = destinations.atOrAbove(item.destination, own);
+        const bool fileOnFile = !IsFolder(there) && !IsFolder(item.found.attributes);
+        item.copyFirst = plan->verb == FileVerb::Move &&
+                         ((there != INVALID_FILE_ATTRIBUTES && !(replaceAll && fileOnFile)) || shared ||
+                          destinations.below(item.destination, own));
+        const bool merge = IsFolder(there) && IsFolder(item.found.attributes);
+        item.intoFolder = NameOf(item.source) == NameOf(item.destination) && (merge || shared);
+    }
 }
 
 }  // namespace mv

@@ -16,17 +16,30 @@ enum class FileVerb { Copy, Move, Recycle };
 // wildcard, with the place it lands (empty for a recycle).
 struct PlanItem {
     std::wstring source, destination;
-    DWORD attributes;  // of the source, as found while planning
+    Found found;  // the source, as found while planning
+    // A move only: the destination, or a place some other item lands in or on, already
+    // exists, so the shell's copy asks before replacing and the source is removed after.
+    bool copyFirst = false;
+    // Copied as one of the sources going into its destination's folder, keeping its name:
+    // a folder merged into a folder of its name, or an item landing where another lands.
+    bool intoFolder = false;
     // The same file or folder under another letter case: a move renames it in place.
     bool caseRename() const { return source != destination && SamePath(source, destination); }
 };
 
 // One file or folder at or below an item, with the place it lands.
 struct PlanEntry {
-    enum Kind { File, Folder, Link };  // Link: a link to a folder, taken as it is, never looked into
+    // Link: a mount point or a symbolic link, taken as it is, never looked into.
+    enum Kind { File, Folder, Link };
     std::wstring source, destination;
     Kind kind;
+    ULONGLONG size;  // of a file, as found while planning
+    size_t item;     // the index of its item
 };
+
+// How the plan takes what the system's search found: only mount points and symbolic links
+// are links; a cloud placeholder or any other reparse point is a file or folder.
+PlanEntry::Kind KindOf(const Found& found);
 
 struct FilePlan {
     FileVerb verb = FileVerb::Copy;
@@ -39,5 +52,12 @@ struct FilePlan {
 // nothing touched: kFileOpRejected, kFileOpIntoItself, kFileOpSameFile or kFileOpMissing
 // (src/shell/file_operation.h says when).
 long MakePlan(FileVerb verb, const std::wstring& source, const std::wstring& target, FilePlan* plan);
+
+// Sets each item's way when the operation starts. A move (PlanItem::copyFirst): an item
+// whose destination exists (under `replaceAll`: unless a file replaces a file), or that
+// lands on, in or around another item's destination, is copied first; every other item is
+// the shell's own move. A copy (PlanItem::intoFolder): an item keeping its name that
+// merges into a folder or lands where another item lands goes into its folder.
+void ChooseWays(FilePlan* plan, bool replaceAll);
 
 }  // namespace mv

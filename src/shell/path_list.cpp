@@ -134,17 +134,53 @@ bool IsFolder(DWORD attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+namespace {
+
+// Newer than the headers of the cross-compiler.
+constexpr DWORD kRecallOnOpen = 0x00040000;        // FILE_ATTRIBUTE_RECALL_ON_OPEN
+constexpr DWORD kRecallOnDataAccess = 0x00400000;  // FILE_ATTRIBUTE_RECALL_ON_DATA_ACCESS
+
+Found FromSearch(const std::wstring& path, const WIN32_FIND_DATAW& f) {
+    const DWORD tag = (f.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? f.dwReserved0 : 0;
+    return {path, f.dwFileAttributes, (ULONGLONG{f.nFileSizeHigh} << 32) | f.nFileSizeLow, tag};
+}
+
+}  // namespace
+
 std::vector<Found> Matches(const std::wstring& pattern) {
     std::vector<Found> out;
     WIN32_FIND_DATAW found;
-    UniqueSearch search = AdoptSearch(FindFirstFileW(pattern.c_str(), &found));
+    UniqueSearch search = AdoptSearch(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                                       FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!search) return out;
     const std::wstring folder = FolderOf(pattern);
     do {
         const std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") out.push_back({Join(folder, name), found.dwFileAttributes});
+        if (name != L"." && name != L"..") out.push_back(FromSearch(Join(folder, name), found));
     } while (FindNextFileW(search.get(), &found));
     return out;
+}
+
+bool Look(const std::wstring& path, Found* out) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    *out = {path, data.dwFileAttributes, (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow, 0};
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) return true;
+    // Only the search reads the tag without opening the file (a root has no entry to list).
+    WIN32_FIND_DATAW found;
+    UniqueSearch search = AdoptSearch(FindFirstFileW(path.c_str(), &found));
+    if (search && !HasWildcard(path)) out->tag = FromSearch(path, found).tag;
+    return true;
+}
+
+bool IsLink(const Found& f) {
+    return (f.attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+           (f.tag == static_cast<DWORD>(IO_REPARSE_TAG_MOUNT_POINT) || f.tag == static_cast<DWORD>(IO_REPARSE_TAG_SYMLINK));
+}
+
+bool IsPlaceholder(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (kRecallOnDataAccess | kRecallOnOpen | FILE_ATTRIBUTE_OFFLINE));
 }
 
 }  // namespace mv

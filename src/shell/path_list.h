@@ -40,12 +40,27 @@ DWORD AttributesOf(const std::wstring& path);  // INVALID_FILE_ATTRIBUTES when a
 inline bool Exists(const std::wstring& path) { return AttributesOf(path) != INVALID_FILE_ATTRIBUTES; }
 bool IsFolder(DWORD attributes);
 
-// The full paths the system's search finds for `pattern` (a path whose last name may
-// hold wildcards), without "." and "..", with the attributes the search read.
+// A file or folder as the system's search lists it: its attributes, its size and, for a
+// reparse point, its tag. Read from the folder's listing, never by opening the file, so
+// that a file kept in cloud storage is not downloaded to learn them.
 struct Found {
     std::wstring path;
     DWORD attributes;
+    ULONGLONG size;
+    DWORD tag;  // the reparse tag; 0 for anything else
 };
+
+// The full paths the system's search finds for `pattern` (a path whose last name may
+// hold wildcards), without "." and "..".
 std::vector<Found> Matches(const std::wstring& pattern);
+// What the search knows of `path` itself; false when it is not there.
+bool Look(const std::wstring& path, Found* out);
+
+// Only mount points and symbolic links lead elsewhere: a folder kept in cloud storage, a
+// deduplicated file and every other reparse point hold their own content.
+bool IsLink(const Found& f);
+// A file whose bytes are not all on this machine (a cloud placeholder, a file moved to
+// remote storage): reading it would fetch them.
+bool IsPlaceholder(DWORD attributes);
 
 }  // namespace mv

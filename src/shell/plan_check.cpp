@@ -1,8 +1,11 @@
-// Reading the file system against the plan, byte for byte: a size and a time say nothing
-// of what a file holds (two files of the same size written in the same second differ).
+// Reading the file system against the plan. A size says nothing of what a file holds (two
+// files of the same size differ), so a source is removed only after its bytes are read
+// back at its destination; after the shell's own copy or move, each planned file's place
+// and size are enough, and read without opening it.
 #include "shell/plan_check.h"
 
 #include <cstring>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/unique.h"
@@ -27,9 +30,11 @@ bool SameBytes(HANDLE a, HANDLE b) {
     }
 }
 
-// `destination` is another file than `source` and holds exactly its bytes.
+// `destination` is another file than `source` and holds exactly its bytes. Neither is
+// opened while its bytes are kept elsewhere.
 bool HoldsCopy(const std::wstring& source, const std::wstring& destination) {
-    if (SamePath(source, destination)) return false;
+    if (SamePath(source, destination) || IsPlaceholder(AttributesOf(source)) || IsPlaceholder(AttributesOf(destination)))
+        return false;
     UniqueFile from = OpenToRead(source), to = OpenToRead(destination);
     BY_HANDLE_FILE_INFORMATION a, b;
     if (!from || !to || !GetFileInformationByHandle(from.get(), &a) || !GetFileInformationByHandle(to.get(), &b))
@@ -40,14 +45,13 @@ bool HoldsCopy(const std::wstring& source, const std::wstring& destination) {
     return SameBytes(from.get(), to.get());
 }
 
-// Read-only sources go too, as a move takes them along.
-void Remove(const std::wstring& path, bool folder) {
+// Read-only folders go too, as a move takes them along.
+void RemoveFolder(const std::wstring& path) {
     const DWORD attributes = AttributesOf(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    const DWORD writable = attributes & ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY);
-    if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(path.c_str(), writable ? writable : FILE_ATTRIBUTE_NORMAL);
-    const BOOL gone = folder ? RemoveDirectoryW(path.c_str()) : DeleteFileW(path.c_str());
-    if (!gone && (attributes & FILE_ATTRIBUTE_READONLY)) SetFileAttributesW(path.c_str(), attributes);
+    if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    if (!RemoveDirectoryW(path.c_str()) && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(path.c_str(), attributes);
 }
 
 // The name the file system holds for `path` is spelled as `path` spells it.
@@ -57,33 +61,56 @@ bool SpelledAs(const std::wstring& path) {
     return search && NameOf(path) == found.cFileName;
 }
 
-bool Copied(const FilePlan& plan) {
+// What lies at the planned destinations: inside a planned folder, from one listing of the
+// folder (a folder of 1 500 files is one search, not 1 500 look-ups); elsewhere, from the
+// path itself.
+class Destinations {
+public:
+    explicit Destinations(const FilePlan& plan) {
+        for (const PlanEntry& e : plan.entries)
+            if (e.kind == PlanEntry::Folder) folders_.emplace(Folded(e.destination), Listing{});
+    }
+
+    bool find(const std::wstring& path, Found* out) {
+        const auto folder = folders_.find(Folded(FolderOf(path)));
+        if (folder == folders_.end()) return Look(path, out);
+        Listing& listing = folder->second;
+        if (!listing.read) {
+            for (Found& f : Matches(Join(FolderOf(path), L"*"))) listing.names.emplace(Folded(NameOf(f.path)), f);
+            listing.read = true;
+        }
+        const auto name = listing.names.find(Folded(NameOf(path)));
+        if (name == listing.names.end()) return false;
+        *out = name->second;
+        return true;
+    }
+
+private:
+    struct Listing {
+        bool read = false;
+        std::unordered_map<std::wstring, Found> names;
+    };
+    std::unordered_map<std::wstring, Listing> folders_;
+};
+
+bool Landed(const FilePlan& plan) {
+    Destinations destinations(plan);
     std::unordered_set<std::wstring> landed;  // a later file replaces an earlier one of the same place
     for (auto e = plan.entries.rbegin(); e != plan.entries.rend(); ++e) {
         if (!landed.insert(Folded(e->destination)).second) continue;
-        switch (e->kind) {
-        case PlanEntry::File:
-            if (!HoldsCopy(e->source, e->destination)) return false;
-            break;
-        case PlanEntry::Folder:
-            if (!IsFolder(AttributesOf(e->destination))) return false;
-            break;
-        case PlanEntry::Link:
-            if (!Exists(e->destination)) return false;
-            break;
-        }
+        Found there;
+        if (!destinations.find(e->destination, &there)) return false;
+        if (e->kind == PlanEntry::Folder && !IsFolder(there.attributes)) return false;
+        if (e->kind == PlanEntry::File && (IsFolder(there.attributes) || there.size != e->size)) return false;
     }
     return true;
 }
 
 bool Moved(const FilePlan& plan) {
-    for (const PlanEntry& e : plan.entries) {
-        if (Exists(e.source)) return false;
-    }
     for (const PlanItem& item : plan.items) {
-        if (item.caseRename() && !SpelledAs(item.destination)) return false;
+        if (item.caseRename() ? !SpelledAs(item.destination) : Exists(item.source)) return false;
     }
-    return true;
+    return Landed(plan);
 }
 
 bool Recycled(const FilePlan& plan) {
@@ -95,21 +122,28 @@ bool Recycled(const FilePlan& plan) {
 
 }  // namespace
 
-void RemoveMoved(const FilePlan& plan) {
+PathList ArrivedWhole(const FilePlan& plan) {
+    PathList arrived;
     for (const PlanEntry& e : plan.entries) {
-        if (e.kind == PlanEntry::File && HoldsCopy(e.source, e.destination)) Remove(e.source, false);
+        if (e.kind == PlanEntry::File && plan.items[e.item].copyFirst && HoldsCopy(e.source, e.destination))
+            arrived.push_back(e.source);
     }
+    return arrived;
+}
+
+void RemoveEmptiedFolders(const FilePlan& plan) {
     // Inner folders come before the folders holding them; RemoveDirectoryW takes only empty
     // ones, so a folder still holding a source stays.
     for (const PlanEntry& e : plan.entries) {
-        if (e.kind == PlanEntry::Folder && IsFolder(AttributesOf(e.destination)) && !SamePath(e.source, e.destination))
-            Remove(e.source, true);
+        if (e.kind == PlanEntry::Folder && plan.items[e.item].copyFirst && IsFolder(AttributesOf(e.destination)) &&
+            !SamePath(e.source, e.destination))
+            RemoveFolder(e.source);
     }
 }
 
 bool Happened(const FilePlan& plan) {
     switch (plan.verb) {
-    case FileVerb::Copy: return Copied(plan);
+    case FileVerb::Copy: return Landed(plan);
     case FileVerb::Move: return Moved(plan);
     case FileVerb::Recycle: return Recycled(plan);
     }

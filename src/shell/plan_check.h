@@ -1,21 +1,27 @@
-// What the shell did, read against the plan: a move's sources removed once their exact
-// bytes are at their destinations, and the check of every planned file afterwards.
+// What the shell did, read against the plan: which sources of a move's copy step arrived
+// whole, and the check of every planned file afterwards.
 #pragma once
 
 #include "shell/file_plan.h"
 
 namespace mv {
 
-// After the shell's copy of a move, also when it was cut short: removes each source file
-// whose destination holds its exact bytes (another file, never the source under a second
-// name), then each source folder left empty whose destination is a folder. A source the
-// user declined, or that did not arrive whole, stays where it is.
-void RemoveMoved(const FilePlan& plan);
+// After the copy step of a move, also when it was cut short: the source files of the
+// items copied first whose destination holds their exact bytes (another file, never the
+// source under a second name). A source the user declined, one that did not arrive whole,
+// and one whose bytes are not on this machine (a cloud placeholder: reading it would
+// fetch it) are not among them. Links are kept: nothing shows what they arrived as.
+PathList ArrivedWhole(const FilePlan& plan);
+
+// Then: removes each source folder of the items copied first that is left empty and whose
+// destination is a folder.
+void RemoveEmptiedFolders(const FilePlan& plan);
 
 // After the shell reported success: true when all of the plan happened. A copy: every
-// planned file holds its source's bytes at its destination (where several land on one
-// place, the last one's), every folder is a folder there. A move: every source is gone and
-// a renamed one carries its new name. A recycle: every item is gone.
+// planned file is at its destination with its source's size (where several land on one
+// place, the last one's), every folder is a folder there. A move: that, and every source
+// is gone and a renamed one carries its new name. A recycle: every item is gone. Sizes
+// come from the system's search, so no file is opened (nor fetched from cloud storage).
 bool Happened(const FilePlan& plan);
 
 }  // namespace mv

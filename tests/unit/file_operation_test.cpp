@@ -32,6 +32,18 @@ protected:
     }
 };
 
+// A file's identity on its volume: kept by a rename, new after a copy.
+std::string IdentityOf(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool read = h != INVALID_HANDLE_VALUE && GetFileInformationByHandle(h, &info);
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    if (!read) return "<none>";
+    return std::to_string(info.dwVolumeSerialNumber) + ":" + std::to_string(info.nFileIndexHigh) + ":" +
+           std::to_string(info.nFileIndexLow);
+}
+
 }  // namespace
 
 TEST_F(FileOperations, CopyReplacesWithBothSwitchesAndPairsListsInOrder) {
@@ -340,5 +352,67 @@ TEST_F(FileOperations, NamesOutsideTheCodePageAreCopiedMovedAndRecycled) {
         EXPECT_NE(ReadFile(kept), "<none>") << "not in the recycle bin";
         DeleteFileW(kept.c_str());
         DeleteFileW((W(trash) + L"\\info\\" + n + L".trashinfo").c_str());
+    }
+}
+
+TEST_F(FileOperations, AMoveWithNothingInTheWayIsARenameWhateverItsSize) {
+    // The same file index at the destination: nothing was copied, however large.
+    CreateDirectoryA((dir_ / "T").c_str(), nullptr);
+    CreateDirectoryA((dir_ / "F").c_str(), nullptr);
+    for (int i = 0; i < 50; ++i) WriteFile(dir_ / ("F\\" + std::to_string(i)), "inner " + std::to_string(i));
+    WriteFile(dir_ / "big.bin", std::string(32 << 20, 'b'));
+    struct Case { const char* source; const char* target; const char* landed; long replaceAll; const char* why; };
+    const Case cases[] = {
+        { "big.bin", "moved.bin", "moved.bin", 0, "a 32 MB file to another name" },
+        { "moved.bin", "T", "T\\moved.bin", 1, "into a folder, replace-all" },
+        { "F\\7", "made\\seven", "made\\seven", 0, "into a folder not made yet" },
+        { "F", "T", "T\\F\\3", 0, "a folder of files" },
+    };
+    for (const Case& c : cases) {
+        const std::string inner = std::string(c.source) == "F" ? "F\\3" : c.source;
+        const std::string before = IdentityOf(dir_ / inner);
+        ASSERT_NE(before, "<none>") << c.why;
+        EXPECT_EQ(move(dir_ / c.source, dir_ / c.target, 1, c.replaceAll), kDone) << c.why;
+        EXPECT_EQ(IdentityOf(dir_ / c.landed), before) << c.why << ": copied, not renamed";
+        EXPECT_FALSE(Exists(dir_ / c.source)) << c.why;
+    }
+    // Replace-all: a file replaces a file by the shell's move.
+    WriteFile(dir_ / "new.txt", "new");
+    WriteFile(dir_ / "T\\old.txt", "old");
+    const std::string renamed = IdentityOf(dir_ / "new.txt");
+    EXPECT_EQ(move(dir_ / "new.txt", dir_ / "T\\old.txt", 1, 1), kDone);
+    EXPECT_EQ(ReadFile(dir_ / "T\\old.txt"), "new");
+    EXPECT_EQ(IdentityOf(dir_ / "T\\old.txt"), renamed);
+}
+
+TEST_F(FileOperations, AReplacedSourceGoesToTheRecycleBinAndADeclinedOneStays) {
+    // Two files into a folder holding one of their names: the free one is renamed, the
+    // other asks; its source goes to the recycle bin only after a yes brought its bytes.
+    struct Case { int answer; long result; const char* atTarget; bool sourceBinned; };
+    const Case cases[] = {
+        { IDYES, kDone, "new", true },
+        { IDNO, kCancelled, "old", false },  // both files whole
+    };
+    const std::string trash = TrashFolder();
+    for (const Case& c : cases) {
+        const std::string name = "taken-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                 std::to_string(GetTickCount()) + "-" + std::to_string(c.answer) + ".txt";
+        CreateDirectoryA((dir_ / "T").c_str(), nullptr);
+        WriteFile(dir_ / "free.txt", "free");
+        WriteFile(dir_ / name, "new");
+        WriteFile(dir_ / ("T\\" + name), "old");
+        const std::string free = IdentityOf(dir_ / "free.txt");
+        Answerer user([&] { return AnswerWith(owner_, c.answer); });
+        EXPECT_EQ(move(dir_ / "free.txt," + dir_ / name, dir_ / "T", 1, 0), c.result) << c.answer;
+        EXPECT_TRUE(user.ok()) << c.answer << ": replaced without a question";
+        EXPECT_EQ(IdentityOf(dir_ / "T\\free.txt"), free) << c.answer;
+        EXPECT_EQ(ReadFile(dir_ / ("T\\" + name)), c.atTarget) << c.answer;
+        EXPECT_EQ(ReadFile(dir_ / name), c.sourceBinned ? "<none>" : "new") << c.answer;
+        if (trash.empty()) continue;  // not under Wine: the recycle bin is not a folder to look into
+        const std::string kept = trash + "\\files\\" + name;
+        EXPECT_EQ(ReadFile(kept), c.sourceBinned ? "new" : "<none>") << c.answer << ": not in the recycle bin";
+        DeleteFileA(kept.c_str());
+        DeleteFileA((trash + "\\info\\" + name + ".trashinfo").c_str());
+        RemoveTree(FromCodePage(dir_ / "T"));
     }
 }

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "service_fixture.h"
+#include "shell/file_plan.h"
 
 using namespace test;
 
@@ -205,5 +206,35 @@ TEST_F(FilePlans, OddlyWrittenPathsStillAskBeforeReplacing) {
         EXPECT_EQ(run(L"MoveFilePB", inDir(c.source), inDir(c.target), 1, 0), kCancelled) << c.source;
         EXPECT_TRUE(no.ok()) << c.source << ": replaced without a question";
         EXPECT_EQ(Tree(dir_.path()), before) << c.source;
+    }
+}
+
+// The plan takes a reparse point by its tag. Windows keeps OneDrive's files on demand and
+// the known folders moved into it as reparse points of the cloud tags (a folder's content
+// is the user's files, listed without fetching them), deduplicated files as reparse points
+// of their own tag: each is planned, refused when too long and checked as the file or
+// folder it is. Only mount points and symbolic links lead elsewhere. Wine makes no such
+// placeholders, so the plan's reading of each tag is checked here; a file whose bytes are
+// elsewhere (the recall and offline attributes) is never read by the library's checks.
+TEST(PlanKinds, OnlyMountPointsAndSymbolicLinksAreLinks) {
+    constexpr DWORD kReparse = FILE_ATTRIBUTE_REPARSE_POINT, kFolder = FILE_ATTRIBUTE_DIRECTORY;
+    constexpr DWORD kCloud = 0x9000601A, kCloudRoot = 0x9000001A, kDedup = 0x80000013;
+    constexpr DWORD kRecallOnDataAccess = 0x00400000, kRecallOnOpen = 0x00040000;
+    struct Case { DWORD attributes, tag; mv::PlanEntry::Kind kind; bool placeholder; const char* what; };
+    const Case cases[] = {
+        { kFolder, 0, mv::PlanEntry::Folder, false, "a folder" },
+        { FILE_ATTRIBUTE_ARCHIVE, 0, mv::PlanEntry::File, false, "a file" },
+        { kFolder | kReparse, IO_REPARSE_TAG_MOUNT_POINT, mv::PlanEntry::Link, false, "a mount point" },
+        { kFolder | kReparse, IO_REPARSE_TAG_SYMLINK, mv::PlanEntry::Link, false, "a link to a folder" },
+        { kReparse, IO_REPARSE_TAG_SYMLINK, mv::PlanEntry::Link, false, "a link to a file" },
+        { kFolder | kReparse | kRecallOnOpen, kCloud, mv::PlanEntry::Folder, true, "a cloud folder" },
+        { kFolder | kReparse, kCloudRoot, mv::PlanEntry::Folder, false, "a known folder in the cloud" },
+        { kReparse | kRecallOnDataAccess, kCloud, mv::PlanEntry::File, true, "a file on demand" },
+        { kReparse, kCloud, mv::PlanEntry::File, false, "a cloud file kept on this machine" },
+        { kReparse | FILE_ATTRIBUTE_OFFLINE, kDedup, mv::PlanEntry::File, true, "a deduplicated file, offline" },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(mv::KindOf({L"C:\\x", c.attributes, 0, c.tag}), c.kind) << c.what;
+        EXPECT_EQ(mv::IsPlaceholder(c.attributes), c.placeholder) << c.what;
     }
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <iterator>
 #include <thread>
 #include <vector>
@@ -257,4 +258,41 @@ TEST(Registration, PerUserInstallLeavesTheMachineWideKeysAndOtherThreadsAlone) {
     done = true;
     other.join();
     EXPECT_EQ(0, missed.load()) << "another thread lost the machine-wide classes";
+}
+
+// Machine-wide registration names HKEY_LOCAL_MACHINE\Software\Classes itself: Windows
+// stores what is written through HKEY_CLASSES_ROOT below HKEY_CURRENT_USER wherever the
+// user has keys of the same name, so with a per-user registration present a machine-wide
+// one would land for the user, and its removal remove the user's keys. Wine does not merge
+// the user's classes, so the keys on each side are checked after each step.
+TEST(Registration, MachineWideRegistrationLandsBesideAPerUserOneAndLeavesItAlone) {
+    Library lib;
+    ASSERT_TRUE(lib.loaded());
+    const std::wstring classes = L"Software\\Classes\\";
+#ifdef _WIN64
+    const wchar_t* ownPath = L"\\1.0\\409\\win64";
+#else
+    const wchar_t* ownPath = L"\\1.0\\409\\win32";
+#endif
+    // This bitness's own keys (the shared ones stay while the other bitness is registered).
+    const std::wstring keys[] = {
+        L"CLSID\\" + WideGuid(mv::CLSID_Desktop) + L"\\InprocServer32",
+        L"TypeLib\\" + WideGuid(mv::LIBID_Morvane) + ownPath,
+    };
+    struct Step { const char* what; std::function<HRESULT()> run; bool user, machine; };
+    const Step steps[] = {
+        { "for the user", [&] { return lib.install(TRUE, L"user"); }, true, false },
+        { "for everyone", [&] { return lib.reg(); }, true, true },
+        { "removed for everyone", [&] { return lib.unreg(); }, true, false },
+        { "for everyone again", [&] { return lib.reg(); }, true, true },
+        { "removed for the user", [&] { return lib.install(FALSE, L"user"); }, false, true },
+    };
+    ASSERT_EQ(lib.unreg(), S_OK);
+    for (const Step& s : steps) {
+        EXPECT_EQ(s.run(), S_OK) << s.what;
+        for (const std::wstring& k : keys) {
+            EXPECT_EQ(KeyIn(HKEY_CURRENT_USER, classes + k), s.user) << s.what << ": the user's keys";
+            EXPECT_EQ(KeyIn(HKEY_LOCAL_MACHINE, classes + k), s.machine) << s.what << ": the machine's keys";
+        }
+    }
 }

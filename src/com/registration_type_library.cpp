@@ -1,5 +1,5 @@
-// The type library's keys for the current user, as the platform's RegisterTypeLib lays
-// them out below the classes root (measured under Wine 8, which matches Windows' layout):
+// The type library's keys, as the platform's RegisterTypeLib lays them out below the
+// classes root (measured under Wine 8, which matches Windows' layout):
 //
 //   TypeLib\{libid}\1.0              = the library's help string (or its name)
 //   TypeLib\{libid}\1.0\409\win32    = the DLL's path (win64 for a 64-bit DLL)
@@ -12,7 +12,7 @@
 //
 // The interface keys go into both registry views, as the platform writes them for a
 // 64-bit library, so that hosts of either bitness marshal the interfaces.
-#include "com/user_type_library.h"
+#include "com/registration_type_library.h"
 
 #include <cwchar>
 #include <vector>
@@ -31,7 +31,7 @@ constexpr const wchar_t* kSysKindKey = L"win64";
 constexpr const wchar_t* kSysKindKey = L"win32";
 #endif
 constexpr REGSAM kViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
-const std::wstring kUserClasses = L"Software\\Classes\\";
+const std::wstring kClasses = L"Software\\Classes\\";
 constexpr const wchar_t* kDispatchProxy = L"{00020420-0000-0000-C000-000000000046}";
 constexpr const wchar_t* kAutomationProxy = L"{00020424-0000-0000-C000-000000000046}";
 
@@ -43,7 +43,7 @@ std::wstring Number(unsigned long n, const wchar_t* format) {
 
 // What the keys are made of, read from the library once.
 struct Interface {
-    std::wstring key;  // below the user's classes
+    std::wstring key;  // below the classes key
     std::wstring name;
     const wchar_t* proxy;
 };
@@ -104,43 +104,43 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-HRESULT Write(const std::wstring& key, const wchar_t* name, const std::wstring& value, REGSAM view = 0) {
-    return WriteKeyValue(HKEY_CURRENT_USER, kUserClasses + key, name, value, view);
+HRESULT Write(HKEY base, const std::wstring& key, const wchar_t* name, const std::wstring& value, REGSAM view = 0) {
+    return WriteKeyValue(base, kClasses + key, name, value, view);
 }
 
 }  // namespace
 
-HRESULT RegisterUserTypeLibrary(ITypeLib* lib, const std::wstring& path) {
+HRESULT RegisterTypeLibraryKeys(HKEY base, ITypeLib* lib, const std::wstring& path) {
     Layout l;
     RETURN_IF_FAILED(LayoutOf(lib, &l));
-    RETURN_IF_FAILED(Write(l.versionKey, nullptr, l.title));
-    RETURN_IF_FAILED(Write(l.pathKey, nullptr, path));
-    RETURN_IF_FAILED(Write(l.versionKey + L"\\FLAGS", nullptr, l.flags));
+    RETURN_IF_FAILED(Write(base, l.versionKey, nullptr, l.title));
+    RETURN_IF_FAILED(Write(base, l.pathKey, nullptr, path));
+    RETURN_IF_FAILED(Write(base, l.versionKey + L"\\FLAGS", nullptr, l.flags));
     const std::wstring helpDir = l.versionKey + L"\\HELPDIR";
-    if (!KeyExists(HKEY_CURRENT_USER, kUserClasses + helpDir)) RETURN_IF_FAILED(Write(helpDir, nullptr, FolderOf(path)));
+    if (!KeyExists(base, kClasses + helpDir)) RETURN_IF_FAILED(Write(base, helpDir, nullptr, FolderOf(path)));
     for (REGSAM view : kViews) {
         for (const Interface& i : l.interfaces) {
-            RETURN_IF_FAILED(Write(i.key, nullptr, i.name, view));
-            RETURN_IF_FAILED(Write(i.key + L"\\ProxyStubClsid", nullptr, i.proxy, view));
-            RETURN_IF_FAILED(Write(i.key + L"\\ProxyStubClsid32", nullptr, i.proxy, view));
-            RETURN_IF_FAILED(Write(i.key + L"\\TypeLib", nullptr, l.libid, view));
-            RETURN_IF_FAILED(Write(i.key + L"\\TypeLib", L"Version", l.version, view));
+            RETURN_IF_FAILED(Write(base, i.key, nullptr, i.name, view));
+            RETURN_IF_FAILED(Write(base, i.key + L"\\ProxyStubClsid", nullptr, i.proxy, view));
+            RETURN_IF_FAILED(Write(base, i.key + L"\\ProxyStubClsid32", nullptr, i.proxy, view));
+            RETURN_IF_FAILED(Write(base, i.key + L"\\TypeLib", nullptr, l.libid, view));
+            RETURN_IF_FAILED(Write(base, i.key + L"\\TypeLib", L"Version", l.version, view));
         }
     }
     return S_OK;
 }
 
-HRESULT UnregisterUserTypeLibrary(ITypeLib* lib, bool otherRemains) {
+HRESULT UnregisterTypeLibraryKeys(HKEY base, ITypeLib* lib, bool otherRemains) {
     Layout l;
     RETURN_IF_FAILED(LayoutOf(lib, &l));
-    RETURN_IF_FAILED(DeleteKey(HKEY_CURRENT_USER, kUserClasses + l.pathKey));
-    DeleteKeyIfEmpty(HKEY_CURRENT_USER, FolderOf(kUserClasses + l.pathKey));
+    RETURN_IF_FAILED(DeleteKey(base, kClasses + l.pathKey));
+    DeleteKeyIfEmpty(base, FolderOf(kClasses + l.pathKey));
     if (otherRemains) return S_OK;
-    HRESULT result = DeleteKeyTree(HKEY_CURRENT_USER, kUserClasses + l.versionKey);
-    DeleteKeyIfEmpty(HKEY_CURRENT_USER, kUserClasses + L"TypeLib\\" + l.libid);
+    HRESULT result = DeleteKeyTree(base, kClasses + l.versionKey);
+    DeleteKeyIfEmpty(base, kClasses + L"TypeLib\\" + l.libid);
     for (REGSAM view : kViews) {
         for (const Interface& i : l.interfaces) {
-            const HRESULT hr = DeleteKeyTree(HKEY_CURRENT_USER, kUserClasses + i.key, view);
+            const HRESULT hr = DeleteKeyTree(base, kClasses + i.key, view);
             if (FAILED(hr)) result = hr;
         }
     }
