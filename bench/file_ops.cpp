@@ -103,15 +103,17 @@ std::vector<Way> Ways(const Obj& form, UINT operation) {
     };
 }
 
-// Each way in turn, `rounds` times, on the same item: a move goes back and forth between
-// two names, a copy's destination is removed before the next.
+// Each way in turn, `rounds` times, on the same item, each round starting with the next way
+// (the load of a shared machine and the system's caches then favour none): a move goes
+// back and forth between two names, a copy's destination is removed before the next.
 void Compare(const Obj& form, UINT operation, const char* what, const std::wstring& item, int rounds) {
     const std::vector<Way> ways = Ways(form, operation);
     std::vector<std::vector<double>> times(ways.size());
     std::wstring here = item, there = item + L"-2";
     bool failed = false;
     for (int round = 0; round < rounds; ++round) {
-        for (size_t w = 0; w < ways.size(); ++w) {
+        for (size_t turn = 0; turn < ways.size(); ++turn) {
+            const size_t w = (turn + round) % ways.size();
             const double start = Now();
             failed |= !ways[w].run(here, there);
             times[w].push_back(Now() - start);
@@ -126,23 +128,27 @@ void Compare(const Obj& form, UINT operation, const char* what, const std::wstri
         std::printf("  %-9s %9.1f ms  %6.2f x the shell\n", ways[w].name, Median(times[w]), Median(times[w]) / shell);
 }
 
-// 1 000 calls of one small file each, then the same library calls taken apart.
+// 1 000 calls of one small file each, the ways taking turns call by call, then the same
+// library calls taken apart.
 void PerCall(const Obj& form, const std::wstring& dir) {
     CreateDirectoryW((dir + L"\\list").c_str(), nullptr);
     for (int i = 0; i < kCalls; ++i) Write(dir + L"\\list\\" + std::to_wstring(i) + L".txt", "small file " + std::to_string(i));
     const std::vector<Way> ways = Ways(form, FO_COPY);
-    std::vector<double> perCall;
-    for (const Way& way : ways) {
-        CreateDirectoryW((dir + L"\\to").c_str(), nullptr);
-        const double start = Now();
-        int failed = 0;
-        for (int i = 0; i < kCalls; ++i) {
-            const std::wstring n = L"\\" + std::to_wstring(i) + L".txt";
-            failed += !way.run(dir + L"\\list" + n, dir + L"\\to" + n);
+    std::vector<double> perCall(ways.size());
+    std::vector<int> failed(ways.size());
+    for (size_t w = 0; w < ways.size(); ++w) CreateDirectoryW((dir + L"\\to" + std::to_wstring(w)).c_str(), nullptr);
+    for (int i = 0; i < kCalls; ++i) {
+        const std::wstring n = L"\\" + std::to_wstring(i) + L".txt";
+        for (size_t turn = 0; turn < ways.size(); ++turn) {
+            const size_t w = (turn + i) % ways.size();
+            const double start = Now();
+            failed[w] += !ways[w].run(dir + L"\\list" + n, dir + L"\\to" + std::to_wstring(w) + n);
+            perCall[w] += (Now() - start) / kCalls;
         }
-        perCall.push_back((Now() - start) / kCalls);
-        RemoveTree(dir + L"\\to");
-        if (failed) std::printf("  %s: %d calls failed\n", way.name, failed);
+    }
+    for (size_t w = 0; w < ways.size(); ++w) {
+        RemoveTree(dir + L"\\to" + std::to_wstring(w));
+        if (failed[w]) std::printf("  %s: %d calls failed\n", ways[w].name, failed[w]);
     }
     std::printf("one small file per call, %d calls (ms per call)\n", kCalls);
     for (size_t w = 0; w < ways.size(); ++w)
@@ -188,7 +194,7 @@ int main() {
     const std::string size = std::to_string(megabytes) + " MB file";
     Compare(form, FO_MOVE, ("move a " + size + " within one folder").c_str(), big, 3);
     Compare(form, FO_MOVE, "move a folder of 1 500 files within one folder", folder, 3);
-    Compare(form, FO_COPY, ("copy a " + size).c_str(), big, 2);
+    Compare(form, FO_COPY, ("copy a " + size).c_str(), big, 3);
     Compare(form, FO_COPY, "copy a folder of 1 500 files", folder, 3);
     PerCall(form, dir);
 

@@ -93,22 +93,33 @@ private:
     std::unordered_map<std::wstring, Listing> folders_;
 };
 
+// What is found at a destination is what was planned there.
+bool AsPlanned(const Found& there, PlanEntry::Kind kind, ULONGLONG size) {
+    if (kind == PlanEntry::Folder) return IsFolder(there.attributes);
+    return kind == PlanEntry::Link || (!IsFolder(there.attributes) && there.size == size);
+}
+
+// Every planned file and folder that was copied is at its destination.
 bool Landed(const FilePlan& plan) {
     Destinations destinations(plan);
     std::unordered_set<std::wstring> landed;  // a later file replaces an earlier one of the same place
     for (auto e = plan.entries.rbegin(); e != plan.entries.rend(); ++e) {
+        if (plan.verb == FileVerb::Move && !plan.items[e->item].copyFirst) continue;
         if (!landed.insert(Folded(e->destination)).second) continue;
         Found there;
-        if (!destinations.find(e->destination, &there)) return false;
-        if (e->kind == PlanEntry::Folder && !IsFolder(there.attributes)) return false;
-        if (e->kind == PlanEntry::File && (IsFolder(there.attributes) || there.size != e->size)) return false;
+        if (!destinations.find(e->destination, &there) || !AsPlanned(there, e->kind, e->size)) return false;
     }
     return true;
 }
 
+// An item the shell moved is at its destination as a whole: a rename takes what it holds
+// along, so its top is what is looked at.
 bool Moved(const FilePlan& plan) {
     for (const PlanItem& item : plan.items) {
         if (item.caseRename() ? !SpelledAs(item.destination) : Exists(item.source)) return false;
+        if (item.caseRename() || item.copyFirst) continue;
+        Found there;
+        if (!Look(item.destination, &there) || !AsPlanned(there, KindOf(item.found), item.found.size)) return false;
     }
     return Landed(plan);
 }

@@ -19,8 +19,9 @@ void RemoveEmptiedFolders(const FilePlan& plan);
 
 // After the shell reported success: true when all of the plan happened. A copy: every
 // planned file is at its destination with its source's size (where several land on one
-// place, the last one's), every folder is a folder there. A move: that, and every source
-// is gone and a renamed one carries its new name. A recycle: every item is gone. Sizes
+// place, the last one's), every folder is a folder there. A move: every source is gone, a
+// renamed one carries its new name, an item the shell moved is at its destination, and
+// what was copied first landed as a copy's files do. A recycle: every item is gone. Sizes
 // come from the system's search, so no file is opened (nor fetched from cloud storage).
 bool Happened(const FilePlan& plan);
 
