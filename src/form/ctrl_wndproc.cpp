@@ -94,7 +94,11 @@ LRESULT OnKeyDown(const WindowMessage& m) {
     }
     if (TakeDialogKey(GetParent(m.hwnd), m)) return 0;
     if (key == VK_TAB) {
-        bool reverse = GetAsyncKeyState(VK_SHIFT) != 0;  // down now, or pressed since last asked
+        // Shift as it was when this Tab was pressed: the keyboard state of the message
+        // being handled, as the dialog manager reads it. The asynchronous state tells what
+        // the keys are now (a busy thread reads a Shift+Tab typed quickly as Tab) or that
+        // Shift was pressed at some time since another asked (a Tab after it goes back).
+        const bool reverse = GetKeyState(VK_SHIFT) < 0;
         FocusNextControl(m.hwnd, reverse);
         return 0;
     }
