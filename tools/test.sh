@@ -22,6 +22,12 @@ status=0
 for arch in $(archs); do
     dir=$(arch_dir "$arch")
     echo "== $arch: $dir"
+    restarts="$dir/session/start-failures.log"
+    rm -f "$restarts"
     in_session "$dir" ctest --test-dir "$dir" --output-on-failure --no-tests=error "$@" || status=1
+    if [ -s "$restarts" ]; then
+        echo "== $arch: test programs that did not start and were run again (tools/test-case.sh):"
+        cat "$restarts"
+    fi
 done
 exit "$status"

@@ -31,5 +31,7 @@ fi
 
 arch=$(cat "$prefix/.morvane-arch" 2>/dev/null || echo win32)
 [ -n "$loader" ] || loader=$(wine_loader "$arch")
-export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=-all
+# Wine's own messages stay silent unless the caller asks for some (MORVANE_WINEDEBUG, in
+# WINEDEBUG's syntax; tools/test-case.sh asks for errors, to tell why a program failed).
+export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=${MORVANE_WINEDEBUG:--all}
 exec "$loader" "$@"

@@ -114,6 +114,18 @@ std::string Middle(HWND hwnd) {
     return std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2);
 }
 
+// A person types once the form is ready for it: the keyboard focus is on one of its
+// controls (where the script put it) and the script is back in its wait for events (a
+// message sent to the form is answered only there). Keys given earlier reach whatever
+// had the focus before, however slowly the machine runs the script.
+void WaitUntilReady(HWND form) {
+    const DWORD thread = GetWindowThreadProcessId(form, nullptr);
+    GUITHREADINFO info{sizeof info};
+    for (DWORD end = GetTickCount() + 10000; static_cast<LONG>(end - GetTickCount()) > 0; Sleep(20))
+        if (GetGUIThreadInfo(thread, &info) && IsChild(form, info.hwndFocus)) break;
+    SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
+}
+
 // Plays one step on the form; false (with the reason in *why) when it could not.
 bool Play(HWND form, const std::string& step, std::string* why) {
     const size_t colon = step.find(':');
@@ -123,6 +135,7 @@ bool Play(HWND form, const std::string& step, std::string* why) {
         if (!control) { *why = "no control shows \"" + what + "\""; return false; }
         return verb == "wait" || Xdotool("mousemove " + Middle(control) + " sleep 0.1 click 1 sleep 0.2");
     }
+    WaitUntilReady(form);
     // The keyboard follows the pointer on this display: keep it over the form.
     // (xdotool's type takes the rest of its command line as the text: it comes last.)
     std::string keys = verb == "key" ? "key --delay 120 " + what + " sleep 0.2" : "type --delay 60 '" + what + "'";
@@ -170,7 +183,7 @@ TEST_P(Examples, RunAsAPersonUsesThem) {
                 ASSERT_TRUE(Play(form, step, &why)) << step << ": " << why;
             }
         }
-        ASSERT_TRUE(script.ended(20000)) << "the script did not end: " << ReadFile(output);
+        ASSERT_TRUE(script.ended(90000)) << "the script did not end: " << ReadFile(output);
         const std::string printed = Normalised(ReadFile(output));
         EXPECT_TRUE(std::regex_match(printed, std::regex(run.output))) << printed;
     }
