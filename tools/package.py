@@ -19,6 +19,9 @@ import time
 import zipfile
 from pathlib import Path
 
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import registration   # noqa: E402
+
 TEXT_SUFFIXES = {".cmd", ".txt", ".html", ".js", ".vbs", ".css"}
 MACHINES = {"x86": 0x14C, "x64": 0x8664}   # IMAGE_FILE_HEADER.Machine
 # The version resource's key, padded to 32 bits, and the signature of the fixed part after it.
@@ -118,8 +121,12 @@ def collect(root, dlls, version):
     package = root / "package"
     entries = {f"{bitness}/morvane.dll": path.read_bytes() for bitness, path in dlls.items()}
     texts = {}
+    fills = registration.setup_values(registration.read(root))
     for script in sorted(package.rglob("*.cmd")):
-        texts[script.relative_to(package).as_posix()] = script.read_text(encoding="ascii")
+        text = script.read_text(encoding="ascii")
+        for placeholder, value in fills.items():
+            text = text.replace(placeholder, value)
+        texts[script.relative_to(package).as_posix()] = text
     texts["README.txt"] = (package / "README.txt").read_text(encoding="utf-8").replace("@VERSION@", version)
     licence = root / "LICENSE"
     if not licence.is_file():
