@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the release zip: both DLLs, the install scripts, the reference and guides as
-HTML pages with their pictures, the examples, README.txt, LICENSE.txt and SHA256SUMS.
+"""Writes the release zip: both DLLs, the install scripts, the start page index.html, the
+reference, the guides and the release notes as HTML pages with their pictures, the
+examples, README.txt, LICENSE.txt and SHA256SUMS.
 
     package.py --root SOURCE-TREE --x86 DLL --x64 DLL --out FOLDER
 
@@ -87,11 +88,14 @@ def html_links(body):
 
 
 def render_pages(root, version):
-    """Every docs/*.md as docs/NAME.html, each with a bar of links to all of them."""
+    """Every docs/*.md as docs/NAME.html, and the release notes (CHANGES.md) as
+    docs/changes.html, each with a bar of links to the start page and all of them; then
+    the start page index.html. Returns name in the zip -> text."""
     docs = root / "docs"
     template = (root / "package" / "page.html").read_text(encoding="utf-8")
+    sources = [(md.stem, md) for md in sorted(docs.glob("*.md"))] + [("changes", root / "CHANGES.md")]
     pages = []
-    for md in sorted(docs.glob("*.md")):
+    for name, md in sources:
         try:
             out = subprocess.run(["cmark-gfm", "--unsafe", "-e", "table", "-e", "autolink",
                                   "-e", "strikethrough", str(md)],
@@ -99,19 +103,62 @@ def render_pages(root, version):
         except FileNotFoundError:
             fail("cmark-gfm is missing (tools/install-deps.sh installs it)")
         title = re.search(r"<h1>(.*?)</h1>", out)
-        title = html.unescape(re.sub(r"<[^>]*>", "", title.group(1))) if title else md.stem
-        pages.append((md.stem, title, add_heading_ids(html_links(out))))
-    # The reference first: it is the entry point of the documentation.
-    pages.sort(key=lambda page: (page[0] != "reference", page[0]))
-    files = {}
-    for name, title, body in pages:
-        nav = " · ".join(f'<a href="{other}.html">{html.escape(other_title)}</a>' if other != name
-                         else f"<strong>{html.escape(other_title)}</strong>"
-                         for other, other_title, _ in pages)
-        page = (template.replace("@TITLE@", html.escape(title)).replace("@VERSION@", version)
+        title = html.unescape(re.sub(r"<[^>]*>", "", title.group(1))) if title else name
+        pages.append((name, title, add_heading_ids(html_links(out))))
+    # The reference first: it is the entry point of the documentation; the notes last.
+    pages.sort(key=lambda page: (page[0] != "reference", page[0] == "changes", page[0]))
+
+    def page(title, nav, body):
+        return (template.replace("@TITLE@", html.escape(title)).replace("@VERSION@", version)
                 .replace("@NAV@", nav).replace("@BODY@", body))
-        files[f"docs/{name}.html"] = page
+
+    def links(folder, current=None):
+        start = "<strong>Start</strong>" if current == "index" else f'<a href="{"" if folder else "../"}index.html">Start</a>'
+        return " · ".join([start] + [f'<a href="{folder}{other}.html">{html.escape(other_title)}</a>' if other != current
+                                     else f"<strong>{html.escape(other_title)}</strong>"
+                                     for other, other_title, _ in pages])
+
+    files = {f"docs/{name}.html": page(title, links("", name), body) for name, title, body in pages}
+    files["index.html"] = page("Start", links("docs/", "index"), start_page(root, version, pages))
     return files
+
+
+def start_page(root, version, pages):
+    """The body of index.html: what Morvane is, and links to the reference, the guides,
+    the release notes, the examples, the installation and the licence."""
+    def item(href, text, what=""):
+        return f'<li><a href="{href}">{html.escape(text)}</a>{": " + html.escape(what) if what else ""}</li>'
+
+    docs = [item(f"docs/{name}.html", title) for name, title, _ in pages]
+    examples = []
+    for script in sorted((root / "examples").glob("*.js")):
+        lines = []
+        for line in script.read_text(encoding="utf-8").splitlines():
+            text = line.lstrip("/").strip()
+            if not line.startswith("//") or not text or text.startswith("cscript"):
+                break
+            lines.append(text)
+        vbs = script.with_suffix(".vbs")
+        names = f'<a href="examples/{script.name}">{script.name}</a>' + (
+            f' · <a href="examples/{vbs.name}">{vbs.name}</a>' if vbs.exists() else "")
+        examples.append(f"<li>{names}: {html.escape(' '.join(lines))}</li>")
+    return "\n".join([
+        f"<h1>Morvane {version}</h1>",
+        "<p>Morvane lets Windows scripts show real windows: forms with controls, the system's "
+        "message boxes and file dialogs, and file operations through the shell. Scripts in "
+        "JScript, VBScript, PowerShell, Python or VBA create it as <code>Morvane.Desktop</code>.</p>",
+        "<h2>Installing</h2>",
+        '<p>An organisation deploys <code>morvane-' + version + '-x64.msi</code>; without it, the '
+        'scripts of this folder install Morvane. <a href="README.txt">README.txt</a> says how, '
+        'and <a href="docs/hosts-and-registration.html">32-bit and 64-bit hosts</a> says where '
+        'everything goes.</p>',
+        "<h2>Documentation</h2>", "<ul>", *docs, "</ul>",
+        "<h2>Examples</h2>",
+        "<p>Each runs with <code>cscript //nologo examples\\NAME</code> once Morvane is installed.</p>",
+        "<ul>", *examples, "</ul>",
+        "<h2>Licence</h2>",
+        '<p>Morvane is released under the MIT License: <a href="LICENSE.txt">LICENSE.txt</a>.</p>',
+    ]) + "\n"
 
 
 # --- the zip --------------------------------------------------------------------------

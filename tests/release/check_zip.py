@@ -97,7 +97,7 @@ def main():
 
     wanted = ["x86/morvane.dll", "x64/morvane.dll", "install-for-me.cmd", "install-for-everyone.cmd",
               "uninstall.cmd", "setup/morvane-setup.cmd", "README.txt", "LICENSE.txt", "SHA256SUMS",
-              "docs/reference.html", "examples/copy_progress.js", "examples/copy_progress.vbs"]
+              "docs/reference.html", "docs/changes.html", "index.html", "examples/copy_progress.js", "examples/copy_progress.vbs"]
     check("holds what README.txt lists", all(w in files for w in wanted),
           [w for w in wanted if w not in files])
     for folder in ("docs/", "examples/", "x86/", "x64/"):
@@ -131,9 +131,12 @@ def main():
     check("the scripts are plain ASCII, as cmd reads them", all(files[n].isascii() for n in scripts))
 
     pages = [n for n in files if n.startswith("docs/") and n.endswith(".html")]
-    sources = sorted(p.stem for p in (root / "docs").glob("*.md"))
-    check("a page for each guide and the reference",
+    sources = sorted([p.stem for p in (root / "docs").glob("*.md")] + ["changes"])
+    check("a page for each guide, the reference and the release notes",
           sorted(posixpath.basename(n)[:-5] for n in pages) == sources, pages)
+    start = Page(files.get("index.html", b"").decode("utf-8"))
+    wanted = set(pages) | {n for n in files if n.startswith("examples/") and n.endswith((".js", ".vbs"))}
+    check("the start page links every page and example", wanted <= set(start.links), wanted - set(start.links))
     broken, links, pictures = broken_links(files)
     check(f"{links} links and {pictures} pictures of {len(pages)} pages all lead into the zip",
           not broken and links > 0 and pictures > 0, "\n    ".join([""] + broken))
