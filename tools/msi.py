@@ -13,7 +13,6 @@ product and package codes are derived from the version and the DLLs, the files a
 package carry the last commit's time. Needs wixl and msibuild (msitools) and faketime.
 tools/package.sh runs this.
 """
-import argparse
 import hashlib
 import re
 import shutil
@@ -26,7 +25,7 @@ from xml.sax.saxutils import quoteattr
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import registration                                                    # noqa: E402
-from package import commit_time, dll_version, fail, windows_lines      # noqa: E402
+from package import commit_time, fail, release_arguments, windows_lines   # noqa: E402
 
 # The name the product, package and component codes are derived from.
 NAMESPACE = uuid.UUID("6d6f7276-616e-6500-0000-00000000a151")
@@ -133,18 +132,9 @@ def build(root, dlls, version, out):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--root", type=Path, required=True)
-    parser.add_argument("--x86", type=Path, required=True)
-    parser.add_argument("--x64", type=Path, required=True)
-    parser.add_argument("--out", type=Path, required=True)
-    parser.add_argument("--version")
-    args = parser.parse_args()
-    dlls = {"x64": args.x64, "x86": args.x86}
-    versions = {dll_version(path, bitness) for bitness, path in dlls.items()}
-    if len(versions) != 1:
-        fail(f"the DLLs' versions differ: {versions}")
-    print(build(args.root.resolve(), dlls, args.version or versions.pop(), args.out))
+    args, dlls, version = release_arguments(__doc__.splitlines()[0],
+                                            [("--version", "another version than the DLLs' own")])
+    print(build(args.root.resolve(), dlls, args.version or version, args.out))
 
 
 if __name__ == "__main__":

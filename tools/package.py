@@ -217,18 +217,25 @@ def write_zip(path, entries, when):
     tmp.replace(path)
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--root", type=Path, required=True)
-    parser.add_argument("--x86", type=Path, required=True)
-    parser.add_argument("--x64", type=Path, required=True)
-    parser.add_argument("--out", type=Path, required=True)
+def release_arguments(description, extra=()):
+    """The arguments of the release's writers (this one and msi.py): --root, --x86, --x64,
+    --out and the EXTRA options (name, help). Returns them, the DLLs by bitness, and the
+    DLLs' one version."""
+    parser = argparse.ArgumentParser(description=description)
+    for name in ("--root", "--x86", "--x64", "--out"):
+        parser.add_argument(name, type=Path, required=True)
+    for name, text in extra:
+        parser.add_argument(name, help=text)
     args = parser.parse_args()
     dlls = {"x86": args.x86, "x64": args.x64}
     versions = {bitness: dll_version(path, bitness) for bitness, path in dlls.items()}
     if versions["x86"] != versions["x64"]:
         fail(f"the DLLs' versions differ: {versions}")
-    version = versions["x86"]
+    return args, dlls, versions["x86"]
+
+
+def main():
+    args, dlls, version = release_arguments(__doc__.splitlines()[0])
     args.out.mkdir(parents=True, exist_ok=True)
     target = args.out / f"morvane-{version}.zip"
     write_zip(target, collect(args.root.resolve(), dlls, version), commit_time(args.root))
