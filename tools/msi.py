@@ -8,9 +8,9 @@ self-registration), so that repair restores it and uninstall removes exactly it.
 
 The package is FOLDER/morvane-VERSION-x64.msi; the version is the DLLs' own (--version
 overrides it, for the tests' upgrades). The registration is read from morvane.idl, as
-the library's own DllRegisterServer writes it (tools/registration.py). The same inputs give the same bytes: the
-product and package codes are derived from the version and the DLLs, the files and the
-package carry the last commit's time. Needs wixl and msibuild (msitools) and faketime.
+the library's own DllRegisterServer writes it (tools/registration.py). The same inputs
+give the same bytes: the product and package codes are derived from the version and the
+DLLs, the files and the package carry the last commit's time. Needs wixl and msibuild (msitools) and faketime.
 tools/package.sh runs this.
 """
 import hashlib
