@@ -67,6 +67,11 @@ check '"Apps and features": name, publisher, version, licence' \
 installed=$(registration)
 check "the 64-bit cscript creates Morvane.Desktop" "$desktop_version" "$(creates "$wine64")"
 check "the 32-bit cscript creates Morvane.Desktop" "$desktop_version" "$(creates "$wine32")"
+python3 -m zipfile -e "$(ls "$work/dist"/morvane-*[0-9].zip)" "$drive_c/msizip"
+check "the zip's uninstall.cmd leaves the MSI's installation alone (6)" 6 \
+    "$(cd "$drive_c/windows" && timeout 60 $wine64 cmd /c 'C:\msizip\uninstall.cmd' </dev/null >/dev/null 2>&1; echo $?)"
+rm -rf "$drive_c/msizip"
+check "after it the 64-bit cscript creates Morvane.Desktop" "$desktop_version" "$(creates "$wine64")"
 
 echo "== repair"
 $wine64 reg delete "HKLM\\Software\\Classes\\CLSID\\$clsid" /f >/dev/null 2>&1
