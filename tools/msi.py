@@ -23,6 +23,7 @@ import uuid
 from pathlib import Path
 from xml.sax.saxutils import quoteattr
 
+sys.dont_write_bytecode = True   # no __pycache__ in the checkout
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import registration                                                    # noqa: E402
 from package import commit_time, fail, release_arguments, windows_lines   # noqa: E402

@@ -20,6 +20,7 @@ import time
 import zipfile
 from pathlib import Path
 
+sys.dont_write_bytecode = True   # no __pycache__ in the checkout
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import registration   # noqa: E402
 

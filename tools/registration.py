@@ -10,6 +10,7 @@ the keys that the release's uninstall removes by their ids.
 import sys
 from pathlib import Path
 
+sys.dont_write_bytecode = True   # no __pycache__ in the checkout
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from idl_members import read_idl   # noqa: E402
 

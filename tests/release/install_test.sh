@@ -47,9 +47,12 @@ copied() {   # LOADER SCRIPT TARGET: an example run to its end in that host
 echo "== for everyone"
 check "install-for-everyone.cmd" 0 "$(run_script $wine32 install-for-everyone.cmd)"
 check "install-for-everyone.cmd again" 0 "$(run_script $wine32 install-for-everyone.cmd)"
-export_registry HKEY_LOCAL_MACHINE
-check "64-bit class, the copy in Program Files" 'C:\Program Files\Morvane\morvane.dll' "$(server 'HKEY_LOCAL_MACHINE\Software\Classes')"
-check "32-bit class, the copy in Program Files (x86)" 'C:\Program Files (x86)\Morvane\morvane.dll' "$(server 'HKEY_LOCAL_MACHINE\Software\Wow6432Node\Classes')"
+class_server() {   # VIEW (64 or 32): the DLL of the machine's class in that registry view
+    $wine64 reg query "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /ve "/reg:$1" 2>/dev/null \
+        | tr -d '\r' | sed -n 's/.*REG_SZ *//p'
+}
+check "64-bit class, the copy in Program Files" 'C:\Program Files\Morvane\morvane.dll' "$(class_server 64)"
+check "32-bit class, the copy in Program Files (x86)" 'C:\Program Files (x86)\Morvane\morvane.dll' "$(class_server 32)"
 check "the copies are the release's DLLs" yes "$(cmp -s "$pf64" "$unix_folder/x64/morvane.dll" && cmp -s "$pf32" "$unix_folder/x86/morvane.dll" && echo yes)"
 check "example in the 32-bit cscript" "Done: copied 3 of 3 files." "$(copied $wine32 copy_progress.js to32)"
 check "example in the 64-bit cscript" "Done: copied 3 of 3 files." "$(copied $wine64 copy_progress.vbs to64)"
@@ -79,7 +82,7 @@ user_keys=$(keys_of_ours | grep '^\[HKEY_USERS\\')
 user=$(grep -m1 -o '^\[HKEY_USERS\\S-1-5-21-[0-9-]*' <<<"$user_keys" | cut -c2-)
 # Wine keeps one set of a user's classes for both bitnesses: the class names the DLL
 # registered last.
-check "the user's class" yes "$(server "$user\\Software\\Classes" | grep -qxF -e "$folder\\x64\\morvane.dll" -e "$folder\\x86\\morvane.dll" && echo yes)"
+check "the user's class" yes "$(server "$user\\Software\\Classes" | grep -xF -e "$folder\\x64\\morvane.dll" -e "$folder\\x86\\morvane.dll" >/dev/null && echo yes)"
 for key in 'Morvane.Desktop\CLSID' 'TypeLib\{FC22C45F-0AF8-480D-96E3-D0331E70D24A}'; do
     check "the user's $key" yes "$(grep -qiF "[$user\\Software\\Classes\\$key]" <<<"$user_keys" && echo yes)"
 done

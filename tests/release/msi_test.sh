@@ -92,10 +92,14 @@ check "the upgrade keeps the registration" "$installed" "$(registration)"
 check "after the upgrade the 32-bit cscript creates it" "$desktop_version" "$(creates "$wine32")"
 check "the older package refuses (1603)" "$(exit_code 1603)" "$(msiexec /i "$(winpath "$msi")" /qn)"
 # Wine's installer does not log the launch condition's message; Windows shows it.
-check "with its message" yes "$(msiinfo export "$msi" LaunchCondition \
-    | grep -q '^NOT WIX_DOWNGRADE_DETECTED.A newer version of Morvane is already installed' && echo yes)"
-export_registry HKEY_LOCAL_MACHINE
-check "the newer one stays" "1 0" "$(entry "${version%.*}.$((${version##*.} + 1))" | grep -c DisplayName) $(entry "$version" | grep -c DisplayName)"
+msiinfo export "$msi" LaunchCondition >"$work/conditions.txt"
+check "with its message" yes "$(grep -q '^NOT WIX_DOWNGRADE_DETECTED.A newer version of Morvane is already installed' \
+    "$work/conditions.txt" && echo yes)"
+msiinfo export "$newer" Property >"$work/properties.txt"
+newer_code=$(sed -n 's/^ProductCode\t//p' "$work/properties.txt" | tr -d '\r')
+check "the newer one stays" "${version%.*}.$((${version##*.} + 1))" \
+    "$($wine64 reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$newer_code" /v DisplayVersion 2>/dev/null \
+       | tr -d '\r' | sed -n 's/.*REG_SZ *//p')"
 
 echo "== uninstall"
 check "msiexec /x /qn" 0 "$(msiexec /x "$(winpath "$newer")" /qn)"
