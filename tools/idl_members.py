@@ -153,7 +153,7 @@ def emit(library, interfaces, classes):
     for i in interfaces:
         prefix = "IID_" if i.dual else "DIID_"
         out.append("inline constexpr IID %s%s = %s;" % (prefix, i.name, guid_initializer(i.uuid)))
-    for name, uuid in classes:
+    for name, uuid, _ in classes:
         out.append("inline constexpr CLSID CLSID_%s = %s;" % (name, guid_initializer(uuid)))
     out += ["", "namespace idl {", ""]
     for i in interfaces:
@@ -201,23 +201,32 @@ def emit(library, interfaces, classes):
     return "\n".join(out) + "\n"
 
 
-def main():
-    if len(sys.argv) != 3:
-        fail("usage: idl_members.py morvane.idl members.h")
-    text = open(sys.argv[1], encoding="utf-8").read()
+def read_idl(path):
+    """The library (name, uuid, attributes), its interfaces and its classes (name, uuid,
+    attributes), as the IDL describes them; tools/msi.py writes the MSI's registration
+    from them too."""
+    text = open(path, encoding="utf-8").read()
     text = re.sub(r"//[^\n]*", "", text)
     lib = re.search(r"\[([^\]]*)\]\s*library\s+(\w+)", text, re.S)
-    library = (lib.group(2), attributes(lib.group(1))["uuid"][0])
+    lib_attrs = attributes(lib.group(1))
+    library = (lib.group(2), lib_attrs["uuid"][0], lib_attrs)
     interfaces, classes = [], []
     for m in re.finditer(r"\[((?:[^\[\]]|\[[^\]]*\])*)\]\s*(interface|dispinterface|coclass)\s+(\w+)[^{]*\{(.*?)\n    \};",
                          text, re.S):
         if m.group(2) == "coclass":
-            classes.append((m.group(3), attributes(m.group(1))["uuid"][0]))
+            attrs = attributes(m.group(1))
+            classes.append((m.group(3), attrs["uuid"][0], attrs))
         else:
             interfaces.append(Interface(m.group(1), m.group(2), m.group(3), m.group(4)))
     if not interfaces:
-        fail("no interfaces in " + sys.argv[1])
-    generated = emit(library, interfaces, classes)
+        fail("no interfaces in " + path)
+    return library, interfaces, classes
+
+
+def main():
+    if len(sys.argv) != 3:
+        fail("usage: idl_members.py morvane.idl members.h")
+    generated = emit(*read_idl(sys.argv[1]))
     try:
         if open(sys.argv[2], encoding="utf-8").read() == generated:
             return
@@ -227,4 +236,5 @@ def main():
         f.write(generated)
 
 
-main()
+if __name__ == "__main__":
+    main()

@@ -8,7 +8,8 @@ packages=(g++-mingw-w64-i686-posix mingw-w64-i686-dev mingw-w64-tools
           xvfb xauth xdotool x11-apps imagemagick
           cmake googletest
           cmark-gfm python3        # the release: Markdown to HTML pages, the zip
-          faketime)                # one time stamp in the type library: the same DLL from the same sources
+          faketime                 # one time stamp in the type library: the same DLL from the same sources
+          msitools wixl osslsigncode)   # the release: the MSI, Authenticode signatures
 
 missing=()
 for p in "${packages[@]}"; do

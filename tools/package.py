@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the release zip: both DLLs, the install scripts, the reference and guides as
-HTML pages with their pictures, the examples, README.txt, LICENSE.txt and SHA256SUMS.
+"""Writes the release zip: both DLLs, the install scripts, the start page index.html, the
+reference, the guides and the release notes as HTML pages with their pictures, the
+examples, README.txt, LICENSE.txt and SHA256SUMS.
 
     package.py --root SOURCE-TREE --x86 DLL --x64 DLL --out FOLDER
 
@@ -18,6 +19,10 @@ import sys
 import time
 import zipfile
 from pathlib import Path
+
+sys.dont_write_bytecode = True   # no __pycache__ in the checkout
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import registration   # noqa: E402
 
 TEXT_SUFFIXES = {".cmd", ".txt", ".html", ".js", ".vbs", ".css"}
 MACHINES = {"x86": 0x14C, "x64": 0x8664}   # IMAGE_FILE_HEADER.Machine
@@ -84,11 +89,14 @@ def html_links(body):
 
 
 def render_pages(root, version):
-    """Every docs/*.md as docs/NAME.html, each with a bar of links to all of them."""
+    """Every docs/*.md as docs/NAME.html, and the release notes (CHANGES.md) as
+    docs/changes.html, each with a bar of links to the start page and all of them; then
+    the start page index.html. Returns name in the zip -> text."""
     docs = root / "docs"
     template = (root / "package" / "page.html").read_text(encoding="utf-8")
+    sources = [(md.stem, md) for md in sorted(docs.glob("*.md"))] + [("changes", root / "CHANGES.md")]
     pages = []
-    for md in sorted(docs.glob("*.md")):
+    for name, md in sources:
         try:
             out = subprocess.run(["cmark-gfm", "--unsafe", "-e", "table", "-e", "autolink",
                                   "-e", "strikethrough", str(md)],
@@ -96,19 +104,62 @@ def render_pages(root, version):
         except FileNotFoundError:
             fail("cmark-gfm is missing (tools/install-deps.sh installs it)")
         title = re.search(r"<h1>(.*?)</h1>", out)
-        title = html.unescape(re.sub(r"<[^>]*>", "", title.group(1))) if title else md.stem
-        pages.append((md.stem, title, add_heading_ids(html_links(out))))
-    # The reference first: it is the entry point of the documentation.
-    pages.sort(key=lambda page: (page[0] != "reference", page[0]))
-    files = {}
-    for name, title, body in pages:
-        nav = " · ".join(f'<a href="{other}.html">{html.escape(other_title)}</a>' if other != name
-                         else f"<strong>{html.escape(other_title)}</strong>"
-                         for other, other_title, _ in pages)
-        page = (template.replace("@TITLE@", html.escape(title)).replace("@VERSION@", version)
+        title = html.unescape(re.sub(r"<[^>]*>", "", title.group(1))) if title else name
+        pages.append((name, title, add_heading_ids(html_links(out))))
+    # The reference first: it is the entry point of the documentation; the notes last.
+    pages.sort(key=lambda page: (page[0] != "reference", page[0] == "changes", page[0]))
+
+    def page(title, nav, body):
+        return (template.replace("@TITLE@", html.escape(title)).replace("@VERSION@", version)
                 .replace("@NAV@", nav).replace("@BODY@", body))
-        files[f"docs/{name}.html"] = page
+
+    def links(folder, current=None):
+        start = "<strong>Start</strong>" if current == "index" else f'<a href="{"" if folder else "../"}index.html">Start</a>'
+        return " · ".join([start] + [f'<a href="{folder}{other}.html">{html.escape(other_title)}</a>' if other != current
+                                     else f"<strong>{html.escape(other_title)}</strong>"
+                                     for other, other_title, _ in pages])
+
+    files = {f"docs/{name}.html": page(title, links("", name), body) for name, title, body in pages}
+    files["index.html"] = page("Start", links("docs/", "index"), start_page(root, version, pages))
     return files
+
+
+def start_page(root, version, pages):
+    """The body of index.html: what Morvane is, and links to the reference, the guides,
+    the release notes, the examples, the installation and the licence."""
+    def item(href, text, what=""):
+        return f'<li><a href="{href}">{html.escape(text)}</a>{": " + html.escape(what) if what else ""}</li>'
+
+    docs = [item(f"docs/{name}.html", title) for name, title, _ in pages]
+    examples = []
+    for script in sorted((root / "examples").glob("*.js")):
+        lines = []
+        for line in script.read_text(encoding="utf-8").splitlines():
+            text = line.lstrip("/").strip()
+            if not line.startswith("//") or not text or text.startswith("cscript"):
+                break
+            lines.append(text)
+        vbs = script.with_suffix(".vbs")
+        names = f'<a href="examples/{script.name}">{script.name}</a>' + (
+            f' · <a href="examples/{vbs.name}">{vbs.name}</a>' if vbs.exists() else "")
+        examples.append(f"<li>{names}: {html.escape(' '.join(lines))}</li>")
+    return "\n".join([
+        f"<h1>Morvane {version}</h1>",
+        "<p>Morvane lets Windows scripts show real windows: forms with controls, the system's "
+        "message boxes and file dialogs, and file operations through the shell. Scripts in "
+        "JScript, VBScript, PowerShell, Python or VBA create it as <code>Morvane.Desktop</code>.</p>",
+        "<h2>Installing</h2>",
+        '<p>An organisation deploys <code>morvane-' + version + '-x64.msi</code>; without it, the '
+        'scripts of this folder install Morvane. <a href="README.txt">README.txt</a> says how, '
+        'and <a href="docs/hosts-and-registration.html">32-bit and 64-bit hosts</a> says where '
+        'everything goes.</p>',
+        "<h2>Documentation</h2>", "<ul>", *docs, "</ul>",
+        "<h2>Examples</h2>",
+        "<p>Each runs with <code>cscript //nologo examples\\NAME</code> once Morvane is installed.</p>",
+        "<ul>", *examples, "</ul>",
+        "<h2>Licence</h2>",
+        '<p>Morvane is released under the MIT License: <a href="LICENSE.txt">LICENSE.txt</a>.</p>',
+    ]) + "\n"
 
 
 # --- the zip --------------------------------------------------------------------------
@@ -118,8 +169,12 @@ def collect(root, dlls, version):
     package = root / "package"
     entries = {f"{bitness}/morvane.dll": path.read_bytes() for bitness, path in dlls.items()}
     texts = {}
+    fills = registration.setup_values(registration.read(root))
     for script in sorted(package.rglob("*.cmd")):
-        texts[script.relative_to(package).as_posix()] = script.read_text(encoding="ascii")
+        text = script.read_text(encoding="ascii")
+        for placeholder, value in fills.items():
+            text = text.replace(placeholder, value)
+        texts[script.relative_to(package).as_posix()] = text
     texts["README.txt"] = (package / "README.txt").read_text(encoding="utf-8").replace("@VERSION@", version)
     licence = root / "LICENSE"
     if not licence.is_file():
@@ -163,18 +218,25 @@ def write_zip(path, entries, when):
     tmp.replace(path)
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--root", type=Path, required=True)
-    parser.add_argument("--x86", type=Path, required=True)
-    parser.add_argument("--x64", type=Path, required=True)
-    parser.add_argument("--out", type=Path, required=True)
+def release_arguments(description, extra=()):
+    """The arguments of the release's writers (this one and msi.py): --root, --x86, --x64,
+    --out and the EXTRA options (name, help). Returns them, the DLLs by bitness, and the
+    DLLs' one version."""
+    parser = argparse.ArgumentParser(description=description)
+    for name in ("--root", "--x86", "--x64", "--out"):
+        parser.add_argument(name, type=Path, required=True)
+    for name, text in extra:
+        parser.add_argument(name, help=text)
     args = parser.parse_args()
     dlls = {"x86": args.x86, "x64": args.x64}
     versions = {bitness: dll_version(path, bitness) for bitness, path in dlls.items()}
     if versions["x86"] != versions["x64"]:
         fail(f"the DLLs' versions differ: {versions}")
-    version = versions["x86"]
+    return args, dlls, versions["x86"]
+
+
+def main():
+    args, dlls, version = release_arguments(__doc__.splitlines()[0])
     args.out.mkdir(parents=True, exist_ok=True)
     target = args.out / f"morvane-{version}.zip"
     write_zip(target, collect(args.root.resolve(), dlls, version), commit_time(args.root))

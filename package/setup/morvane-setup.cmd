@@ -1,26 +1,36 @@
 @echo off
-rem Registers and unregisters the Morvane DLLs of this folder's parent, whichever folder
-rem that is: spaces and any letters in its path are fine. The three scripts one folder
-rem up start it with their action:
-rem   morvane-setup.cmd me          registers for the current user, no administrator rights
-rem   morvane-setup.cmd everyone    registers machine-wide, needs administrator rights
-rem   morvane-setup.cmd uninstall   removes both registrations, where they exist
+rem Installs and removes the Morvane DLLs of this folder's parent, whichever folder that
+rem is: spaces and any letters in its path are fine. The three scripts one folder up
+rem start it with their action:
+rem   morvane-setup.cmd me          registers the DLLs where they are, for the current
+rem                                 user; no administrator rights
+rem   morvane-setup.cmd everyone    copies the DLLs into Program Files, which only
+rem                                 administrators may change, and registers those copies
+rem                                 machine-wide; needs administrator rights
+rem   morvane-setup.cmd uninstall   removes both registrations, where they exist, key by
+rem                                 key (the DLLs are not needed), and the copies in
+rem                                 Program Files
 rem On 64-bit Windows each step handles x64\morvane.dll, for 64-bit hosts, and
 rem x86\morvane.dll, for 32-bit hosts, each through the regsvr32 of its own bitness; on
-rem 32-bit Windows x86\morvane.dll only. Running an action twice does no harm.
-rem Exit code: 0 done, 1 a step failed, 2 a file is missing, 5 administrator rights needed.
+rem 32-bit Windows x86\morvane.dll only. An install that fails on the way removes what it
+rem did. Running an action twice does no harm.
+rem Exit code: 0 done, 1 a step failed, 2 a file is missing, 5 administrator rights needed,
+rem 6 Morvane's MSI is installed (it is removed in "Apps and features").
 rem
 rem Written for every cmd.exe from Windows 7 on, and for Wine's: plain IF lines instead
 rem of && and ||, and loop bodies as subroutines.
 setlocal EnableExtensions DisableDelayedExpansion
 for %%d in ("%~dp0..") do set "home=%%~fd"
 if not "%home:~-1%"=="\" set "home=%home%\"
-set "clsid={E73188C8-7A77-4E68-9CED-424060D47930}"
-rem Every key registration writes below the classes: the ProgID and the type library,
-rem shared by both bitnesses, and in each bitness's registry view the class and the
-rem interfaces of the type library: Desktop's, the form's and the control's.
-set shared="Morvane.Desktop" "TypeLib\{FC22C45F-0AF8-480D-96E3-D0331E70D24A}"
-set per_view="CLSID\%clsid%" "Interface\{AACFDF6F-DBAF-41EE-9E77-18CC95AC6C32}" "Interface\{643DB321-A5C9-4985-9793-D951876A5723}" "Interface\{2DF6FEA7-B07F-4B3F-9B12-195FBB4D411F}"
+rem Every key registration writes below the classes, filled in from the type library's
+rem source when the release is made: the ProgID and the type library, shared by both
+rem bitnesses, and in each bitness's registry view the class and every interface of the
+rem type library (Desktop's, the form's, the control's and their events').
+set "clsid=@CLSID@"
+set shared=@SHARED_KEYS@
+set per_view=@PER_VIEW_KEYS@
+rem Where Morvane's MSI records its installation (by its upgrade code).
+set "msi_key=HKLM\Software\Classes\Installer\UpgradeCodes\@MSI_UPGRADE_KEY@"
 rem The system's own reg.exe, whatever the PATH and the current folder hold.
 set "reg=%SystemRoot%\System32\reg.exe"
 set "result=0"
@@ -28,11 +38,11 @@ set "result=0"
 call :find_hosts
 echo Morvane, in "%home%"
 echo Windows: %windows%
+if /i "%~1"=="uninstall" goto uninstall
 for %%b in (%bitnesses%) do call :check_file %%b\morvane.dll
 if not "%result%"=="0" goto end
 if /i "%~1"=="me" goto install_me
 if /i "%~1"=="everyone" goto install_everyone
-if /i "%~1"=="uninstall" goto uninstall
 echo Start install-for-me.cmd, install-for-everyone.cmd or uninstall.cmd instead of this script.
 set "result=2"
 goto end
@@ -41,24 +51,38 @@ goto end
 call :scope_user
 echo Registering %scope%:
 for %%b in (%bitnesses%) do call :register %%b
-if "%result%"=="0" echo Done: this user's scripts can create Morvane.Desktop in %hostkinds%.
+if not "%result%"=="0" call :roll_back
+if not "%result%"=="0" goto end
+echo Done: this user's scripts can create Morvane.Desktop in %hostkinds%.
+echo Scripts run as administrator (elevated) do not see a registration for one user:
+echo Windows reads only the machine-wide one for them. For those, use
+echo install-for-everyone.cmd or Morvane's MSI.
 goto end
 
 :install_everyone
 call :scope_machine
-echo Registering %scope%:
 call :check_admin
 if not defined admin call :need_admin install-for-everyone.cmd
 if not defined admin goto end
-for %%b in (%bitnesses%) do call :register %%b
-if "%result%"=="0" echo Done: every user's scripts can create Morvane.Desktop in %hostkinds%.
+call :check_msi
+if not "%result%"=="0" goto end
+echo Copying into Program Files, which only administrators may change:
+for %%b in (%bitnesses%) do call :copy %%b
+if "%result%"=="0" echo Registering %scope%:
+if "%result%"=="0" for %%b in (%bitnesses%) do call :register %%b
+if not "%result%"=="0" call :roll_back
+if not "%result%"=="0" goto end
+echo Done: every user's scripts can create Morvane.Desktop in %hostkinds%.
 goto end
 
 :uninstall
 call :scope_user
 call :unregister_scope
 call :scope_machine
+call :check_msi
+if not "%result%"=="0" goto end
 call :unregister_scope
+if "%result%"=="0" call :remove_copies
 if "%result%"=="0" echo Done: nothing of Morvane is registered, for this user or machine-wide.
 goto end
 
@@ -80,7 +104,12 @@ set "regsvr32_x64=%SystemRoot%\System32\regsvr32.exe"
 set "regsvr32_x86=%SystemRoot%\SysWOW64\regsvr32.exe"
 if exist "%SystemRoot%\Sysnative\regsvr32.exe" set "regsvr32_x64=%SystemRoot%\Sysnative\regsvr32.exe"
 if exist "%SystemRoot%\Sysnative\regsvr32.exe" set "regsvr32_x86=%SystemRoot%\System32\regsvr32.exe"
+rem The Program Files folders of each bitness; ProgramW6432 names the 64-bit one in
+rem 64-bit and 32-bit command prompts alike.
+set "dest_x64=%ProgramW6432%\Morvane"
+set "dest_x86=%ProgramFiles(x86)%\Morvane"
 if exist "%SystemRoot%\SysWOW64\regsvr32.exe" exit /b 0
+set "dest_x86=%ProgramFiles%\Morvane"
 set "bitnesses=x86"
 set "views=/reg:32"
 set "windows=32-bit, so only x86\morvane.dll is used"
@@ -108,8 +137,7 @@ set "result=2"
 exit /b 0
 
 :use
-rem %1: x64 or x86. Picks that bitness's DLL, regsvr32 and registry view.
-set "dll=%home%%1\morvane.dll"
+rem %1: x64 or x86. Picks that bitness's regsvr32 and registry view.
 set "regsvr32=%regsvr32_x86%"
 set "view=/reg:32"
 if not "%1"=="x64" exit /b 0
@@ -117,23 +145,42 @@ set "regsvr32=%regsvr32_x64%"
 set "view=/reg:64"
 exit /b 0
 
+:copy
+rem %1: x64 or x86. Copies that DLL into its folder of Program Files.
+if not "%result%"=="0" exit /b 0
+call set "dest=%%dest_%1%%"
+if not exist "%dest%\" mkdir "%dest%" >nul 2>&1
+copy /y "%home%%1\morvane.dll" "%dest%\morvane.dll" >nul 2>&1
+if errorlevel 1 goto copy_failed
+echo   %1\morvane.dll: copied to "%dest%".
+exit /b 0
+:copy_failed
+echo   %1\morvane.dll: FAILED to copy to "%dest%": a script may be using the DLL there.
+echo   Close every script that uses Morvane, then run this again.
+set "result=1"
+exit /b 0
+
 :register
-rem %1: x64 or x86. Registers that DLL below %root% and checks that its class is there.
+rem %1: x64 or x86. Registers that DLL below %root% (machine-wide, its copy in Program
+rem Files) and checks that its class is there.
+if not "%result%"=="0" exit /b 0
 call :use %1
+set "dll=%home%%1\morvane.dll"
+if "%root%"=="HKLM" call set "dll=%%dest_%1%%\morvane.dll"
 "%regsvr32%" /s %flags% "%dll%"
 set "code=%errorlevel%"
 if not "%code%"=="0" goto register_failed
 "%reg%" query "%root%\Software\Classes\CLSID\%clsid%\InprocServer32" %view% >nul 2>&1
 if errorlevel 1 goto register_missing
-echo   %1\morvane.dll: registered.
+echo   %1: registered "%dll%".
 exit /b 0
 :register_failed
-echo   %1\morvane.dll: FAILED, regsvr32 returned %code%.
+echo   %1: FAILED to register "%dll%": regsvr32 returned %code%.
 call :explain %code%
 set "result=1"
 exit /b 0
 :register_missing
-echo   %1\morvane.dll: FAILED, regsvr32 reported success but the class is not registered.
+echo   %1: FAILED, regsvr32 reported success but the class of "%dll%" is not registered.
 set "result=1"
 exit /b 0
 
@@ -148,23 +195,62 @@ set "admin=yes"
 if "%root%"=="HKLM" call :check_admin
 if not defined admin call :need_admin uninstall.cmd
 if not defined admin exit /b 0
-for %%b in (%bitnesses%) do call :unregister %%b
+call :delete_ours
 call :find_ours
 if defined left echo   FAILED: still registered: %left%
 if defined left set "result=1"
 if not defined left echo   Removed: nothing of Morvane is left %scope%.
 exit /b 0
 
-:unregister
-rem %1: x64 or x86. Unregisters that DLL below %root%; what is not there is no error.
-call :use %1
-"%regsvr32%" /s /u %flags% "%dll%"
-set "code=%errorlevel%"
-if "%code%"=="0" echo   %1\morvane.dll: unregistered.
-if "%code%"=="0" exit /b 0
-echo   %1\morvane.dll: FAILED, regsvr32 returned %code%.
-call :explain %code%
-set "result=1"
+:delete_ours
+rem Deletes every key of Morvane's below %root%\Software\Classes, in both registry views:
+rem by their ids, so the DLLs need not be there.
+set "classes=%root%\Software\Classes"
+for %%k in (%shared%) do call :delete_key %%k
+for %%v in (%views%) do for %%k in (%per_view%) do call :delete_key %%k %%v
+exit /b 0
+
+:delete_key
+rem %1: a key below the classes; %2: a registry view, or nothing.
+"%reg%" query "%classes%\%~1" %2 >nul 2>&1
+if errorlevel 1 exit /b 0
+"%reg%" delete "%classes%\%~1" /f %2 >nul 2>&1
+exit /b 0
+
+:roll_back
+rem Removes what a failed install did: its keys, and its copies in Program Files.
+echo Undoing what was done, so that nothing is left half installed:
+call :delete_ours
+if "%root%"=="HKLM" call :remove_copies
+call :find_ours
+if defined left echo   FAILED: still registered: %left%
+if not defined left echo   Nothing of Morvane is registered %scope% now.
+exit /b 0
+
+:remove_copies
+rem Deletes the DLLs copied into Program Files, and their folders when they are empty.
+for %%b in (%bitnesses%) do call :remove_copy %%b
+exit /b 0
+
+:remove_copy
+rem %1: x64 or x86.
+call set "dest=%%dest_%1%%"
+if not exist "%dest%\morvane.dll" exit /b 0
+del /f /q "%dest%\morvane.dll" >nul 2>&1
+if exist "%dest%\morvane.dll" echo   "%dest%\morvane.dll": FAILED to delete: a script may be using it.
+if exist "%dest%\morvane.dll" set "result=1"
+if not exist "%dest%\morvane.dll" echo   "%dest%\morvane.dll": deleted.
+rd "%dest%" >nul 2>&1
+exit /b 0
+
+:check_msi
+rem Morvane's MSI owns the machine-wide installation when it is installed: these scripts
+rem leave it alone.
+"%reg%" query "%msi_key%" >nul 2>&1
+if errorlevel 1 exit /b 0
+echo   Morvane's MSI is installed on this computer: remove it in "Apps and features",
+echo   or with msiexec /x, instead of with this script.
+set "result=6"
 exit /b 0
 
 :find_ours

@@ -27,11 +27,12 @@ def check(what, good, detail=""):
 
 
 def pack(root, dll32, dll64, out):
+    """The zip and the MSI package.sh writes into OUT."""
     subprocess.run([str(root / "tools" / "package.sh"), "--dlls", dll32, dll64, "--out", str(out)],
                    check=True, stdout=subprocess.DEVNULL)
-    zips = sorted(out.glob("morvane-*.zip"))
-    assert len(zips) == 1, zips
-    return zips[0]
+    zips, msis = sorted(out.glob("morvane-*[0-9].zip")), sorted(out.glob("morvane-*-x64.msi"))
+    assert len(zips) == 1 and len(msis) == 1, (zips, msis)
+    return zips[0], msis[0]
 
 
 class Page(HTMLParser):
@@ -75,11 +76,17 @@ def broken_links(files):
 def main():
     root, dll32, dll64, work = Path(sys.argv[1]), sys.argv[2], sys.argv[3], Path(sys.argv[4]) / "zip"
     shutil.rmtree(work, ignore_errors=True)
-    first = pack(root, dll32, dll64, work / "first")
+    first, msi = pack(root, dll32, dll64, work / "first")
     time.sleep(2.1)   # a zip records times in steps of two seconds
-    second = pack(root, dll32, dll64, work / "second")
+    second, msi_again = pack(root, dll32, dll64, work / "second")
     check("packed twice, the same bytes", first.read_bytes() == second.read_bytes(),
           "the two zips differ")
+    check("the MSI made twice, the same bytes", msi.read_bytes() == msi_again.read_bytes(),
+          "the two MSIs differ")
+    published = (work / "first" / "SHA256SUMS").read_text(encoding="ascii").splitlines()
+    check("dist/SHA256SUMS has the zip's and the MSI's checksums",
+          sorted(published) == sorted(f"{hashlib.sha256(f.read_bytes()).hexdigest()}  {f.name}" for f in (first, msi)),
+          published)
 
     with zipfile.ZipFile(first) as zf:
         files = {info.filename: zf.read(info) for info in zf.infolist()}
@@ -90,7 +97,7 @@ def main():
 
     wanted = ["x86/morvane.dll", "x64/morvane.dll", "install-for-me.cmd", "install-for-everyone.cmd",
               "uninstall.cmd", "setup/morvane-setup.cmd", "README.txt", "LICENSE.txt", "SHA256SUMS",
-              "docs/reference.html", "examples/copy_progress.js", "examples/copy_progress.vbs"]
+              "docs/reference.html", "docs/changes.html", "index.html", "examples/copy_progress.js", "examples/copy_progress.vbs"]
     check("holds what README.txt lists", all(w in files for w in wanted),
           [w for w in wanted if w not in files])
     for folder in ("docs/", "examples/", "x86/", "x64/"):
@@ -100,6 +107,13 @@ def main():
         pe = int.from_bytes(dll[0x3C:0x40], "little") if len(dll) > 0x40 else 0
         check(f"{bitness}/morvane.dll is a DLL of that bitness",
               int.from_bytes(dll[pe + 4:pe + 6], "little") == machine)
+        built = Path(dll32 if bitness == "x86" else dll64).read_bytes()
+        check(f"{bitness}/morvane.dll has no debug sections ({len(dll)} bytes, built {len(built)})",
+              b".debug_" in built and b".debug_" not in dll and len(dll) < len(built))
+    check("LICENSE.txt is the MIT License",
+          files.get("LICENSE.txt", b"").startswith(b"MIT License") and b"the Morvane developers" in files["LICENSE.txt"])
+    check("the scripts know Morvane's keys",
+          all(b"@" not in files[n].replace(b"@echo", b"") for n in files if n.endswith(".cmd")))
 
     sums = {}
     for line in files.get("SHA256SUMS", b"").decode("ascii").splitlines():
@@ -117,9 +131,12 @@ def main():
     check("the scripts are plain ASCII, as cmd reads them", all(files[n].isascii() for n in scripts))
 
     pages = [n for n in files if n.startswith("docs/") and n.endswith(".html")]
-    sources = sorted(p.stem for p in (root / "docs").glob("*.md"))
-    check("a page for each guide and the reference",
+    sources = sorted([p.stem for p in (root / "docs").glob("*.md")] + ["changes"])
+    check("a page for each guide, the reference and the release notes",
           sorted(posixpath.basename(n)[:-5] for n in pages) == sources, pages)
+    start = Page(files.get("index.html", b"").decode("utf-8"))
+    wanted = set(pages) | {n for n in files if n.startswith("examples/") and n.endswith((".js", ".vbs"))}
+    check("the start page links every page and example", wanted <= set(start.links), wanted - set(start.links))
     broken, links, pictures = broken_links(files)
     check(f"{links} links and {pictures} pictures of {len(pages)} pages all lead into the zip",
           not broken and links > 0 and pictures > 0, "\n    ".join([""] + broken))
