@@ -13,52 +13,32 @@ namespace {
 // A line of ordinary words, digits and a button's captions: the texts of layouts made for
 // the stock font are of this kind.
 constexpr wchar_t kSample[] = L"The quick brown fox jumps over the lazy dog. 0123456789 OK Cancel Name:";
+// The sample's width in the stock font at 96 DPI (MS Sans Serif, 8 points, lines of 13
+// pixels; measured): layouts made for it keep fitting a font up to a tenth wider.
+constexpr LONG kStockSampleWidth = 365;
+constexpr LONG kRoom = kStockSampleWidth * 11 / 10;
+constexpr LONG kSmallest = 8;  // pixels at 96 DPI: no font is made smaller
 
-struct Measure {
-    LONG width;   // of the sample
-    LONG height;  // of a line (tmHeight)
-};
-
-Measure MeasureFont(HDC dc, HFONT font) {
-    SelectGuard select(dc, font);
+LONG SampleWidth(HDC dc, const LOGFONTW& lf) {
+    UniqueFont font(CreateFontIndirectW(&lf));
+    if (!font) return 0;
+    SelectGuard select(dc, font.get());
     SIZE size{};
     GetTextExtentPoint32W(dc, kSample, static_cast<int>(sizeof kSample / sizeof kSample[0]) - 1, &size);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    return {size.cx, tm.tmHeight};
+    return size.cx;
 }
 
-// The stock font's description at `dpi`: the face and height it has at 96, scaled.
-LOGFONTW StockFontAt(UINT dpi) {
-    LOGFONTW lf{};
-    GetObjectW(GetStockObject(ANSI_VAR_FONT), sizeof lf, &lf);
-    lf.lfHeight = UnitsToPixels(lf.lfHeight, dpi);
-    lf.lfWidth = 0;
-    return lf;
-}
-
-// The message font at `dpi`, its height brought down by whole pixels while the sample is
-// wider than in the stock font at that resolution, but never to lines lower than the stock
-// font's.
+// The message font at 96 DPI, its height brought down by whole pixels while the sample is
+// wider than the room; then made for `dpi`. (The text of a TrueType face grows with its
+// height, so what fits at 96 fits the controls grown with it.)
 UniqueFont FittingMessageFont(UINT dpi) {
-    LOGFONTW lf = MessageFontAt(dpi);
-    const LOGFONTW stockAt = StockFontAt(dpi);
-    WindowDc screen(nullptr, GetDC(nullptr));
-    UniqueFont stock(CreateFontIndirectW(&stockAt));
-    UniqueFont font(CreateFontIndirectW(&lf));
-    if (!screen || !stock || !font) return font;
-    const Measure room = MeasureFont(screen.get(), stock.get());
+    LOGFONTW lf = MessageFontAt(kUnitDpi);
     const LONG step = lf.lfHeight < 0 ? 1 : -1;  // towards a smaller font
-    while (MeasureFont(screen.get(), font.get()).width > room.width) {
-        LOGFONTW smaller = lf;
-        smaller.lfHeight += step;
-        if (smaller.lfHeight == 0) break;
-        UniqueFont candidate(CreateFontIndirectW(&smaller));
-        if (!candidate || MeasureFont(screen.get(), candidate.get()).height < room.height) break;
-        lf = smaller;
-        font = std::move(candidate);
-    }
-    return font;
+    WindowDc screen(nullptr, GetDC(nullptr));
+    while (screen && lf.lfHeight * -step > kSmallest && SampleWidth(screen.get(), lf) > kRoom) lf.lfHeight += step;
+    lf.lfHeight = UnitsToPixels(lf.lfHeight, dpi);
+    lf.lfWidth = UnitsToPixels(lf.lfWidth, dpi);
+    return UniqueFont(CreateFontIndirectW(&lf));
 }
 
 std::map<UINT, UniqueFont>& Fonts() {
