@@ -96,7 +96,7 @@ TEST_F(UnicodeText, CaptionsAndTextsHoldAnyScript) {
 }
 
 // Items of any script are added, read back and selected by their text; a list's extent
-// counts UTF-16 characters (a pair counts two).
+// is its widest text measured in its font.
 TEST_F(UnicodeText, ListAndComboItemsHoldAnyScript) {
     for (bool combo : {false, true}) {
         IDispatch* c = combo ? addCombo(L"combo", 200, 10) : addList(L"list");
