@@ -57,7 +57,7 @@ take_shots run cscript //nologo "$(winpath "$root/docs/shots/shots.js")" "$(winp
 take_shots run cscript //nologo "$(winpath "$root/docs/shots/high_dpi.js")" "$(winpath "$work")" 100
 take_shots run "$build/bin/at_dpi.exe" 144 cscript //nologo "$(winpath "$root/docs/shots/high_dpi.js")" \
     "$(winpath "$work")" 150
-convert "$images/high_dpi_100.png" "$images/high_dpi_150.png" -background white -gravity north -splice 24x0 \
-    +append -chop 24x0 -strip -define png:compression-level=9 "$images/high_dpi.png"
+convert "$images/high_dpi_100.png" -size 24x1 xc:white "$images/high_dpi_150.png" -background white \
+    -gravity north +append -strip -define png:compression-level=9 "$images/high_dpi.png"
 rm -f "$images/high_dpi_100.png" "$images/high_dpi_150.png"
 echo "docs/images/high_dpi.png $(identify -format '%wx%h' "$images/high_dpi.png")"
