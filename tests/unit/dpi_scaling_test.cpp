@@ -154,13 +154,7 @@ TEST_F(DpiScaling, CaptionsThatFitAt96FitAtEveryResolution) {
         Obj c = form.obj(k.method, k.args());
         ASSERT_TRUE(c);
         const HWND h = c.hwnd();
-        HDC dc = GetDC(h);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
-        const std::wstring text = c.str(L"Caption");
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        SelectObject(dc, old);
-        ReleaseDC(h, dc);
+        const SIZE extent = TextSizeIn(h, c.str(L"Caption"));
         RECT client{};
         GetClientRect(h, &client);
         // A check or option box draws its box (about 13 units and a gap) beside its text.

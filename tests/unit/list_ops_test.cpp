@@ -39,15 +39,7 @@ struct Lists : ControlTest {
     }
     LRESULT extent() const { return SendMessageA(hwndList, LB_GETHORIZONTALEXTENT, 0, 0); }
     // The width of a text in the list's font.
-    long widthOf(const std::wstring& text) const {
-        HDC dc = GetDC(hwndList);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwndList, WM_GETFONT, 0, 0)));
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        SelectObject(dc, old);
-        ReleaseDC(hwndList, dc);
-        return size.cx;
-    }
+    long widthOf(const std::wstring& text) const { return TextSizeIn(hwndList, text).cx; }
     // The extent the items the window holds call for: 1 when none has a width.
     long recount() const {
         long widest = 0;

@@ -126,15 +126,7 @@ TEST_F(UnicodeText, ListAndComboItemsHoldAnyScript) {
     mv::UniqueFont font(CreateFontIndirectW(&lf));
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     // The extent is the widest text measured in the list's font, and 4 pixels.
-    auto widthOf = [h](const std::wstring& text) {
-        HDC dc = GetDC(h);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        SelectObject(dc, old);
-        ReleaseDC(h, dc);
-        return static_cast<LRESULT>(size.cx);
-    };
+    auto widthOf = [h](const std::wstring& text) { return static_cast<LRESULT>(TextSizeIn(h, text).cx); };
     const std::wstring wide = kSmiley + kSmiley + L"cccccc";
     Call(list, L"AddItem", {Arg(L"ab")});
     Call(list, L"AddItem", {Arg(wide)});
