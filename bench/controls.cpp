@@ -2,7 +2,9 @@
 //  1. building a form of 500 mixed controls through the automation surface (each add
 //     method called by name, as a script calls it) against a plain Win32 loop doing the
 //     same window work for the same 500 windows (create, set the font, subclass, set the
-//     three window properties, show), through the same wide entry points;
+//     three window properties, show), through the same wide entry points, per-monitor
+//     DPI aware at the screen's resolution and with the same default font as the
+//     library's (tools/bench.sh runs it at 96 and at 144 DPI: both scale);
 //  2. the CPU time a script spends idling 10 s in LastEvent;
 //  3. the delay from a posted click to LastEvent's return, beyond the click's 25 ms wait.
 #include <windows.h>
@@ -15,6 +17,8 @@
 
 #include "bench_util.h"
 #include "desktop/desktop.h"
+#include "control/default_font.h"
+#include "core/dpi.h"
 #include "core/visual_styles.h"
 #include "form/form.h"
 #include "window/form_class.h"
@@ -78,14 +82,18 @@ LRESULT CALLBACK PlainSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 double BuildPlain(int round) {
-    HWND parent = CreateWindowExW(0, mv::kFormClassName, L"plain", WS_OVERLAPPEDWINDOW, 10, 10, 900, 700, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    mv::DpiAwarenessScope aware;  // per-monitor aware, as the library's windows are
+    const UINT dpi = mv::SystemDpi();
+    auto px = [dpi](long v) { return MulDiv(v, static_cast<int>(dpi), 96); };
+    HWND parent = CreateWindowExW(0, mv::kFormClassName, L"plain", WS_OVERLAPPEDWINDOW, px(10), px(10), px(900),
+                                  px(700), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     (void)round;
-    HFONT font = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    HFONT font = mv::DefaultControlFont(dpi, !mv::VisualStylesOn());
     double start = Now();
     for (int i = 0; i < kControls; ++i) {
         const KindRow& k = kKinds[i % 10];
         RECT c = Cell(i);
+        c = {px(c.left), px(c.top), px(c.right), px(c.bottom)};
         HWND h = CreateWindowExW(k.exStyle, k.cls, k.text, k.style | WS_CHILD, c.left, c.top, c.right, c.bottom,
                                  parent, nullptr, GetModuleHandleW(nullptr), nullptr);
         SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
@@ -172,8 +180,13 @@ void CompareBuilds(IDispatch* desk, bool themed) {
     double a = Median(automation), p = Median(plain);
     double aMin = *std::min_element(automation.begin(), automation.end());
     double pMin = *std::min_element(plain.begin(), plain.end());
-    std::printf("form of %d mixed controls, %s look, %d rounds in alternation (fastest / median):\n", kControls,
-                themed ? "today's (VisualStyles 1)" : "classic (VisualStyles 0)", kRounds);
+    UINT dpi = 0;
+    {
+        mv::DpiAwarenessScope aware;
+        dpi = mv::SystemDpi();
+    }
+    std::printf("form of %d mixed controls, %s look, %u DPI, %d rounds in alternation (fastest / median):\n",
+                kControls, themed ? "today's (VisualStyles 1)" : "classic (VisualStyles 0)", dpi, kRounds);
     std::printf("  through the automation surface  %7.1f / %7.1f ms  (%.0f us per control)\n", aMin, a,
                 aMin * 1000 / kControls);
     std::printf("  plain Win32 loop, same windows  %7.1f / %7.1f ms  (%.0f us per control)\n", pMin, p,

@@ -24,6 +24,9 @@ run_benches() {   # build-dir, inside its session
         echo "== $(basename "$program")"
         (cd "$1/bin" && run "$1" "$program")
     done
+    # The controls' figures again at 150 % (tools/at_dpi.c), where both sides scale.
+    echo "== bench_controls.exe at 144 DPI"
+    (cd "$1/bin" && run "$1" "$1/bin/at_dpi.exe" 144 bench_controls.exe)
 }
 
 for arch in $(archs); do

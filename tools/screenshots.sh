@@ -38,12 +38,26 @@ photograph() {   # name
 }
 
 rm -rf "$work" && mkdir -p "$work"
-while IFS= read -r line; do
-    line=${line%$'\r'}
-    case $line in
-        "shot "*) sleep 0.8; photograph "${line#shot }"; touch "$work/${line#shot }.done" ;;
-        "modal "*) sleep 1.5; photograph "${line#modal }"; xdotool key Escape ;;
-        end) ;;
-        *) echo "shots.js: $line" >&2 ;;
-    esac
-done < <(run cscript //nologo "$(winpath "$root/docs/shots/shots.js")" "$(winpath "$work")")
+# Answers the requests of one shot script, run by the command given.
+take_shots() {   # command...
+    while IFS= read -r line; do
+        line=${line%$'\r'}
+        case $line in
+            "shot "*) sleep 0.8; photograph "${line#shot }"; touch "$work/${line#shot }.done" ;;
+            "modal "*) sleep 1.5; photograph "${line#modal }"; xdotool key Escape ;;
+            end) ;;
+            *) echo "shots: $line" >&2 ;;
+        esac
+    done < <("$@")
+}
+take_shots run cscript //nologo "$(winpath "$root/docs/shots/shots.js")" "$(winpath "$work")"
+
+# The same form at 100 % and at 150 % (LogPixels 144, for that one script only: see
+# tools/at_dpi.c), side by side.
+take_shots run cscript //nologo "$(winpath "$root/docs/shots/high_dpi.js")" "$(winpath "$work")" 100
+take_shots run "$build/bin/at_dpi.exe" 144 cscript //nologo "$(winpath "$root/docs/shots/high_dpi.js")" \
+    "$(winpath "$work")" 150
+convert "$images/high_dpi_100.png" -size 24x1 xc:white "$images/high_dpi_150.png" -background white \
+    -gravity north +append -strip -define png:compression-level=9 "$images/high_dpi.png"
+rm -f "$images/high_dpi_100.png" "$images/high_dpi_150.png"
+echo "docs/images/high_dpi.png $(identify -format '%wx%h' "$images/high_dpi.png")"

@@ -6,9 +6,11 @@
 
 #include "com/event_queue.h"
 #include "control/control_kind.h"
+#include "control/fonts.h"
 #include "control/image_draw.h"
 #include "control/kind_records.h"
 #include "control/member_check.h"
+#include "core/dpi.h"
 #include "core/hresult.h"
 #include "core/os_level.h"
 #include "core/rounding.h"
@@ -133,7 +135,11 @@ void Control::setBorderStyle(long value) {
     refresh();
 }
 
-POINT Control::position() const {
+UINT Control::windowDpi() const { return form_ ? form_->windowDpi() : kUnitDpi; }
+UINT Control::unitDpi() const { return form_ ? form_->unitDpi() : kUnitDpi; }
+
+POINT Control::pixelPosition() const {
+    DpiAwarenessScope aware(hwnd_);
     RECT r{};
     GetWindowRect(hwnd_, &r);
     POINT topLeft{r.left, r.top};
@@ -141,24 +147,56 @@ POINT Control::position() const {
     return topLeft;
 }
 
+SIZE Control::pixelSize() const {
+    DpiAwarenessScope aware(hwnd_);
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+POINT Control::position() const {
+    const POINT at = pixelPosition();
+    return {PixelsToUnits(at.x, unitDpi()), PixelsToUnits(at.y, unitDpi())};
+}
+
 HRESULT Control::size(long* width, long* height) const {
+    DpiAwarenessScope aware(hwnd_);
     RECT r{};
     GetWindowRect(hwnd_, &r);
     RETURN_IF_FAILED(Extent(r.left, r.right, width));
-    return Extent(r.top, r.bottom, height);
+    RETURN_IF_FAILED(Extent(r.top, r.bottom, height));
+    *width = PixelsToUnits(*width, unitDpi());
+    *height = PixelsToUnits(*height, unitDpi());
+    return S_OK;
 }
 
+// The values given are converted to pixels; those kept stay the pixels they are.
 HRESULT Control::moveResize(long left, long top, long width, long height) {
     long w = 0, h = 0;
     RETURN_IF_FAILED(size(&w, &h));
-    POINT at = position();
-    if (left >= 0) at.x = left;
-    if (top >= 0) at.y = top;
-    if (width >= 0) w = width;
-    if (height >= 0) h = height;
-    MoveWindow(hwnd_, WindowPosition(at.x), WindowPosition(at.y), WindowSize(w), WindowSize(h), TRUE);
+    const UINT dpi = unitDpi();
+    DpiAwarenessScope aware(hwnd_);
+    POINT at = pixelPosition();
+    const SIZE now = pixelSize();
+    if (left >= 0) at.x = UnitsToPixels(left, dpi);
+    if (top >= 0) at.y = UnitsToPixels(top, dpi);
+    const long pw = width >= 0 ? UnitsToPixels(width, dpi) : now.cx;
+    const long ph = height >= 0 ? UnitsToPixels(height, dpi) : now.cy;
+    MoveWindow(hwnd_, WindowPosition(at.x), WindowPosition(at.y), WindowSize(pw), WindowSize(ph), TRUE);
     if (kind_ == kImage) refresh();
     return S_OK;
+}
+
+void Control::followDpi(UINT from, UINT to) {
+    if (!LiveWindow(*this) || from == to) return;
+    DpiAwarenessScope aware(hwnd_);
+    const POINT at = pixelPosition();
+    const SIZE now = pixelSize();
+    auto scale = [from, to](long v) { return MulDiv(v, static_cast<int>(to), static_cast<int>(from)); };
+    MoveWindow(hwnd_, WindowPosition(scale(at.x)), WindowPosition(scale(at.y)), WindowSize(scale(now.cx)),
+               WindowSize(scale(now.cy)), TRUE);
+    FollowDpi(*this, from, to);
+    if (kind_ == kImage) refresh();
 }
 
 // An image also draws its picture again (and keeps its source path lower-cased).

@@ -10,7 +10,7 @@
 #include "com/connection_point.h"
 #include "com/dispatch_object.h"
 #include "control/control_kind.h"
-#include "control/item_lengths.h"
+#include "control/item_widths.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -28,6 +28,11 @@ public:
     // A control the script no longer holds asks whether the form and its controls are
     // still reachable; the form ends them all when not.
     virtual void collectIfUnreachable() = 0;
+    // The resolution the form's windows are drawn at, and the one of the script's units
+    // for its positions and sizes (core/dpi.h): the same for a form created per-monitor
+    // aware, 96 (pixels) for one created in the host's awareness.
+    virtual UINT windowDpi() const = 0;
+    virtual UINT unitDpi() const = 0;
 
 protected:
     ~ControlOwner() = default;
@@ -71,7 +76,8 @@ public:
 
     // Members every kind answers. The style tests behind visible() and borderStyle() run
     // a message pass. Geometry is in the form's client coordinates, sizes are the outer
-    // window's; a negative MoveResize argument leaves that value unchanged.
+    // window's, both in the script's units (ControlOwner::unitDpi); a negative MoveResize
+    // argument leaves that value unchanged.
     long visible() const;
     void setVisible(long value);
     long borderStyle() const;
@@ -82,6 +88,12 @@ public:
     // the platform's range (window_range.h).
     HRESULT moveResize(long left, long top, long width, long height);
     void refresh();
+    // The form's window now draws at `to` DPI instead of `from`: the control's position,
+    // size and font follow.
+    void followDpi(UINT from, UINT to);
+    // The resolutions of the form's (96 for a control without a form).
+    UINT windowDpi() const;
+    UINT unitDpi() const;
 
     // Whether a kind-specific member applies to this control's kind (the property table);
     // when it does not, the "Bad property" box is shown while diagnostics are on.
@@ -98,13 +110,15 @@ public:
     void setMaxProgress(long value) { maxProgress_ = value; }
     bool customPainted() const { return customPainted_; }
     void setCustomPainted(bool on) { customPainted_ = on; }
-    long& longestItem() { return longestItem_; }
-    ItemLengths& itemLengths() { return itemLengths_; }
+    ItemWidths& itemWidths() { return itemWidths_; }
 
     Control() = default;
 
 private:
     ~Control() override = default;
+
+    POINT pixelPosition() const;
+    SIZE pixelSize() const;
 
     std::wstring name_;
     long kind_ = 0;
@@ -117,8 +131,7 @@ private:
     long maxProgress_ = 0;
     bool customPainted_ = false;
     RECT rect_{};
-    long longestItem_ = 0;
-    ItemLengths itemLengths_;
+    ItemWidths itemWidths_;
     ControlEvents events_;
     EventSource source_{*dispatch(), DIID__clsDefCtrlEvents};
 };

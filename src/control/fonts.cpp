@@ -1,14 +1,18 @@
 // Fonts of controls: FontName, FontSize and FontStyle over the LOGFONTW of the font the
 // control uses (so a face name holds any character). FontSize is lfHeight itself, no
-// point conversion. Every change creates one font from a changed copy and deletes the one
-// the object created before; the font a control was created with (a stock font) is never
-// deleted.
+// point conversion, in the script's units (96-DPI pixels; the font is made for the
+// window's resolution). Every change creates one font from a changed copy and deletes the
+// one the object created before; the font a control was created with (a default font,
+// shared) is never deleted.
 #include "control/fonts.h"
 
 #include <cwchar>
 
 #include "control/control.h"
 #include "control/control_kind.h"
+#include "control/default_font.h"
+#include "control/list_ops.h"
+#include "core/dpi.h"
 #include "core/text.h"
 
 namespace mv {
@@ -68,10 +72,21 @@ std::wstring StyleOf(const LOGFONTW& lf) {
     return style;
 }
 
-long FontWidthOf(const Control& c) {
-    LOGFONTW lf;
-    return GetFontInfo(c, &lf) ? lf.lfWidth : 0;
+namespace {
+
+// Gives the control the font, which the object then owns, and measures a list box's
+// items again.
+void GiveFont(Control& c, const LOGFONTW& lf) {
+    UniqueFont font(CreateFontIndirectW(&lf));
+    if (!font) return;
+    // The control takes the new font before the old one is deleted, so it never holds a
+    // deleted font.
+    SendMessageW(LiveWindow(c), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    c.ownFont() = std::move(font);
+    MeasureItemsAgain(c);
 }
+
+}  // namespace
 
 void ApplyFont(Control& c, const std::wstring& name, long height, const std::wstring& style) {
     LOGFONTW lf;
@@ -84,20 +99,33 @@ void ApplyFont(Control& c, const std::wstring& name, long height, const std::wst
     lf.lfWeight = Has(style, L'b') ? kBold : kRegular;
     lf.lfUnderline = Has(style, L'u') ? 1 : 0;
     lf.lfItalic = Has(style, L'i') ? 1 : 0;
-    if (height > 0) lf.lfHeight = height;
-    UniqueFont font(CreateFontIndirectW(&lf));
-    if (!font) return;
-    // The control takes the new font before the old one is deleted, so it never holds a
-    // deleted font.
-    SendMessageW(LiveWindow(c), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    c.ownFont() = std::move(font);
+    if (height > 0) lf.lfHeight = UnitsToPixels(height, c.unitDpi());
+    GiveFont(c, lf);
+}
+
+void FollowDpi(Control& c, UINT from, UINT to) {
+    HWND w = LiveWindow(c);
+    if (!w || c.kind() == kImage || from == to) return;
+    auto font = reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0));
+    if (!c.ownFont() || font != c.ownFont().get()) {
+        // The shared default font of the new resolution, in the look the control has.
+        const bool classic = font == GetStockObject(ANSI_VAR_FONT);
+        SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultControlFont(to, classic)), TRUE);
+        MeasureItemsAgain(c);
+        return;
+    }
+    LOGFONTW lf;
+    if (!GetFontInfo(c, &lf)) return;
+    lf.lfHeight = static_cast<LONG>(MulDiv(lf.lfHeight, static_cast<int>(to), static_cast<int>(from)));
+    lf.lfWidth = static_cast<LONG>(MulDiv(lf.lfWidth, static_cast<int>(to), static_cast<int>(from)));
+    GiveFont(c, lf);
 }
 
 namespace ctl {
 
 HRESULT GetFontSize(Control& c, const Args&, Result& r) {
     LOGFONTW lf;
-    r.setLong(GetFontInfo(c, &lf) ? lf.lfHeight : 0);
+    r.setLong(GetFontInfo(c, &lf) ? PixelsToUnits(lf.lfHeight, c.unitDpi()) : 0);
     return S_OK;
 }
 

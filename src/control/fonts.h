@@ -24,15 +24,17 @@ std::wstring FaceNameOf(const LOGFONTW& lf);
 // "b", "i", "u" in that order, for the styles the font has.
 std::wstring StyleOf(const LOGFONTW& lf);
 
-// lfWidth of the control's font; 0 when it cannot be read.
-long FontWidthOf(const Control& c);
-
 // Creates a copy of the control's font with the face name (when not empty; its first 31
 // characters, without splitting a surrogate pair), the height (when greater than 0) and
 // the style letters ("b", "i", "u" anywhere; case-sensitive) applied, gives it to the
 // control and deletes the font the object created before.
-// Does nothing for an image or a control whose font cannot be read.
+// Does nothing for an image or a control whose font cannot be read. The height is in the
+// script's units.
 void ApplyFont(Control& c, const std::wstring& name, long height, const std::wstring& style);
+
+// The control's window now draws at `to` DPI instead of `from`: a font the script set is
+// made again at the new resolution, a default font replaced by the new resolution's.
+void FollowDpi(Control& c, UINT from, UINT to);
 
 namespace ctl {
 

@@ -2,15 +2,20 @@
 // (OleLoadPicture: BMP, GIF, JPEG, icons, WMF and EMF) and stretched over the control.
 //
 // Bitmaps are copied with StretchBlt from a source rectangle derived from the picture's
-// HIMETRIC size (integer-divided by 26, minus 2) onto a destination at the client origin
-// with the size of the whole window rectangle, so on a bordered control the right and
-// bottom edges fall under the frame. Icons and metafiles, whose handles are no bitmaps,
-// are rendered by the picture object itself into the same destination rectangle.
+// HIMETRIC size at 96 DPI (integer-divided by 26, minus 2) onto a destination at the
+// client origin with the size of the whole window rectangle, so on a bordered control the
+// right and bottom edges fall under the frame. The HIMETRIC size is taken from the
+// bitmap's pixels at 96 DPI, not from the loader's (made at the screen's resolution, which
+// would cut the picture at any other), and a window drawn at another resolution than 96
+// gets the picture stretched smoothly (HALFTONE). Icons and metafiles, whose handles are
+// no bitmaps, are rendered by the picture object itself into the same destination
+// rectangle.
 #include "control/image_draw.h"
 
 #include <ocidl.h>
 #include <olectl.h>
 
+#include "core/dpi.h"
 #include "core/text.h"
 #include "core/unique.h"
 
@@ -20,6 +25,7 @@ namespace {
 
 constexpr long kHimetricPerPixel = 26;  // 26.46, as the whole number the size is divided by
 constexpr long kSourceTrim = 2;
+constexpr int kHimetricPerInch = 2540;
 
 // The whole file in a stream, or nothing when it cannot be read.
 ComPtr<IStream> ReadFileStream(const std::wstring& path, DWORD* size) {
@@ -61,12 +67,24 @@ bool HasMetafileExtension(const std::wstring& s) {
     return false;
 }
 
-// SRCCOPY of the bitmap's source rectangle over the destination.
-void StretchBitmap(HDC target, HBITMAP bitmap, const SIZE& dest, const SIZE& source) {
+// The source rectangle of a bitmap: its HIMETRIC size at 96 DPI, divided and trimmed.
+SIZE SourceOf(HBITMAP bitmap) {
+    BITMAP bm{};
+    GetObjectW(bitmap, sizeof bm, &bm);
+    return {MulDiv(bm.bmWidth, kHimetricPerInch, kUnitDpi) / kHimetricPerPixel - kSourceTrim,
+            MulDiv(bm.bmHeight, kHimetricPerInch, kUnitDpi) / kHimetricPerPixel - kSourceTrim};
+}
+
+// SRCCOPY of the bitmap's source rectangle over the destination; smoothly when `smooth`.
+void StretchBitmap(HDC target, HBITMAP bitmap, const SIZE& dest, bool smooth) {
     UniqueMemoryDc memory(CreateCompatibleDC(target));
     if (!memory) return;
+    const SIZE source = SourceOf(bitmap);
     SelectGuard select(memory.get(), bitmap);
+    const int mode = smooth ? SetStretchBltMode(target, HALFTONE) : 0;
+    if (smooth) SetBrushOrgEx(target, 0, 0, nullptr);
     StretchBlt(target, 0, 0, dest.cx, dest.cy, memory.get(), 0, 0, source.cx, source.cy, SRCCOPY);
+    if (mode) SetStretchBltMode(target, mode);
 }
 
 }  // namespace
@@ -82,6 +100,7 @@ bool DrawImage(HWND window, std::wstring& path) {
     if (!IsDrawablePath(path)) return false;
     ComPtr<IPicture> picture = LoadPicture(path);
     if (!picture) return false;
+    DpiAwarenessScope aware(window);
     RECT wr{};
     GetWindowRect(window, &wr);
     const SIZE dest{wr.right - wr.left, wr.bottom - wr.top};
@@ -96,8 +115,8 @@ bool DrawImage(HWND window, std::wstring& path) {
     WindowDc target(window, GetDC(window));
     if (!target) return false;
     if (type == PICTYPE_BITMAP) {
-        const SIZE source{hmWidth / kHimetricPerPixel - kSourceTrim, hmHeight / kHimetricPerPixel - kSourceTrim};
-        StretchBitmap(target.get(), reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), dest, source);
+        StretchBitmap(target.get(), reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), dest,
+                      WindowDpi(window) != kUnitDpi);
     } else {
         picture->Render(target.get(), 0, 0, dest.cx, dest.cy, 0, hmHeight, hmWidth, -hmHeight, nullptr);
     }

@@ -4,6 +4,7 @@
 #include "control/content_props.h"
 #include "control/control.h"
 #include "control/progress.h"
+#include "core/dpi.h"
 #include "window/window_range.h"
 
 namespace mv {
@@ -21,7 +22,8 @@ void ApplyBarStyle(Control& c, const Args& a) {
 
 // A list box's columns are as wide as the box.
 void ApplyColumnWidth(Control& c, const Args& a) {
-    SendMessageW(c.hwnd(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(WindowSize(a.lng(a.indexOf(L"nWidth")))), 0);
+    const long width = UnitsToPixels(a.lng(a.indexOf(L"nWidth")), c.unitDpi());
+    SendMessageW(c.hwnd(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(WindowSize(width)), 0);
 }
 
 void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(L"sImageSource"))); }

@@ -1,20 +1,21 @@
 // List boxes and combo boxes: selection, count, clearing, reading, adding and removing
 // items, and sorting: each item added goes where AutoSort says at that moment (the end,
-// or its alphabetical place). A list box also gets a horizontal scrolling extent that
-// follows the length of its longest item (in UTF-16 characters) times its font's width;
-// combo boxes never get one. Items cross as UTF-16 text, so they hold any character.
+// or its alphabetical place). A list box also gets a horizontal scrolling extent as wide
+// as its widest item measured in its own font, so its scroll bar appears when an item is
+// wider than the box; combo boxes never get one. Items cross as UTF-16 text, so they hold
+// any character.
 //
-// The extent after a removal is the longest remaining item's visible length. The object
-// keeps the lengths of the items the window holds (ItemLengths), so a removal costs the
-// same whatever the length of the list instead of reading every item back.
+// The extent after a removal is the widest remaining item's. The object keeps the widths
+// of the items the window holds (ItemWidths), so a removal costs the same whatever the
+// length of the list instead of measuring every item again.
 #include "control/list_ops.h"
 
 #include <cwchar>
 
 #include "control/control.h"
 #include "control/control_kind.h"
-#include "control/fonts.h"
-#include "core/rounding.h"
+#include "core/dpi.h"
+#include "core/unique.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 
@@ -24,16 +25,38 @@ namespace {
 
 constexpr UINT kNone = 0;
 
-// Length of the text a control stores for the item: up to the first NUL, as Item reads
-// it back.
-long StoredLength(const std::wstring& item) { return static_cast<long>(std::wcslen(item.c_str())); }
+// Room beside the text of an item, in 96-DPI units: the box draws its items a little
+// inside their rectangle.
+constexpr long kItemMargin = 4;
 
-// LB_SETHORIZONTALEXTENT for longest items of `longest` characters in the control's font.
-HRESULT SetExtent(const Control& c, long longest) {
-    long extent = 0;
-    RETURN_IF_FAILED(RoundToLong(static_cast<double>(longest) * FontWidthOf(c) / 1.5, &extent));
+// The width of the text the box stores for the item (up to the first NUL, as Item reads
+// it back) in the box's font; 0 for a combo box.
+long TextWidth(const Control& c, HDC dc, const std::wstring& item) {
+    if (c.kind() != kListBox || !dc) return 0;
+    SIZE size{};
+    GetTextExtentPoint32W(dc, item.c_str(), static_cast<int>(std::wcslen(item.c_str())), &size);
+    return size.cx;
+}
+
+// The list box's device context with its font selected.
+class MeasuringDc {
+public:
+    explicit MeasuringDc(const Control& c)
+        : window_(LiveWindow(c)), dc_(window_, c.kind() == kListBox && window_ ? GetDC(window_) : nullptr),
+          font_(dc_.get(), reinterpret_cast<HGDIOBJ>(dc_ ? SendMessageW(window_, WM_GETFONT, 0, 0) : 0)) {}
+    HDC get() const { return dc_.get(); }
+
+private:
+    HWND window_;
+    WindowDc dc_;
+    SelectGuard font_;
+};
+
+// LB_SETHORIZONTALEXTENT for the widest item held (1 when none).
+void SetExtent(Control& c) {
+    const long widest = c.itemWidths().widest();
+    const long extent = widest > 0 ? widest + UnitsToPixels(kItemMargin, c.windowDpi()) : 1;
     SendListMessage(c, kNone, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
-    return S_OK;
 }
 
 LONG SortBit(const Control& c) { return c.kind() == kComboBox ? CBS_SORT : LBS_SORT; }
@@ -90,9 +113,8 @@ HRESULT GetCount(Control& c, const Args&, Result& r) {
 HRESULT Clear(Control& c, const Args&, Result&) {
     if (!LiveWindow(c)) return S_OK;
     SendListMessage(c, CB_RESETCONTENT, LB_RESETCONTENT, 0, 0);
-    c.itemLengths().clear();
-    c.longestItem() = 1;
-    SendListMessage(c, kNone, LB_SETHORIZONTALEXTENT, 1, 0);
+    c.itemWidths().clear();
+    SetExtent(c);
     return S_OK;
 }
 
@@ -103,39 +125,52 @@ HRESULT Item(Control& c, const Args& a, Result& r) {
     return S_OK;
 }
 
-// The longest item length counts two characters more than the item (two NULs, as items
-// have always been counted); the control stores the text up to the first NUL.
 HRESULT AddItem(Control& c, const Args& a, Result&) {
     const std::wstring item = a.text(0);
     HWND w = LiveWindow(c);
     if (!w || item.empty()) return S_OK;
-    const long length = static_cast<long>(item.size()) + 2;
-    if (length > c.longestItem()) c.longestItem() = length;
-    RETURN_IF_FAILED(SetExtent(c, c.longestItem()));
     // Every list and combo box is created sorted, and keeps sorting what the add message
     // gives it whatever its style says later; while AutoSort is 0 the insert message puts
     // the item at the end.
     const LPARAM text = reinterpret_cast<LPARAM>(item.c_str());
     LRESULT at = SortsNow(w, c) ? SendListMessage(c, CB_ADDSTRING, LB_ADDSTRING, 0, text)
                                 : SendListMessage(c, CB_INSERTSTRING, LB_INSERTSTRING, static_cast<WPARAM>(-1), text);
-    if (at >= 0) c.itemLengths().add(StoredLength(item));
+    if (at >= 0 && c.kind() == kListBox) {
+        c.itemWidths().add(TextWidth(c, MeasuringDc(c).get(), item));
+        SetExtent(c);
+    }
     return S_OK;
 }
 
-// The extent afterwards follows the longest remaining item's visible length (1 when the
-// list is empty or holds empty texts only).
+// The extent afterwards follows the widest remaining item (1 when the list is empty or
+// holds empty texts only).
 HRESULT RemoveItem(Control& c, const Args& a, Result&) {
     if (!LiveWindow(c)) return S_OK;
     const long index = a.lng(0);
     std::wstring text;
     const bool exists = ReadListItem(c, index, &text);
-    if (SendListMessage(c, CB_DELETESTRING, LB_DELETESTRING, static_cast<WPARAM>(index), 0) >= 0 && exists)
-        c.itemLengths().remove(static_cast<long>(text.size()));
+    if (SendListMessage(c, CB_DELETESTRING, LB_DELETESTRING, static_cast<WPARAM>(index), 0) >= 0 && exists &&
+        c.kind() == kListBox)
+        c.itemWidths().remove(TextWidth(c, MeasuringDc(c).get(), text));
     DoEvents();  // the message pass of the recount (Count)
-    long longest = c.itemLengths().longest();
-    c.longestItem() = longest > 0 ? longest : 1;
-    return SetExtent(c, c.longestItem());
+    if (LiveWindow(c)) SetExtent(c);
+    return S_OK;
 }
+
+}  // namespace ctl
+
+void MeasureItemsAgain(Control& c) {
+    if (c.kind() != kListBox || !LiveWindow(c)) return;
+    c.itemWidths().clear();
+    MeasuringDc dc(c);
+    const long count = static_cast<long>(SendListMessage(c, kNone, LB_GETCOUNT, 0, 0));
+    std::wstring text;
+    for (long i = 0; i < count; ++i)
+        if (ReadListItem(c, i, &text)) c.itemWidths().add(TextWidth(c, dc.get(), text));
+    SetExtent(c);
+}
+
+namespace ctl {
 
 HRESULT PutAutoSort(Control& c, const Args& a, Result&) {
     if (HWND w = LiveWindow(c)) SetStyleBit(w, SortBit(c), AsFlag(a.lng(0) != 0));

@@ -20,6 +20,9 @@ LRESULT SendListMessage(const Control& c, UINT comboMsg, UINT listMsg, WPARAM wp
 // empty text) when the index is outside the list.
 bool ReadListItem(const Control& c, long index, std::wstring* text);
 
+// Measures every item of a list box again and sets its scrolling extent: its font changed.
+void MeasureItemsAgain(Control& c);
+
 namespace ctl {
 
 // Member handlers with the signature of the control's member-table rows.

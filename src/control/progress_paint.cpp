@@ -20,6 +20,7 @@
 
 #include "control/control.h"
 #include "control/progress.h"
+#include "core/dpi.h"
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "window/subclass_record.h"
@@ -76,6 +77,7 @@ void DrawColumns(HDC dc, long first, long last, long w, long top, long bottom) {
 }  // namespace
 
 bool PaintProgressBar(HWND window, Control* c) {
+    DpiAwarenessScope aware(window);  // device pixels, whatever the caller's awareness
     RECT wr{};
     if (!c || !GetWindowRect(window, &wr) || ProgressBarStyleOf(*c) != kLibraryPainted) return false;
     const long width = wr.right - wr.left, height = wr.bottom - wr.top;

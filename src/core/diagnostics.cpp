@@ -2,7 +2,7 @@
 #include "core/diagnostics.h"
 
 #include "core/text.h"
-#include "core/visual_styles.h"
+#include "core/creation_scope.h"
 
 namespace mv {
 
@@ -20,7 +20,7 @@ void ShowError(const std::wstring& message, const std::wstring& title) {
 }
 
 int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) {
-    VisualStyleScope styles;
+    CreationScope scope;
     return MessageBoxW(owner, cutWhole(text, kLongestBoxText).c_str(), cutWhole(caption, kLongestBoxText).c_str(),
                        style);
 }

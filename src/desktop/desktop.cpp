@@ -6,6 +6,7 @@
 #include "com/event_queue.h"
 #include "control/control.h"
 #include "core/diagnostics.h"
+#include "core/dpi.h"
 #include "core/visual_styles.h"
 #include "form/form.h"
 #include "form/form_wndproc.h"
@@ -49,6 +50,7 @@ ComPtr<Desktop> Desktop::Create() {
     g_current.reset(d.get());
     SetDebugFlag(false);
     SetVisualStylesOn(true);
+    SetDpiAwareOn(true);
     RegisterFormClass(kFormClassName, &FormWndProc);
     InitControlLibrary();
     return d;
@@ -66,13 +68,13 @@ std::wstring Desktop::version(bool infoEx) {
     std::wstring text = std::to_wstring(MORVANE_VERSION_MAJOR) + L"." + std::to_wstring(MORVANE_VERSION_MINOR) +
                         std::to_wstring(MORVANE_VERSION_REVISION);
     if (infoEx) {
-        MessageBoxW(nullptr,
-                    L"Questions, ideas and reports about Morvane are welcome.\n"
-                    L"Please send them, with the script that shows the problem, to:\n"
-                    L"morvane@users.noreply.example.org\n"
-                    L"\n"
-                    L"Morvane, by the Morvane developers",
-                    L"Informations", MB_ICONINFORMATION | MB_OK);
+        ShowMessageBox(nullptr,
+                       L"Questions, ideas and reports about Morvane are welcome.\n"
+                       L"Please send them, with the script that shows the problem, to:\n"
+                       L"morvane@users.noreply.example.org\n"
+                       L"\n"
+                       L"Morvane, by the Morvane developers",
+                       L"Informations", MB_ICONINFORMATION | MB_OK);
     }
     return text;
 }
@@ -93,14 +95,23 @@ HRESULT Desktop::newEnum(IUnknown** out) const { return KeyedCollection::NewEnum
 ComPtr<Form> Desktop::createForm(const std::wstring& name, const std::wstring& caption, long left,
                                  long top, long width, long height) {
     if (forms_->byKey(name)) return {};
-    HWND hwnd = CreateWindowWithText(0, kFormClassName, caption, WS_OVERLAPPEDWINDOW, left, top, width, height,
-                                     nullptr);
+    // A form created per-monitor aware takes the script's units at the system's
+    // resolution, the one it is created at.
+    const bool scaled = DpiAwareOn();
+    UINT dpi = kUnitDpi;
+    if (scaled) {
+        DpiAwarenessScope aware;
+        dpi = SystemDpi();
+    }
+    auto position = [dpi](long v) { return v == kDefaultPosition ? v : UnitsToPixels(v, dpi); };
+    HWND hwnd = CreateWindowWithText(0, kFormClassName, caption, WS_OVERLAPPEDWINDOW, position(left), position(top),
+                                     UnitsToPixels(width, dpi), UnitsToPixels(height, dpi), nullptr);
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
 
     ComPtr<Form> form = Form::Create();
     form->SetFormName(name);
     form->SetFormDesktop(this);
-    form->AttachFormWindow(hwnd);
+    form->AttachFormWindow(hwnd, scaled);
     if (!forms_->add(name, form->dispatch())) {
         ShowError(L"Error in adding object " + name, L"Addform method");
         return {};

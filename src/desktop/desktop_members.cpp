@@ -5,6 +5,7 @@
 
 #include "com/module.h"
 #include "core/diagnostics.h"
+#include "core/dpi.h"
 #include "core/visual_styles.h"
 #include "form/form.h"
 
@@ -41,6 +42,8 @@ constexpr Member<D> kRows[] = {
     { K::VisualStyles_get, [](D&, const Args&, Result& r) { r.setLong(VisualStylesOn() ? 1 : 0); return S_OK; } },
     { K::VisualStyles_let, [](D&, const Args& a, Result&) { SetVisualStylesOn(a.lng(0) != 0); return S_OK; } },
     { K::WaitEvents, [](D& d, const Args& a, Result& r) { r.setLong(d.waitEvents(a.lng(0))); return S_OK; } },
+    { K::DpiAware_get, [](D&, const Args&, Result& r) { r.setLong(DpiAwareOn() ? 1 : 0); return S_OK; } },
+    { K::DpiAware_let, [](D&, const Args& a, Result&) { SetDpiAwareOn(a.lng(0) != 0); return S_OK; } },
 };
 static_assert(BindsEveryMemberInOrder(kRows), "one row per member of the interface, in its order");
 static_assert(FactsAreSound(K::facts), "a member has more parameters than Args holds, or no plain help");

@@ -3,9 +3,14 @@
 // differ only in their kind's record (control/kind_records.h).
 #include "form/add_controls.h"
 
+#include <uxtheme.h>
+
 #include "control/control.h"
+#include "control/default_font.h"
 #include "control/kind_records.h"
 #include "core/diagnostics.h"
+#include "core/dpi.h"
+#include "core/visual_styles.h"
 #include "form/form.h"
 #include "form/ctrl_wndproc.h"
 #include "window/message_pass.h"
@@ -48,12 +53,18 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     const KindRecord* record = RecordOf(s.kind);
     if (!record) return Fail(s.name);  // no such kind
     // Created, subclassed and called on through the wide entry points: a Unicode window,
-    // whose text and items hold any character.
-    HWND hwnd = CreateWindowWithText(s.exStyle, record->windowClass, s.text, s.style | WS_CHILD, s.left, s.top, s.width,
-                                     s.height, form.hwnd());
+    // whose text and items hold any character. The geometry is in the script's units.
+    const UINT dpi = form.unitDpi();
+    HWND hwnd = CreateWindowWithText(s.exStyle, record->windowClass, s.text, s.style | WS_CHILD,
+                                     UnitsToPixels(s.left, dpi), UnitsToPixels(s.top, dpi),
+                                     UnitsToPixels(s.width, dpi), UnitsToPixels(s.height, dpi), form.hwnd());
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
 
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
+    const bool classic = !VisualStylesOn();
+    // The classic look in every host: one whose own manifest asks for the common
+    // controls of version 6 gives them to windows created outside the library's context.
+    if (classic) SetWindowTheme(hwnd, L"", L"");
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultControlFont(form.windowDpi(), classic)), 1);
     LONG_PTR oldProc = ReadWindowLong(hwnd, GWLP_WNDPROC);  // runs a message pass
     // The pass may have destroyed the form, and this window with it: then there is
     // nothing to attach an object to, as when the window could not be created.

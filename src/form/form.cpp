@@ -29,10 +29,12 @@ void Form::SetFormDesktop(FormOwner* desktop) {
     desktopRef_ = ComPtr<IDispatch>(desktop ? desktop->desktopObject() : nullptr);
 }
 
-void Form::AttachFormWindow(HWND hwnd) {
+void Form::AttachFormWindow(HWND hwnd, bool scaled) {
     if (attached_) return;
     attached_ = true;
     hwnd_ = hwnd;
+    scaled_ = scaled;
+    windowDpi_ = WindowDpi(hwnd);
     if (GetOsLevel() > 5) theme_.reset(OpenThemeData(hwnd, L"WINDOW"));
 }
 

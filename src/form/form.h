@@ -12,6 +12,7 @@
 #include "com/dispatch_object.h"
 #include "com/keyed_collection.h"
 #include "control/control.h"
+#include "core/dpi.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -43,7 +44,8 @@ public:
     // Set up by Desktop.CreateForm, in this order.
     void SetFormName(const std::wstring& name) { name_ = name; }
     void SetFormDesktop(FormOwner* desktop);
-    void AttachFormWindow(HWND hwnd);
+    // `scaled`: created per-monitor aware, with the script's units at 96 DPI.
+    void AttachFormWindow(HWND hwnd, bool scaled);
 
     // The pending event becomes a copy of s (an empty s empties it).
     void SetLastEvent(const std::wstring& s) { pending_ = s; }
@@ -55,6 +57,10 @@ public:
     void postEvent(const std::wstring& event) override { SetLastEvent(event); }
     bool formSinksConnected() override { return source_.point().connected(); }
     void queueForFormSinks(DISPID id, IDispatch* control) override;
+    UINT windowDpi() const override { return windowDpi_; }
+    UINT unitDpi() const override { return scaled_ ? windowDpi_ : kUnitDpi; }
+    // The window now draws at `dpi` (WM_DPICHANGED).
+    void setWindowDpi(UINT dpi) { windowDpi_ = dpi; }
 
     // One of the form's own events happened: its string, when set, becomes the pending
     // event; the sinks connected to the form get it when the script next waits.
@@ -105,6 +111,8 @@ private:
     bool ownerDisabled_ = false;
     bool attached_ = false;
     bool destroyed_ = false;
+    bool scaled_ = false;
+    UINT windowDpi_ = kUnitDpi;
     RECT rect_{};
     std::wstring pending_;
     FormEvents events_;

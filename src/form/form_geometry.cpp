@@ -1,7 +1,8 @@
-// A form's position and size (the outer window rectangle in screen pixels, frame and title
-// bar included), its frame refresh and its focus.
+// A form's position and size (the outer window rectangle on the screen, frame and title
+// bar included, in the script's units: see core/dpi.h), its frame refresh and its focus.
 #include "form/form_shape.h"
 
+#include "core/dpi.h"
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
@@ -26,6 +27,7 @@ HRESULT ReadPlacement(Form& f, Placement* out) {
     RECT& rc = f.windowRect();
     rc = RECT{};
     HWND w = LiveWindow(f);
+    DpiAwarenessScope aware(w);
     if (!w || !GetWindowRect(w, &rc)) return S_OK;
     long width = 0, height = 0;
     RETURN_IF_FAILED(NarrowToLong(static_cast<long long>(rc.right) - rc.left, &width));
@@ -38,12 +40,13 @@ template <long Placement::*Field>
 HRESULT GetPlacement(Form& f, Result& r) {
     Placement p;
     RETURN_IF_FAILED(ReadPlacement(f, &p));
-    r.setLong(p.*Field);
+    r.setLong(PixelsToUnits(p.*Field, f.unitDpi()));
     return S_OK;
 }
 
-// Negative values leave their coordinate or dimension unchanged; larger ones than the
-// platform keeps windows in are brought within it. A form locked against
+// Negative values leave their coordinate or dimension unchanged (the pixels it is);
+// the others are converted to pixels, and larger ones than the platform keeps windows in
+// are brought within it. A form locked against
 // moving lets exactly this one change through the form window procedure. Moving a form
 // does not activate it.
 HRESULT Place(Form& f, long left, long top, long width, long height) {
@@ -51,10 +54,12 @@ HRESULT Place(Form& f, long left, long top, long width, long height) {
     RETURN_IF_FAILED(ReadPlacement(f, &p));
     HWND w = LiveWindow(f);
     if (!w) return S_OK;
-    if (left >= 0) p.left = left;
-    if (top >= 0) p.top = top;
-    if (width >= 0) p.width = width;
-    if (height >= 0) p.height = height;
+    const UINT dpi = f.unitDpi();
+    if (left >= 0) p.left = UnitsToPixels(left, dpi);
+    if (top >= 0) p.top = UnitsToPixels(top, dpi);
+    if (width >= 0) p.width = UnitsToPixels(width, dpi);
+    if (height >= 0) p.height = UnitsToPixels(height, dpi);
+    DpiAwarenessScope aware(w);
     if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
     UpdateLock frozen(w);
     SetWindowPos(w, nullptr, WindowPosition(p.left), WindowPosition(p.top), WindowSize(p.width),
@@ -76,6 +81,21 @@ HRESULT PutHeight(Form& f, const Args& a, Result&) { return Place(f, -1, -1, -1,
 
 HRESULT MoveResize(Form& f, const Args& a, Result&) {
     return Place(f, a.lng(0), a.lng(1), a.lng(2), a.lng(3));
+}
+
+void FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
+    HWND w = LiveWindow(f);
+    const UINT from = f.windowDpi();
+    if (!w || dpi == 0 || from == dpi || f.unitDpi() != from) return;
+    f.setWindowDpi(dpi);
+    ComPtr<Form> keep(&f);  // moving and repainting dispatch messages
+    if (suggested) {
+        if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
+        SetWindowPos(w, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (size_t i = 1; i <= f.controls().count(); ++i)
+        if (Control* c = f.controlAt(static_cast<long>(i))) c->followDpi(from, dpi);
 }
 
 // Recomputes and redraws the frame after style changes.

@@ -7,6 +7,8 @@
 // program's window): setters do nothing, getters read 0 or the empty string, Layered 100.
 #pragma once
 
+#include <windows.h>
+
 #include "com/dispatch.h"
 
 namespace mv {
@@ -23,6 +25,12 @@ MemberHandler<Form> GetCaption, PutCaption, GetLayered, PutLayered, GetWindowSta
 
 // form_geometry.cpp
 MemberHandler<Form> GetLeft, PutLeft, GetTop, PutTop, GetHeight, PutHeight, GetWidth, PutWidth, MoveResize, Refresh, SetFocus;
+
+// The form's window now draws at `dpi` (WM_DPICHANGED): a form whose units follow its
+// resolution takes the suggested rectangle (in pixels; null keeps its own) and its
+// controls' positions, sizes and fonts follow. A form created in the host's awareness
+// (units are pixels) is left as it is.
+void FollowDpi(Form& f, UINT dpi, const RECT* suggested);
 
 // The form's window while it exists as the form's; null once the form is destroyed.
 HWND LiveWindow(const Form& f);

@@ -19,6 +19,7 @@
 #include "form/control_cache.h"
 #include "form/ctrl_wndproc.h"
 #include "form/dialog_keys.h"
+#include "form/form_shape.h"
 #include "form/form_wndproc.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
@@ -156,6 +157,15 @@ LRESULT OnCtlColor(const WindowMessage& m) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
 }
 
+// The form's monitor or its resolution changed: the form takes the rectangle the system
+// suggests, and its controls follow.
+LRESULT OnDpiChanged(const WindowMessage& m) {
+    ComPtr<Form> form = FindForm(m.hwnd);
+    if (!form || form->hwnd() != m.hwnd) return Default(m);
+    form_shape::FollowDpi(*form.get(), LOWORD(m.wp), reinterpret_cast<const RECT*>(m.lp));
+    return 0;
+}
+
 // Events wait for the sinks connected to forms and controls: the host's message loop
 // hands them over here.
 LRESULT OnDeliverEvents(const WindowMessage&) {
@@ -179,6 +189,7 @@ const MessageRow kFormMessages[] = {
     { WM_CTLCOLORBTN,       OnCtlColor          },
     { WM_KEYDOWN,           OnKey               },
     { WM_CHAR,              OnKey               },
+    { WM_DPICHANGED,        OnDpiChanged        },
     { kDeliverEventsMessage, OnDeliverEvents    },
 };
 

@@ -3,8 +3,8 @@
 
 #include <cwchar>
 
+#include "core/creation_scope.h"
 #include "core/module_instance.h"
-#include "core/visual_styles.h"
 #include "window/window_range.h"
 
 namespace mv {
@@ -34,7 +34,7 @@ void SetWindowCaption(HWND hwnd, const std::wstring& text) { SetWindowTextW(hwnd
 HWND CreateWindowWithText(DWORD exStyle, const wchar_t* windowClass, const std::wstring& text, DWORD style,
                           long x, long y, long width, long height, HWND parent) {
     const bool atCreation = std::wcslen(text.c_str()) <= kLongestCreationText;
-    VisualStyleScope styles;  // the class a name stands for is chosen at creation
+    CreationScope scope(parent);  // the class a name stands for, and the awareness, are chosen at creation
     // A form may be placed where the system places new windows.
     auto position = [parent](long v) { return !parent && v == CW_USEDEFAULT ? CW_USEDEFAULT : WindowPosition(v); };
     HWND hwnd = CreateWindowExW(exStyle, windowClass, atCreation ? text.c_str() : L"", style, position(x),

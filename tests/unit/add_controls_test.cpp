@@ -10,6 +10,8 @@
 #include <thread>
 
 #include "control/control.h"
+#include "control/default_font.h"
+#include "core/dpi.h"
 #include "form/add_controls.h"
 #include "script_objects.h"
 #include "form/ctrl_wndproc.h"
@@ -144,7 +146,7 @@ TEST(AddControls, EachKindCreatesItsWindowAsTheTableSays) {
         if (k.text) EXPECT_EQ(k.text, made->text);
         EXPECT_EQ(k.kind <= 4 && k.kind != 1, (made->style & WS_TABSTOP) != 0) << "only buttons, texts and lists tab";
         EXPECT_TRUE(GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE);
-        EXPECT_TRUE(CreationSpy::Sent(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1));
+        EXPECT_TRUE(CreationSpy::Sent(h, WM_SETFONT, reinterpret_cast<WPARAM>(mv::DefaultControlFont(mv::WindowDpi(h), false)), 1));
 
         EXPECT_EQ(k.kind, mv::GetWindowValue(h, mv::prop::kKind));
         EXPECT_EQ(position, mv::GetWindowValue(h, mv::prop::kPosition));

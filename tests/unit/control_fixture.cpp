@@ -42,6 +42,16 @@ COLORREF PixelAt(HWND window, int x, int y) {
     return c;
 }
 
+SIZE TextSizeIn(HWND window, const std::wstring& text) {
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return size;
+}
+
 bool FontOf(HWND window, LOGFONTA* out) {
     auto font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
     return font && GetObjectA(font, sizeof *out, out) == sizeof *out;

@@ -30,6 +30,9 @@ protected:
 // The pixel at window coordinates (borders included), as the screen shows it.
 COLORREF PixelAt(HWND window, int x, int y);
 
+// The size of a text drawn on one line in the font a window uses.
+SIZE TextSizeIn(HWND window, const std::wstring& text);
+
 // The LOGFONTA of the font a window uses; false when it has none.
 bool FontOf(HWND window, LOGFONTA* out);
 

@@ -1,6 +1,7 @@
 // List and combo boxes as a script fills and reads them, checked against the window: its
 // items and selection read with the list messages, its horizontal extent with
-// LB_GETHORIZONTALEXTENT, and the messages a combo box receives.
+// LB_GETHORIZONTALEXTENT (the widest item's text in the box's font, and 4 pixels beside
+// it, at 96 DPI) and its scroll bar, and the messages a combo box receives.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@ using namespace test;
 namespace {
 
 constexpr LONG kFontWidth = 7;
+constexpr LONG kMargin = 4;
 
 struct Lists : ControlTest {
     void SetUp() override {
@@ -36,12 +38,26 @@ struct Lists : ControlTest {
         SendMessageA(hwndList, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
     LRESULT extent() const { return SendMessageA(hwndList, LB_GETHORIZONTALEXTENT, 0, 0); }
-    static long extentOf(long longest) { return static_cast<long>(std::nearbyint(longest * kFontWidth / 1.5)); }
+    // The width of a text in the list's font.
+    long widthOf(const std::wstring& text) const { return TextSizeIn(hwndList, text).cx; }
+    // The extent the items the window holds call for: 1 when none has a width.
+    long recount() const {
+        long widest = 0;
+        const LRESULT n = SendMessageW(hwndList, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < n; ++i) {
+            std::wstring text(static_cast<size_t>(SendMessageW(hwndList, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+            text.resize(static_cast<size_t>(SendMessageW(hwndList, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+            widest = std::max(widest, widthOf(text));
+        }
+        return widest > 0 ? widest + kMargin : 1;
+    }
 
     IDispatch* list = nullptr;
     HWND hwndList = nullptr;
     HFONT font = nullptr;
 };
+
+LONG extent_of(HWND h) { return static_cast<LONG>(SendMessageW(h, LB_GETHORIZONTALEXTENT, 0, 0)); }
 
 std::wstring ItemOf(IDispatch* c, long i) { return Call(c, L"Item", {Arg(i)}).text(); }
 long CountOf(IDispatch* c) { return GetLong(c, L"Count"); }
@@ -86,55 +102,79 @@ TEST_F(Lists, ListIndexSelectsAndReadsTheSelection) {
     EXPECT_EQ(2, CountOf(combo));
 }
 
-TEST_F(Lists, ExtentFollowsTheLongestItem) {
+TEST_F(Lists, ExtentFollowsTheWidestItem) {
     giveWidth();
     Call(list, L"AddItem", {Arg(L"")});
     EXPECT_EQ(0, extent()) << "the empty string adds nothing and sets no extent";
     EXPECT_EQ(0, CountOf(list));
     Call(list, L"AddItem", {Arg(L"abc")});
-    EXPECT_EQ(extentOf(5), extent()) << "counted with two more characters";
+    EXPECT_EQ(widthOf(L"abc") + kMargin, extent());
     Call(list, L"AddItem", {Arg(L"abcdefgh")});
-    EXPECT_EQ(extentOf(10), extent());
+    EXPECT_EQ(widthOf(L"abcdefgh") + kMargin, extent());
     Call(list, L"AddItem", {Arg(L"x")});
-    EXPECT_EQ(extentOf(10), extent());
+    EXPECT_EQ(widthOf(L"abcdefgh") + kMargin, extent());
     Call(list, L"RemoveItem", {Arg(1)});  // "abcdefgh": after "abc"
     EXPECT_EQ(L"x", ItemOf(list, 1));
-    EXPECT_EQ(extentOf(3), extent()) << "recounted from the visible text";
+    EXPECT_EQ(widthOf(L"abc") + kMargin, extent()) << "the widest remaining item";
     Call(list, L"RemoveItem", {Arg(-1)});  // removes nothing, still sets the extent
     EXPECT_EQ(2, CountOf(list));
-    EXPECT_EQ(extentOf(3), extent());
+    EXPECT_EQ(widthOf(L"abc") + kMargin, extent());
     Call(list, L"RemoveItem", {Arg(0)});
     Call(list, L"RemoveItem", {Arg(0)});
     EXPECT_EQ(0, CountOf(list));
-    EXPECT_EQ(extentOf(1), extent());
+    EXPECT_EQ(1, extent());
     Call(list, L"AddItem", {Arg(L"abcdefghijkl")});
     Call(list, L"Clear");
     EXPECT_EQ(0, CountOf(list));
     EXPECT_EQ(1, extent());
 }
 
-// Adds and removes at random and checks every extent against the recount over all items.
+// Adds and removes at random and checks every extent against a measure of all items.
 TEST_F(Lists, ExtentAfterEveryChangeMatchesARecountOfAllItems) {
     giveWidth();
     Put(list, L"Visible", Arg(0));  // as a script fills a long list: the platform redraws nothing meanwhile
     std::mt19937 random(5);
-    long longest = 0;  // the longest item length as adding and removing leave it
     for (int step = 0; step < 600; ++step) {
         long count = CountOf(list);
         if (count == 0 || random() % 3 != 0) {
             std::wstring s(1 + random() % 40, static_cast<wchar_t>(L'a' + random() % 26));
             if (random() % 7 == 0) s += std::wstring(1, L'\0') + L"hidden";  // the window keeps the text up to the NUL
             Call(list, L"AddItem", {Arg(s)});
-            longest = std::max(longest, static_cast<long>(s.size()) + 2);
         } else {
             Call(list, L"RemoveItem", {Arg(static_cast<long>(random() % (count + 2)) - 1)});
-            longest = 0;
-            const LRESULT n = SendMessageA(hwndList, LB_GETCOUNT, 0, 0);
-            for (LRESULT i = 0; i < n; ++i)
-                longest = std::max(longest, static_cast<long>(SendMessageA(hwndList, LB_GETTEXTLEN, i, 0)));
-            if (longest == 0) longest = 1;
         }
-        ASSERT_EQ(extentOf(longest), extent()) << "step " << step;
+        ASSERT_EQ(recount(), extent()) << "step " << step;
+    }
+}
+
+// As a new user tries it: a long file name in a narrow list, added before or after the
+// form is shown, in either sort order, after Refresh or a width change: the scroll bar
+// shows, and it stays through a font change and goes with Clear.
+TEST_F(Lists, AnItemWiderThanTheBoxBringsItsScrollBar) {
+    const std::wstring name = L"C:\\Users\\someone\\Documents\\" + std::wstring(200, L'n') + L".txt";
+    for (long sorted : {1, 0}) {
+        for (bool before : {true, false}) {
+            IDispatch* box = addList(sorted ? (before ? L"sb" : L"sa") : (before ? L"ub" : L"ua"), 10, 150, 250, 100);
+            const HWND h = HwndOf(box);
+            Put(box, L"AutoSort", Arg(sorted));
+            if (before) Put(form, L"Visible", Arg(0));
+            Call(box, L"AddItem", {Arg(name)});
+            Call(box, L"AddItem", {Arg(L"short")});
+            Put(form, L"Visible", Arg(1));
+            Call(box, L"Refresh");
+            Put(box, L"Width", Arg(200));
+            const std::string why = "AutoSort " + std::to_string(sorted) + (before ? ", before showing" : ", after");
+            EXPECT_GT(extent_of(h), 200) << why;
+            SCROLLBARINFO bar{sizeof bar};
+            ASSERT_TRUE(GetScrollBarInfo(h, OBJID_HSCROLL, &bar)) << why;
+            EXPECT_FALSE(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE) << why;
+            const LONG wideExtent = extent_of(h);
+            Put(box, L"FontSize", Arg(24));
+            EXPECT_GT(extent_of(h), wideExtent) << "measured again in the larger font, " << why;
+            Call(box, L"Clear");
+            GetScrollBarInfo(h, OBJID_HSCROLL, &bar);
+            EXPECT_TRUE(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE) << "gone with Clear, " << why;
+        }
     }
 }
 
@@ -268,9 +308,9 @@ TEST_F(Lists, HugeItemsAndManyItemsReadBackWhole) {
     Call(list, L"AddItem", {Arg(mid)});
     EXPECT_EQ(big, ItemOf(list, 1));
     EXPECT_EQ(mid, ItemOf(list, 0));
-    EXPECT_EQ(extentOf((1 << 20) + 2), extent());
+    EXPECT_EQ(recount(), extent());
     Call(list, L"RemoveItem", {Arg(1)});
-    EXPECT_EQ(extentOf(303), extent());
+    EXPECT_EQ(recount(), extent());
     Call(list, L"Clear");
 
     Put(list, L"Visible", Arg(0));  // as a script fills a long list: the platform redraws nothing meanwhile
@@ -281,7 +321,7 @@ TEST_F(Lists, HugeItemsAndManyItemsReadBackWhole) {
     for (int i = 0; i < 5000; ++i) Call(list, L"RemoveItem", {Arg(0)});
     EXPECT_EQ(5000, CountOf(list));
     EXPECT_EQ(L"item 105000", ItemOf(list, 0));
-    EXPECT_EQ(extentOf(11), extent());
+    EXPECT_EQ(recount(), extent());
     Put(list, L"Visible", Arg(1));
     EXPECT_EQ(5000, CountOf(list));
 }

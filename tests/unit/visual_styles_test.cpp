@@ -9,6 +9,7 @@
 
 #include "control_fixture.h"
 #include "core/visual_styles.h"
+#include "dialog_answer.h"
 #include "script_objects.h"
 #include "service_fixture.h"
 
@@ -103,4 +104,20 @@ TEST(VisualStyles, LabelsFramesOptionsAndChecksSitOnTheFormsOwnBackground) {
                 << "VisualStyles " << styles << ", " << test::ToCodePage(k.method);
         }
     }
+}
+
+// The information box of Version is shown in the library's context like every other box.
+TEST(VisualStyles, TheVersionBoxIsShownInTheLibrarysContext) {
+    Session s;
+    ATOM button = 0;
+    Answerer answer([&button] {
+        HWND box = WaitForWindow("#32770", "Informations", 10000);
+        if (!box) return false;
+        button = static_cast<ATOM>(GetClassLongPtrW(FindDescendant(box, "Button"), GCW_ATOM));
+        Press(box, IDOK);
+        return true;
+    });
+    EXPECT_FALSE(s.script.str(L"Version", {Arg::Bool(true)}).empty());
+    ASSERT_TRUE(answer.ok());
+    EXPECT_EQ(ClassAtom(L"Button", true), button);
 }
