@@ -52,6 +52,10 @@ session_start() {
     display_start "$logs" || return 1
     server_start "$logs/wineserver.log"
     _session_server=started
+    # Every session starts at 96 DPI, whatever a program run at another resolution
+    # (tools/at_dpi.c) left behind when it was killed before it could put it back.
+    "$root/tools/wine-run.sh" --prefix "$prefix" reg add "HKCU\\Control Panel\\Desktop" \
+        /v LogPixels /t REG_DWORD /d 96 /f </dev/null >/dev/null 2>&1
 
     # The keep-alive's hidden window starts Wine's desktop process now, with the
     # keep-alive's own output, instead of inside the first test.
