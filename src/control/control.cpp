@@ -4,7 +4,7 @@
 
 #include <uxtheme.h>
 
-#include "com/event_queue.h"
+#include "com/event_loop.h"
 #include "control/control_kind.h"
 #include "control/image_draw.h"
 #include "control/kind_records.h"
@@ -98,8 +98,12 @@ void Control::Raise(std::wstring ControlEvents::*event, Reach reach) {
     const EventIds* ids = IdsOf(event);
     if (reach == Reach::ScriptOnly || !ids || !form_ || form_->formGone()) return;
     if (source_.point().connected())
-        QueueEvent(source_.point(), OwnEvents::facts[ids->own].id, nullptr, form_->formWindow());
+        QueueEvent(source_.point(), OwnEvents::facts[ids->own].id, nullptr);
     if (form_->formSinksConnected()) form_->queueForFormSinks(FormSinks::facts[ids->onForm].id, dispatch());
+}
+
+void PostControlEvent(const ComPtr<Control>& c, std::wstring ControlEvents::*field) {
+    if (c) c->Raise(field);
 }
 
 void Control::EndEvents() {

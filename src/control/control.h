@@ -123,6 +123,10 @@ private:
     EventSource source_{*dispatch(), DIID__clsDefCtrlEvents};
 };
 
+// Raises one of the control's events (named by the field of its event string), when there
+// is a control.
+void PostControlEvent(const ComPtr<Control>& c, std::wstring ControlEvents::*field);
+
 // The control's window while it is still a window of its living form: the handle of a
 // destroyed control may by now name some other window.
 HWND LiveWindow(const Control& c);

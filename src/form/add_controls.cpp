@@ -52,12 +52,16 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     HWND hwnd = CreateWindowWithText(s.exStyle, record->windowClass, s.text, s.style | WS_CHILD, s.left, s.top, s.width,
                                      s.height, form.hwnd());
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
+    UniqueWindow made(hwnd);  // a control that fails to be added leaves no window behind
 
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
     LONG_PTR oldProc = ReadWindowLong(hwnd, GWLP_WNDPROC);  // runs a message pass
     // The pass may have destroyed the form, and this window with it: then there is
     // nothing to attach an object to, as when the window could not be created.
-    if (!IsWindow(hwnd)) return {};
+    if (!IsWindow(hwnd)) {
+        made.release();
+        return {};
+    }
     SetWindowValue(hwnd, prop::kOldProc, oldProc);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CtrlWndProc));
     SetWindowValue(hwnd, prop::kKind, s.kind);  // for other programs and the window procedures
@@ -73,6 +77,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     const long position = static_cast<long>(form.controls().count());
     SetWindowValue(hwnd, prop::kPosition, position);
     RememberPosition(hwnd, position);
+    made.release();
     return control;
 }
 

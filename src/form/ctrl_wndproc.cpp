@@ -6,8 +6,8 @@
 // control's class gave it ("MVVBOldProc").
 //
 // The window's kind and its class's procedure come from the process's record of the
-// windows it subclassed (window/subclass_record.h), the control object through a one-entry
-// cache (window/control_cache.h). When the object cannot be found (the control
+// windows it subclassed (window/subclass_record.h), the control object through the one-entry
+// cache of form/window_objects.h. When the object cannot be found (the control
 // is being created, or its form is no longer registered) no event is posted and the
 // message still goes on.
 #include "form/ctrl_wndproc.h"
@@ -15,7 +15,7 @@
 #include "control/control.h"
 #include "control/control_kind.h"
 #include "form/form.h"
-#include "form/control_cache.h"
+#include "form/window_objects.h"
 #include "form/dialog_keys.h"
 #include "control/progress_paint.h"
 #include "window/subclass_record.h"
@@ -30,8 +30,6 @@ namespace {
 // A click waits this long before it posts, so that the double-click that may follow is
 // seen first; the wait dispatches nothing.
 constexpr DWORD kClickDelayMs = 25;
-
-ControlCache g_ctrlCache;
 
 // The key press that a release of Enter or Space may turn into a click: the command button
 // that got it, and the key. The release of an Enter that answered a message box or closed
@@ -50,7 +48,7 @@ LRESULT PassOn(const WindowMessage& m) {
     return CallWindowProcW(old, m.hwnd, m.msg, m.wp, m.lp);
 }
 
-ComPtr<Control> FindControl(HWND hwnd) { return g_ctrlCache.find(hwnd); }
+ComPtr<Control> FindControl(HWND hwnd) { return CachedControlOfWindow(hwnd); }
 
 // A progress bar in the library's style is drawn here and validated, so its class then
 // finds nothing to paint; an image draws its picture once its class has painted (the
@@ -181,7 +179,5 @@ LRESULT CALLBACK CtrlWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const WindowMessage m{hwnd, msg, wp, lp, SubclassKind(hwnd)};
     return Dispatch(kControlMessages, m, PassOn);
 }
-
-void ForgetCachedControl(HWND formWindow) { g_ctrlCache.forgetForm(formWindow); }
 
 }  // namespace mv

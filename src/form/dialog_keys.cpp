@@ -5,7 +5,6 @@
 
 #include "control/control.h"
 #include "control/kind_records.h"
-#include "form/control_cache.h"
 #include "form/form.h"
 #include "form/window_objects.h"
 #include "window/dialog_buttons.h"

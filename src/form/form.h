@@ -46,7 +46,7 @@ public:
     void AttachFormWindow(HWND hwnd);
 
     // The pending event becomes a copy of s (an empty s empties it).
-    void SetLastEvent(const std::wstring& s) { pending_ = s; }
+    void SetLastEvent(const std::wstring& s);
 
     // What its controls ask of it.
     HWND formWindow() const override { return hwnd(); }
