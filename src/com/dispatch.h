@@ -42,7 +42,6 @@ public:
     size_t size() const { return count_; }
     long lng(size_t i) const { return v_[i].lVal; }
     bool flag(size_t i) const { return v_[i].boolVal != VARIANT_FALSE; }
-    BSTR bstr(size_t i) const { return v_[i].bstrVal; }  // may be null: counts as empty
     std::wstring text(size_t i) const { return toWide(v_[i].bstrVal); }
     const VARIANT& var(size_t i) const { return v_[i]; }
 
@@ -234,13 +233,13 @@ HRESULT CallDual(T& self, unsigned key, std::initializer_list<VARIANT> args, R r
 
 namespace mv {
 
-// The event-string properties of forms and controls: the strings live in `events()` and
-// are stored and handed back unchanged.
-template <typename T, auto Field>
-HRESULT GetEventString(T& t, const Args&, Result& r) { r.setText(t.events().*Field); return S_OK; }
+// The event-string properties of forms and controls: the strings live in `events()`,
+// indexed by event key, and are stored and handed back unchanged.
+template <typename T, auto Event>
+HRESULT GetEventString(T& t, const Args&, Result& r) { r.setText(t.events()[Event]); return S_OK; }
 
-template <typename T, auto Field>
-HRESULT PutEventString(T& t, const Args& a, Result&) { t.events().*Field = a.text(0); return S_OK; }
+template <typename T, auto Event>
+HRESULT PutEventString(T& t, const Args& a, Result&) { t.events()[Event] = a.text(0); return S_OK; }
 
 // The hwnd property of forms and controls.
 template <typename T>

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "com/connection_point.h"
@@ -33,9 +34,10 @@ protected:
     ~ControlOwner() = default;
 };
 
-struct ControlEvents {
-    std::wstring show, hide, click, doubleClick, change, lostFocus, gotFocus;
-};
+// The control's event strings, indexed by event key (ControlEvent::OnClick, ...): one per
+// On... property of _clsDefCtrl, as morvane.idl ties each to the source methods it raises.
+using ControlEvent = idl::clsDefCtrl::Event;
+using ControlEvents = std::array<std::wstring, idl::clsDefCtrl::kEventCount>;
 
 class Control final : public DispatchObject<Control> {
 public:
@@ -52,12 +54,12 @@ public:
     void SetParentForm(ControlOwner* form);
     // Whether an event is awaited: its string is set, or sinks are connected to the
     // control or to its form.
-    bool listens(std::wstring ControlEvents::*event);
+    bool listens(ControlEvent event);
     // The event happened: its string, when set, goes to the form's pending-event slot;
     // the sinks connected to the control, then those connected to its form, get it when
     // the script next waits (unless it is for the script only).
     enum class Reach { Everyone, ScriptOnly };
-    void Raise(std::wstring ControlEvents::*event, Reach reach = Reach::Everyone);
+    void Raise(ControlEvent event, Reach reach = Reach::Everyone);
     // Lets the sinks go and forgets the events queued for them: the form is destroyed.
     void EndEvents();
 
@@ -116,7 +118,6 @@ private:
     UniqueFont font_;
     long maxProgress_ = 0;
     bool customPainted_ = false;
-    RECT rect_{};
     long longestItem_ = 0;
     ItemLengths itemLengths_;
     ControlEvents events_;
@@ -125,7 +126,7 @@ private:
 
 // Raises one of the control's events (named by the field of its event string), when there
 // is a control.
-void PostControlEvent(const ComPtr<Control>& c, std::wstring ControlEvents::*field);
+void PostControlEvent(const ComPtr<Control>& c, ControlEvent event);
 
 // The control's window while it is still a window of its living form: the handle of a
 // destroyed control may by now name some other window.

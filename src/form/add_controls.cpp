@@ -29,8 +29,8 @@ ControlSpec SpecOf(const KindRecord& k, const Args& a) {
     if (Number(a, k.option.param) != 0) style |= k.option.bits;
     std::wstring text = k.text.param ? a.text(a.indexOf(k.text.param)) : std::wstring(k.text.fixed);
     std::wstring onClick = k.onClick ? a.text(a.indexOf(k.onClick)) : std::wstring();
-    return {k.kind, a.text(a.indexOf(L"sCtrlName")), std::move(text),
-            Number(a, L"nleft"), Number(a, L"nTop"), Number(a, L"nWidth"), Number(a, L"nHeight"),
+    return {k.kind, a.text(a.indexOf(AddParam::sCtrlName)), std::move(text),
+            Number(a, AddParam::nleft), Number(a, AddParam::nTop), Number(a, AddParam::nWidth), Number(a, AddParam::nHeight),
             std::move(onClick), style, k.exStyle};
 }
 
@@ -72,7 +72,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     control->SetName(s.name);
     control->SetParentForm(&form);
     ShowWindow(hwnd, SW_SHOWNORMAL);
-    if (!s.onClick.empty()) control->events().click = s.onClick;
+    if (!s.onClick.empty()) control->events()[ControlEvent::OnClick] = s.onClick;
     if (!form.controls().add(s.name, control->dispatch())) return Fail(s.name);
     const long position = static_cast<long>(form.controls().count());
     SetWindowValue(hwnd, prop::kPosition, position);

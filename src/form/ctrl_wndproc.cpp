@@ -62,21 +62,21 @@ LRESULT OnPaint(const WindowMessage& m) {
 }
 
 LRESULT OnSetFocus(const WindowMessage& m) {
-    PostControlEvent(FindControl(m.hwnd), &ControlEvents::gotFocus);
+    PostControlEvent(FindControl(m.hwnd), ControlEvent::OnGotfocus);
     return PassOn(m);
 }
 
 // A key pressed on a button that loses the focus before the key is released clicks nothing.
 LRESULT OnKillFocus(const WindowMessage& m) {
     if (g_keyPress.button == m.hwnd) g_keyPress = KeyPress{};
-    PostControlEvent(FindControl(m.hwnd), &ControlEvents::lostFocus);
+    PostControlEvent(FindControl(m.hwnd), ControlEvent::OnLostfocus);
     return PassOn(m);
 }
 
 LRESULT OnShowWindow(const WindowMessage& m) {
     const WPARAM shown = m.wp;  // TRUE when the window is being shown
-    if (shown == TRUE) PostControlEvent(FindControl(m.hwnd), &ControlEvents::show);
-    if (shown == FALSE) PostControlEvent(FindControl(m.hwnd), &ControlEvents::hide);
+    if (shown == TRUE) PostControlEvent(FindControl(m.hwnd), ControlEvent::OnShow);
+    if (shown == FALSE) PostControlEvent(FindControl(m.hwnd), ControlEvent::OnHide);
     return PassOn(m);
 }
 
@@ -133,22 +133,22 @@ constexpr LONG_PTR kDoubleClickToSinksOnly = 2;
 // A release posts OnClick, unless it ends a double-click that has just been posted.
 LRESULT OnButtonUp(const WindowMessage& m) {
     ComPtr<Control> c = FindControl(m.hwnd);
-    if (c && c->listens(&ControlEvents::click)) {
+    if (c && c->listens(ControlEvent::OnClick)) {
         SleepEx(kClickDelayMs, FALSE);
         const LONG_PTR done = GetWindowValue(m.hwnd, prop::kDblClkDone);
         if (done != 0) SetWindowValue(m.hwnd, prop::kDblClkDone, 0);
-        if (done == 0) PostControlEvent(c, &ControlEvents::click);
-        if (done == kDoubleClickToSinksOnly) c->Raise(&ControlEvents::click, Control::Reach::ScriptOnly);
+        if (done == 0) PostControlEvent(c, ControlEvent::OnClick);
+        if (done == kDoubleClickToSinksOnly) c->Raise(ControlEvent::OnClick, Control::Reach::ScriptOnly);
     }
     return PassOn(m);
 }
 
 LRESULT OnDoubleClick(const WindowMessage& m) {
     ComPtr<Control> c = FindControl(m.hwnd);
-    if (c && c->listens(&ControlEvents::doubleClick)) {
-        PostControlEvent(c, &ControlEvents::doubleClick);
+    if (c && c->listens(ControlEvent::OnDoubleClick)) {
+        PostControlEvent(c, ControlEvent::OnDoubleClick);
         SetWindowValue(m.hwnd, prop::kDblClkDone,
-                       c->events().doubleClick.empty() ? kDoubleClickToSinksOnly : kDoubleClickPosted);
+                       c->events()[ControlEvent::OnDoubleClick].empty() ? kDoubleClickToSinksOnly : kDoubleClickPosted);
     }
     return PassOn(m);
 }

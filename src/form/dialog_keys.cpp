@@ -44,7 +44,7 @@ HWND UsableButton(HWND form, const char* name) {
 
 // Posts the button's OnClick, as a click on it does.
 void Click(HWND button) {
-    PostControlEvent(ControlOfWindow(button), &ControlEvents::click);
+    PostControlEvent(ControlOfWindow(button), ControlEvent::OnClick);
 }
 
 }  // namespace

@@ -38,21 +38,10 @@ void Form::AttachFormWindow(HWND hwnd) {
     if (GetOsLevel() > 5) theme_.reset(OpenThemeData(hwnd, L"WINDOW"));
 }
 
-void Form::Raise(std::wstring FormEvents::*event) {
-    using Sinks = idl::clsDefFormEvents;
-    static constexpr struct {
-        std::wstring FormEvents::*text;
-        Sinks::Key id;
-    } kIds[] = {
-        { &FormEvents::show,      Sinks::Show      },
-        { &FormEvents::hide,      Sinks::Hide      },
-        { &FormEvents::gotFocus,  Sinks::GotFocus  },
-        { &FormEvents::lostFocus, Sinks::LostFocus },
-    };
-    if (!(events_.*event).empty()) SetLastEvent(events_.*event);
+void Form::Raise(FormEvent event) {
+    if (!events_[event].empty()) SetLastEvent(events_[event]);
     if (destroyed_ || !source_.point().connected()) return;
-    for (const auto& e : kIds)
-        if (e.text == event) QueueEvent(source_.point(), Sinks::facts[e.id].id, nullptr);
+    QueueEvent(source_.point(), idl::clsDefForm::events[event].raises[0], nullptr);
 }
 
 void Form::queueForFormSinks(DISPID id, IDispatch* control) {

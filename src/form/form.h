@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -27,9 +28,10 @@ protected:
 };
 class Control;
 
-struct FormEvents {
-    std::wstring show, hide, gotFocus, lostFocus;
-};
+// The form's own event strings, indexed by event key (FormEvent::OnShow, ...), as morvane.idl
+// ties each to the method of _clsDefFormEvents it raises.
+using FormEvent = idl::clsDefForm::Event;
+using FormEvents = std::array<std::wstring, idl::clsDefForm::kEventCount>;
 
 class Form final : public DispatchObject<Form>, public ControlOwner {
 public:
@@ -58,7 +60,7 @@ public:
 
     // One of the form's own events happened: its string, when set, becomes the pending
     // event; the sinks connected to the form get it when the script next waits.
-    void Raise(std::wstring FormEvents::*event);
+    void Raise(FormEvent event);
     // Hides the form, destroys its control windows and its window, closes its theme and
     // takes it out of the registry; runs its steps at most once.
     void DestroyForm();

@@ -32,8 +32,8 @@ LRESULT Default(const WindowMessage& m) { return DefWindowProcW(m.hwnd, m.msg, m
 
 ComPtr<Form> FindForm(HWND hwnd) { return FormOfWindow(hwnd); }
 
-void Post(const ComPtr<Form>& form, std::wstring FormEvents::*field) {
-    if (form) form->Raise(field);
+void Post(const ComPtr<Form>& form, FormEvent event) {
+    if (form) form->Raise(event);
 }
 
 HWND WindowValue(HWND hwnd, const char* name) { return reinterpret_cast<HWND>(GetWindowValue(hwnd, name)); }
@@ -57,7 +57,7 @@ LRESULT OnActivate(const WindowMessage& m) {
     const bool minimised = HIWORD(m.wp) != 0;
     if (state == WA_INACTIVE && !minimised) {
         SetWindowValue(m.hwnd, prop::kLastFocused, reinterpret_cast<LONG_PTR>(GetFocus()));
-        Post(FindForm(m.hwnd), &FormEvents::lostFocus);
+        Post(FindForm(m.hwnd), FormEvent::OnLostfocus);
     }
     return Default(m);
 }
@@ -72,7 +72,7 @@ LRESULT OnSetFocus(const WindowMessage& m) {
     }
     HWND last = WindowValue(m.hwnd, prop::kLastFocused);
     FocusWindow(last ? last : WindowValue(m.hwnd, prop::kDefaultCtl));
-    Post(FindForm(m.hwnd), &FormEvents::gotFocus);
+    Post(FindForm(m.hwnd), FormEvent::OnGotfocus);
     return Default(m);
 }
 
@@ -80,7 +80,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
     const WPARAM shown = m.wp;  // TRUE when the window is being shown
     if (shown == TRUE) {
         ComPtr<Form> form = FindForm(m.hwnd);
-        Post(form, &FormEvents::show);
+        Post(form, FormEvent::OnShow);
         if (form && form->ownerWindow()) {
             EnableWindow(form->ownerWindow(), FALSE);
             form->setOwnerDisabled(true);
@@ -88,7 +88,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
         SendMessageW(m.hwnd, WM_SETFOCUS, 0, 0);
     } else if (shown == FALSE) {
         ComPtr<Form> form = FindForm(m.hwnd);
-        Post(form, &FormEvents::hide);
+        Post(form, FormEvent::OnHide);
         if (form && form->ownerWindow()) {
             EnableWindow(form->ownerWindow(), TRUE);
             form->setOwnerDisabled(false);
@@ -117,7 +117,7 @@ LRESULT OnCommand(const WindowMessage& m) {
     if (!from || !IsWindow(from)) return Default(m);
     const KindRecord* record = RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind)));
     if (record && record->selectionChange && code == record->selectionChange)
-        PostControlEvent(CachedControlOfWindow(from), &ControlEvents::change);
+        PostControlEvent(CachedControlOfWindow(from), ControlEvent::OnChange);
     return Default(m);
 }
 
