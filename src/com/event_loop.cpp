@@ -67,9 +67,13 @@ void DeliverQueuedEvents();
 
 LRESULT CALLBACK WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg != kDeliverEventsMessage) return DefWindowProcW(hwnd, msg, wp, lp);
-    ThreadEvents& t = Here();
-    t.wakePosted = false;
-    if (t.callDepth == 0) DeliverQueuedEvents();  // otherwise the call's end asks again
+    try {
+        ThreadEvents& t = Here();
+        t.wakePosted = false;
+        if (t.callDepth == 0) DeliverQueuedEvents();  // otherwise the call's end asks again
+    } catch (...) {
+        TraceCaught(__FILE__, __LINE__, L"wake window");
+    }
     return 0;
 }
 
