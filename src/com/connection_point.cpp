@@ -66,7 +66,7 @@ HRESULT ConnectionPoint::EnumConnections(IEnumConnections** out) {
     CATCH_RETURN()
 }
 
-void ConnectionPoint::Fire(DISPID id, IDispatch* arg) {
+void ConnectionPoint::fire(DISPID id, IDispatch* arg) {
     ComPtr<IConnectionPointContainer> keep(&container_);  // a sink may let go of the object
     std::vector<DWORD> cookies;
     for (const Sink& s : sinks_) cookies.push_back(s.cookie);
@@ -89,7 +89,7 @@ void ConnectionPoint::Fire(DISPID id, IDispatch* arg) {
     }
 }
 
-void ConnectionPoint::DisconnectAll() {
+void ConnectionPoint::disconnectAll() {
     std::vector<Sink> gone;
     gone.swap(sinks_);  // a sink's release may call back: the list is already empty
 }

@@ -111,7 +111,7 @@ void DeliverQueuedEvents() {
         QueuedEvent e = std::move(t.queue.front());
         t.queue.pop_front();
         try {
-            e.point->Fire(e.id, e.arg.get());
+            e.point->fire(e.id, e.arg.get());
         } catch (...) {  // out of memory for the list of sinks: this event is lost, not the rest
             TraceFailure(__FILE__, __LINE__, E_OUTOFMEMORY, L"event delivery");
         }

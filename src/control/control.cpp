@@ -61,7 +61,7 @@ bool Control::listens(ControlEvent event) {
     return !events_[event].empty() || source_.point().connected() || (form_ && form_->formSinksConnected());
 }
 
-void Control::Raise(ControlEvent event, Reach reach) {
+void Control::raise(ControlEvent event, Reach reach) {
     const std::wstring& text = events_[event];
     if (!text.empty() && form_) form_->postEvent(text);
     if (reach == Reach::ScriptOnly || !form_ || form_->formGone()) return;
@@ -71,19 +71,19 @@ void Control::Raise(ControlEvent event, Reach reach) {
 }
 
 void PostControlEvent(const ComPtr<Control>& c, ControlEvent event) {
-    if (c) c->Raise(event);
+    if (c) c->raise(event);
 }
 
-void Control::EndEvents() {
+void Control::endEvents() {
     DropQueuedEvents(source_.point());
-    source_.point().DisconnectAll();
+    source_.point().disconnectAll();
 }
 
 void Control::countDropped(ULONG refs) {
     if (refs == 1 && form_) form_->collectIfUnreachable();  // may end this object
 }
 
-void Control::ForgetParent() {
+void Control::forgetParent() {
     form_ = nullptr;
     formRef_.reset();
 }

@@ -59,9 +59,9 @@ public:
     // the sinks connected to the control, then those connected to its form, get it when
     // the script next waits (unless it is for the script only).
     enum class Reach { Everyone, ScriptOnly };
-    void Raise(ControlEvent event, Reach reach = Reach::Everyone);
+    void raise(ControlEvent event, Reach reach = Reach::Everyone);
     // Lets the sinks go and forgets the events queued for them: the form is destroyed.
-    void EndEvents();
+    void endEvents();
 
     HWND hwnd() const { return hwnd_; }
     const std::wstring& name() const { return name_; }
@@ -91,7 +91,7 @@ public:
 
     // Lifetime: the form's collection and the control keep each other; see form.cpp.
     void countDropped(ULONG refs);
-    void ForgetParent();
+    void forgetParent();
 
     // State of the font, list and progress-bar members (fonts.cpp, list_ops.cpp,
     // progress.cpp).
@@ -124,7 +124,7 @@ private:
     EventSource source_{*dispatch(), DIID__clsDefCtrlEvents};
 };
 
-// Raises one of the control's events (named by the field of its event string), when there
+// Raises one of the control's events (by its event key), when there
 // is a control.
 void PostControlEvent(const ComPtr<Control>& c, ControlEvent event);
 

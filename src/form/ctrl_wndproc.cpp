@@ -138,7 +138,7 @@ LRESULT OnButtonUp(const WindowMessage& m) {
         const LONG_PTR done = GetWindowValue(m.hwnd, prop::kDblClkDone);
         if (done != 0) SetWindowValue(m.hwnd, prop::kDblClkDone, 0);
         if (done == 0) PostControlEvent(c, ControlEvent::OnClick);
-        if (done == kDoubleClickToSinksOnly) c->Raise(ControlEvent::OnClick, Control::Reach::ScriptOnly);
+        if (done == kDoubleClickToSinksOnly) c->raise(ControlEvent::OnClick, Control::Reach::ScriptOnly);
     }
     return PassOn(m);
 }

@@ -38,7 +38,7 @@ void Form::AttachFormWindow(HWND hwnd) {
     if (GetOsLevel() > 5) theme_.reset(OpenThemeData(hwnd, L"WINDOW"));
 }
 
-void Form::Raise(FormEvent event) {
+void Form::raise(FormEvent event) {
     if (!events_[event].empty()) SetLastEvent(events_[event]);
     if (destroyed_ || !source_.point().connected()) return;
     QueueEvent(source_.point(), idl::clsDefForm::events[event].raises[0], nullptr);
@@ -117,7 +117,7 @@ void Form::DestroyForm() {
     for (size_t i = 1; i <= controls_->count(); ++i)
         if (Control* c = controlAt(static_cast<long>(i))) {
             DestroyWindow(c->hwnd());
-            c->EndEvents();  // the form's events end with it: its controls' sinks are let go
+            c->endEvents();  // the form's events end with it: its controls' sinks are let go
         }
     if (GetWindowValue(hwnd_, prop::kIsDestroyed) != 1) {
         SetWindowValue(hwnd_, prop::kIsDestroyed, 1);
@@ -126,7 +126,7 @@ void Form::DestroyForm() {
     ForgetFormWindow(hwnd_);
     theme_.reset();
     DropQueuedEvents(source_.point());  // and the form's own sinks too
-    source_.point().DisconnectAll();
+    source_.point().disconnectAll();
     if (desktop_) desktop_->RemoveForm(name_);
 }
 
@@ -144,7 +144,7 @@ void Form::collectIfUnreachable() {
         if (controlAt(static_cast<long>(i))->refs() != 1) return;
     ComPtr<IDispatch> keep(dispatch());  // this object ends when keep goes, and not before
     std::vector<ComPtr<IDispatch>> items = controls_->takeAll();
-    for (ComPtr<IDispatch>& item : items) static_cast<Control*>(item.get())->ForgetParent();
+    for (ComPtr<IDispatch>& item : items) static_cast<Control*>(item.get())->forgetParent();
     items.clear();
 }
 

@@ -60,7 +60,7 @@ public:
 
     // One of the form's own events happened: its string, when set, becomes the pending
     // event; the sinks connected to the form get it when the script next waits.
-    void Raise(FormEvent event);
+    void raise(FormEvent event);
     // Hides the form, destroys its control windows and its window, closes its theme and
     // takes it out of the registry; runs its steps at most once.
     void DestroyForm();

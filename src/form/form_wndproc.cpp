@@ -33,7 +33,7 @@ LRESULT Default(const WindowMessage& m) { return DefWindowProcW(m.hwnd, m.msg, m
 ComPtr<Form> FindForm(HWND hwnd) { return FormOfWindow(hwnd); }
 
 void Post(const ComPtr<Form>& form, FormEvent event) {
-    if (form) form->Raise(event);
+    if (form) form->raise(event);
 }
 
 HWND WindowValue(HWND hwnd, const char* name) { return reinterpret_cast<HWND>(GetWindowValue(hwnd, name)); }

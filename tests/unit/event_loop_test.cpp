@@ -26,15 +26,6 @@ using Events = std::vector<std::wstring>;
 
 void Click(const Obj& c) { SendMessageW(c.hwnd(), WM_LBUTTONUP, 0, 0); }
 
-// The sink's calls of these names, in order.
-Events Only(const Events& all, std::initializer_list<const wchar_t*> names) {
-    Events out;
-    for (const std::wstring& e : all)
-        for (const wchar_t* n : names)
-            if (e == n) out.push_back(e);
-    return out;
-}
-
 TEST(EventLoop, AfterCloseAllWithEventsQueuedTheHostsLoopStillDelivers) {
     Session s;
     {
