@@ -51,6 +51,10 @@ extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** o
 }
 
 extern "C" HRESULT WINAPI DllCanUnloadNow() {
-    mv::ReleaseIdleDesktop();
+    try {
+        mv::ReleaseIdleDesktop();  // its end closes its forms
+    } catch (...) {
+        mv::TraceCaught(__FILE__, __LINE__);
+    }
     return mv::LiveObjects() == 0 && mv::ServerLocks() == 0 ? S_OK : S_FALSE;
 }
