@@ -5,7 +5,7 @@
 // images; then, unless it consumes the message, it hands the message to the procedure the
 // control's class gave it ("MVVBOldProc").
 //
-// The window's kind and its class's procedure come from the process's record of the
+// The window's kind and its class's procedure come from the thread's record of the
 // windows it subclassed (window/subclass_record.h), the control object through the one-entry
 // cache of form/window_objects.h. When the object cannot be found (the control
 // is being created, or its form is no longer registered) no event is posted and the
@@ -34,13 +34,13 @@ constexpr DWORD kClickDelayMs = 25;
 // The key press that a release of Enter or Space may turn into a click: the command button
 // that got it, and the key. The release of an Enter that answered a message box or closed
 // a dialog opened from a button's OnClick reaches that button once the focus is back on
-// it; it clicks nothing, since the press went to the dialog. One slot: only the window
-// with the focus gets key presses.
+// it; it clicks nothing, since the press went to the dialog. One slot per thread: only the
+// window with the focus gets key presses.
 struct KeyPress {
     HWND button = nullptr;
     UINT key = 0;
 };
-KeyPress g_keyPress;
+thread_local KeyPress t_keyPress;
 
 LRESULT PassOn(const WindowMessage& m) {
     const WNDPROC old = SubclassClassProc(m.hwnd);
@@ -68,7 +68,7 @@ LRESULT OnSetFocus(const WindowMessage& m) {
 
 // A key pressed on a button that loses the focus before the key is released clicks nothing.
 LRESULT OnKillFocus(const WindowMessage& m) {
-    if (g_keyPress.button == m.hwnd) g_keyPress = KeyPress{};
+    if (t_keyPress.button == m.hwnd) t_keyPress = KeyPress{};
     PostControlEvent(FindControl(m.hwnd), ControlEvent::OnLostfocus);
     return PassOn(m);
 }
@@ -88,7 +88,7 @@ LRESULT OnKeyDown(const WindowMessage& m) {
     const UINT key = static_cast<UINT>(m.wp);
     if (m.kind == kCmdButton) {
         const bool clicks = key == VK_RETURN || key == VK_SPACE;
-        g_keyPress = clicks ? KeyPress{m.hwnd, key} : KeyPress{};
+        t_keyPress = clicks ? KeyPress{m.hwnd, key} : KeyPress{};
     }
     if (TakeDialogKey(GetParent(m.hwnd), m)) return 0;
     if (key == VK_TAB) {
@@ -98,7 +98,7 @@ LRESULT OnKeyDown(const WindowMessage& m) {
     }
     if (key == VK_RETURN && m.kind == kCmdButton) {
         SendMessageW(m.hwnd, WM_KEYDOWN, VK_SPACE, m.lp);
-        g_keyPress = KeyPress{m.hwnd, VK_RETURN};  // the Space sent above noted itself
+        t_keyPress = KeyPress{m.hwnd, VK_RETURN};  // the Space sent above noted itself
         return 0;
     }
     return PassOn(m);
@@ -117,8 +117,8 @@ LRESULT OnChar(const WindowMessage& m) {
 // when that key was pressed on this button.
 LRESULT OnKeyUp(const WindowMessage& m) {
     const UINT key = static_cast<UINT>(m.wp);
-    if (g_keyPress.button == m.hwnd && g_keyPress.key == key) {  // only Enter and Space on buttons are noted
-        g_keyPress = KeyPress{};
+    if (t_keyPress.button == m.hwnd && t_keyPress.key == key) {  // only Enter and Space on buttons are noted
+        t_keyPress = KeyPress{};
         SendMessageW(m.hwnd, WM_LBUTTONUP, 0, 0);
     }
     return PassOn(m);
@@ -153,7 +153,7 @@ LRESULT OnDoubleClick(const WindowMessage& m) {
     return PassOn(m);
 }
 
-// The window's last message: the process forgets what it recorded of it.
+// The window's last message: the thread forgets what it recorded of it.
 LRESULT OnNcDestroy(const WindowMessage& m) {
     const LRESULT result = PassOn(m);
     ForgetSubclass(m.hwnd);
