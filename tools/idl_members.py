@@ -14,12 +14,20 @@ Conventions read from the IDL:
 - a propput without a helpstring shares the help of its propget (a help the table checks is the same for both);
 - a BSTR parameter's text default is a custom attribute with the id TEXT_DEFAULT below
   (widl refuses a string defaultvalue on a BSTR*); an optional BSTR without one defaults
-  to the empty string, an optional number without defaultvalue to 0.
+  to the empty string, an optional number without defaultvalue to 0;
+- the propget of an event string (an On... property) names the source methods it raises
+  in a custom attribute with the id EVENT_SOURCES below; each class with event strings
+  gets their keys (enum Event) and facts (events[]), and a source method that no event
+  string raises fails the build.
 """
 import re
 import sys
 
 TEXT_DEFAULT = "6d6f7276-616e-6500-0000-000000000001"
+# On the propget of an event string (an On... property): the source methods it raises, as
+# "Interface.Method" separated by blanks, the class's own source interface first.
+EVENT_SOURCES = "6d6f7276-616e-6500-0000-000000000002"
+MAX_EVENT_SOURCES = 2
 
 VT = {"long": "VT_I4", "BSTR": "VT_BSTR", "VARIANT_BOOL": "VT_BOOL", "VARIANT": "VT_VARIANT",
       "IDispatch*": "VT_DISPATCH", "IUnknown*": "VT_UNKNOWN", "void": "VT_EMPTY"}
@@ -113,6 +121,11 @@ class Member:
         if self.result == "HRESULT" and not self.retval:
             self.result = "void"
         self.key = name + {"Get": "_get", "Put": "_let", "Method": ""}[self.kind]
+        self.raises = []
+        for custom in self.attrs.get("custom", []):
+            guid, value = split_top(custom)
+            if guid.lower() == EVENT_SOURCES:
+                self.raises = [tuple(s.split(".")) for s in value.strip('"').split()]
 
 
 class Interface:
@@ -145,7 +158,38 @@ def dual_entry(m):
     return prefix + m.name, ", ".join(args)
 
 
+def event_facts(i, by_name):
+    """The event strings of an interface: (property, its source methods' ids)."""
+    out = []
+    for m in i.members:
+        if not m.raises:
+            continue
+        if m.kind != "Get" or len(m.raises) > MAX_EVENT_SOURCES:
+            fail("%s.%s: event sources belong on the propget of an event string, at most %d"
+                 % (i.name, m.name, MAX_EVENT_SOURCES))
+        ids = []
+        for source, method in m.raises:
+            found = [s for s in by_name[source].members if s.name == method] if source in by_name else []
+            if not found:
+                fail("%s.%s raises %s.%s, which the IDL does not have" % (i.name, m.name, source, method))
+            ids.append(found[0].id)
+        out.append((m.name, ids))
+    return out
+
+
+def check_every_source_method_raised(interfaces):
+    """A source method that no event string raises is a missing piece."""
+    raised = {(s, meth) for i in interfaces for m in i.members for s, meth in m.raises}
+    for i in interfaces:
+        if i.name.endswith("Events"):
+            for m in i.members:
+                if (i.name, m.name) not in raised:
+                    fail("%s.%s is raised by no event string (custom %s on an On... propget)"
+                         % (i.name, m.name, EVENT_SOURCES))
+
+
 def emit(library, interfaces, classes):
+    by_name = {i.name: i for i in interfaces}
     out = ["// Generated at build time from src/com/morvane.idl by tools/idl_members.py. Do not edit:",
            "// the IDL is where each member is described.",
            "#pragma once", "", "#include \"com/member_facts.h\"", "", "namespace mv {", ""]
@@ -166,12 +210,30 @@ def emit(library, interfaces, classes):
         for m in i.members:
             if m.params:
                 out.append("    static constexpr Param %s_params[] = {%s};" % (m.key, ", ".join(p.cpp() for p in m.params)))
+        names = sorted({p.name for m in i.members for p in m.params})
+        if names:
+            out.append("    // The names of its members' parameters, for code that reads arguments by name.")
+            out.append("    struct param {")
+            out += ["        static constexpr wchar_t %s[] = %s;" % (n, c_string(n)) for n in names]
+            out.append("    };")
         out.append("    static constexpr MemberFacts facts[kCount] = {")
         for m in i.members:
             params = ("%s_params, %d" % (m.key, len(m.params))) if m.params else "nullptr, 0"
             out.append("        {%s, %s, Kind::%s, %s, %s, %s}," % (c_string(m.name), m.id, m.kind, params,
                                                                 VT[m.result], c_string(m.help)))
         out.append("    };")
+        events = event_facts(i, by_name)
+        if events:
+            out.append("    // The event strings, one per On... property, indexed by event key.")
+            out.append("    enum Event : unsigned {")
+            out += ["        %s," % name for name, _ in events]
+            out.append("        kEventCount")
+            out.append("    };")
+            out.append("    static constexpr EventFacts events[kEventCount] = {")
+            for name, ids in events:
+                ids = ids + ["DISPID_UNKNOWN"] * (MAX_EVENT_SOURCES - len(ids))
+                out.append("        {%s_get, %s_let, {%s}}," % (name, name, ", ".join(ids)))
+            out.append("    };")
         out.append("};")
         out.append("")
     out.append("}  // namespace idl")
@@ -226,7 +288,9 @@ def read_idl(path):
 def main():
     if len(sys.argv) != 3:
         fail("usage: idl_members.py morvane.idl members.h")
-    generated = emit(*read_idl(sys.argv[1]))
+    library, interfaces, classes = read_idl(sys.argv[1])
+    check_every_source_method_raised(interfaces)
+    generated = emit(library, interfaces, classes)
     try:
         if open(sys.argv[2], encoding="utf-8").read() == generated:
             return

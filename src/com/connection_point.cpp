@@ -38,9 +38,12 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
         FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(events.put()))))
         RETURN_HR(CONNECT_E_CANNOTCONNECT);
     if (nextCookie_ == 0) RETURN_HR(CONNECT_E_ADVISELIMIT);  // every cookie has been handed out
-    *cookie = nextCookie_++;
-    sinks_.push_back({*cookie, std::move(events)});
-    return S_OK;
+    try {
+        sinks_.push_back({nextCookie_, std::move(events)});
+        *cookie = nextCookie_++;
+        return S_OK;
+    }
+    CATCH_RETURN()
 }
 
 HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
@@ -53,13 +56,17 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
 
 HRESULT ConnectionPoint::EnumConnections(IEnumConnections** out) {
     if (!out) RETURN_HR(E_POINTER);
-    std::vector<CONNECTDATA> all;
-    for (const Sink& s : sinks_) all.push_back({s.sink.get(), s.cookie});
-    *out = ConnectionsEnum::Create(std::move(all));
-    return S_OK;
+    *out = nullptr;
+    try {
+        std::vector<CONNECTDATA> all;
+        for (const Sink& s : sinks_) all.push_back({s.sink.get(), s.cookie});
+        *out = ConnectionsEnum::Create(std::move(all));
+        return S_OK;
+    }
+    CATCH_RETURN()
 }
 
-void ConnectionPoint::Fire(DISPID id, IDispatch* arg) {
+void ConnectionPoint::fire(DISPID id, IDispatch* arg) {
     ComPtr<IConnectionPointContainer> keep(&container_);  // a sink may let go of the object
     std::vector<DWORD> cookies;
     for (const Sink& s : sinks_) cookies.push_back(s.cookie);
@@ -82,15 +89,19 @@ void ConnectionPoint::Fire(DISPID id, IDispatch* arg) {
     }
 }
 
-void ConnectionPoint::DisconnectAll() {
+void ConnectionPoint::disconnectAll() {
     std::vector<Sink> gone;
     gone.swap(sinks_);  // a sink's release may call back: the list is already empty
 }
 
 HRESULT EventSource::EnumConnectionPoints(IEnumConnectionPoints** out) {
     if (!out) RETURN_HR(E_POINTER);
-    *out = ConnectionPointsEnum::Create({&point_});
-    return S_OK;
+    *out = nullptr;
+    try {
+        *out = ConnectionPointsEnum::Create({&point_});
+        return S_OK;
+    }
+    CATCH_RETURN()
 }
 
 HRESULT EventSource::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {

@@ -41,9 +41,9 @@ public:
     // Calls each sink connected now, in the order they were advised, with the event's id
     // and its argument (none when null). A sink unadvised by an earlier one is not called;
     // what a sink answers or raises is not the library's concern and stops nothing.
-    void Fire(DISPID id, IDispatch* arg);
+    void fire(DISPID id, IDispatch* arg);
     // Lets every sink go: the object's events have ended.
-    void DisconnectAll();
+    void disconnectAll();
 
 private:
     struct Sink {

@@ -1,7 +1,6 @@
 // The shared dispatcher behind every member table.
 #include "com/dispatch.h"
 
-#include "com/event_queue.h"
 
 #include <cwchar>
 #include <cwctype>
@@ -340,27 +339,6 @@ HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, 
     }
     return S_OK;
 }
-
-namespace {
-unsigned long g_calls = 0;  // one apartment thread
-}  // namespace
-
-unsigned long CallCount() { return g_calls; }
-
-namespace {
-int g_callDepth = 0;
-}  // namespace
-
-CallScope::CallScope() {
-    ++g_calls;
-    ++g_callDepth;
-}
-
-CallScope::~CallScope() {
-    if (--g_callDepth == 0) EventsAfterCall();
-}
-
-bool InLibraryCall() { return g_callDepth > 0; }
 
 HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep) {
     if (hr == DISP_E_OVERFLOW) {

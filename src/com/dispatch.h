@@ -18,6 +18,7 @@
 #include <new>
 #include <string>
 
+#include "com/event_loop.h"
 #include "com/member_facts.h"
 #include "core/hresult.h"
 #include "core/text.h"
@@ -41,7 +42,6 @@ public:
     size_t size() const { return count_; }
     long lng(size_t i) const { return v_[i].lVal; }
     bool flag(size_t i) const { return v_[i].boolVal != VARIANT_FALSE; }
-    BSTR bstr(size_t i) const { return v_[i].bstrVal; }  // may be null: counts as empty
     std::wstring text(size_t i) const { return toWide(v_[i].bstrVal); }
     const VARIANT& var(size_t i) const { return v_[i]; }
 
@@ -145,23 +145,6 @@ constexpr HRESULT kScriptDivByZero = static_cast<HRESULT>(0x800A000B);
 // become DISP_E_EXCEPTION with an EXCEPINFO, as a script's own arithmetic errors do.
 HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep);
 
-// Calls answered so far by all of the library's objects: whether the script did anything
-// else between two calls.
-unsigned long CallCount();
-
-// One call into the library, counted while it runs. The end of the outermost one lets
-// events that wait for their sinks ask the host's message loop to deliver them.
-class CallScope {
-public:
-    CallScope();
-    ~CallScope();
-    CallScope(const CallScope&) = delete;
-    CallScope& operator=(const CallScope&) = delete;
-};
-
-// True while a call into the library runs (a sink or a window procedure it reached).
-bool InLibraryCall();
-
 template <typename T>
 class DispatchTable {
 public:
@@ -181,7 +164,10 @@ public:
 
     HRESULT invoke(T& self, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
                    EXCEPINFO* excep, UINT* argErr) const {
-        CallScope call;
+        // An object answers on the apartment thread that made it; elsewhere its state,
+        // its windows and its events are not the caller's.
+        if (!self.onHomeThread()) RETURN_HR(RPC_E_WRONG_THREAD);
+        LibraryCall call;
         Args args;
         size_t index = 0;
         HRESULT hr = BindCall(facts_, n_, &view, id, flags, params, args, &index, excep, argErr);
@@ -197,12 +183,10 @@ public:
         // No exception crosses a COM method: the caller sees what it was.
         try {
             hr = row.fn(self, args, out);
-        } catch (const std::bad_alloc&) {
-            hr = E_OUTOFMEMORY;
+            if (FAILED(hr)) TraceFailure(__FILE__, __LINE__, hr, name);
         } catch (...) {
-            hr = E_UNEXPECTED;
+            hr = TraceCaught(__FILE__, __LINE__, name);
         }
-        if (FAILED(hr)) TraceFailure(__FILE__, __LINE__, hr, name);
         return FinishCall(hr, excep);
     }
 
@@ -232,27 +216,30 @@ void PackDualCall(const MemberFacts& facts, std::initializer_list<VARIANT> args,
 
 template <typename T, typename R>
 HRESULT CallDual(T& self, unsigned key, std::initializer_list<VARIANT> args, R result) {
-    const MemberFacts& facts = T::members().facts(key);
-    VARIANT reversed[kMaxParams];
-    DISPPARAMS params{};
-    WORD flags = 0;
-    PackDualCall(facts, args, reversed, &params, &flags);
-    Variant answer;
-    RETURN_IF_FAILED(T::members().invoke(self, facts.id, flags, &params, answer.get(), nullptr, nullptr));
-    return StoreDualResult(*answer.get(), result);
+    try {
+        const MemberFacts& facts = T::members().facts(key);
+        VARIANT reversed[kMaxParams];
+        DISPPARAMS params{};
+        WORD flags = 0;
+        PackDualCall(facts, args, reversed, &params, &flags);
+        Variant answer;
+        RETURN_IF_FAILED(T::members().invoke(self, facts.id, flags, &params, answer.get(), nullptr, nullptr));
+        return StoreDualResult(*answer.get(), result);
+    }
+    CATCH_RETURN()
 }
 
 }  // namespace mv
 
 namespace mv {
 
-// The event-string properties of forms and controls: the strings live in `events()` and
-// are stored and handed back unchanged.
-template <typename T, auto Field>
-HRESULT GetEventString(T& t, const Args&, Result& r) { r.setText(t.events().*Field); return S_OK; }
+// The event-string properties of forms and controls: the strings live in `events()`,
+// indexed by event key, and are stored and handed back unchanged.
+template <typename T, auto Event>
+HRESULT GetEventString(T& t, const Args&, Result& r) { r.setText(t.events()[Event]); return S_OK; }
 
-template <typename T, auto Field>
-HRESULT PutEventString(T& t, const Args& a, Result&) { t.events().*Field = a.text(0); return S_OK; }
+template <typename T, auto Event>
+HRESULT PutEventString(T& t, const Args& a, Result&) { t.events()[Event] = a.text(0); return S_OK; }
 
 // The hwnd property of forms and controls.
 template <typename T>

@@ -30,6 +30,8 @@ public:
 
     IDispatch* dispatch() { return static_cast<IDispatch*>(this); }
     ULONG refs() const { return refs_; }
+    // The apartment thread that made the object: the only one it answers.
+    bool onHomeThread() const { return GetCurrentThreadId() == home_; }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -70,14 +72,20 @@ public:
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                             DISPID* ids) override {
-        return Self::members().getIDsOfNames(names, count, ids);
+        try {
+            return Self::members().getIDsOfNames(names, count, ids);
+        }
+        CATCH_RETURN()
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO* excep, UINT* argErr) override {
         if (!IsEqualIID(iid, IID_NULL)) RETURN_HR(DISP_E_UNKNOWNINTERFACE);
         Self& self = *static_cast<Self*>(this);
         ComPtr<IDispatch> keep(dispatch());  // the call may drop the caller's last reference
-        return Self::members().invoke(self, id, flags, params, result, excep, argErr);
+        try {
+            return Self::members().invoke(self, id, flags, params, result, excep, argErr);
+        }
+        CATCH_RETURN()
     }
 
     // IProvideClassInfo: the class as the type library describes it, for hosts that list
@@ -91,7 +99,8 @@ public:
     // IProvideClassInfo2, for classes with events: their default source interface, where
     // hosts look for the events an object raises.
     HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* out) override {
-        if (!out || kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) RETURN_HR(E_INVALIDARG);
+        if (!out) RETURN_HR(E_POINTER);
+        if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) RETURN_HR(E_INVALIDARG);
         *out = Self::sourceId();
         return S_OK;
     }
@@ -117,6 +126,7 @@ public:
 
 private:
     ULONG refs_ = 1;  // the creator's reference
+    const DWORD home_ = GetCurrentThreadId();
 };
 
 // Creates an object holding the creator's one reference.

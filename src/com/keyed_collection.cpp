@@ -47,8 +47,11 @@ public:
     HRESULT STDMETHODCALLTYPE Reset() override { pos_ = 0; return S_OK; }
     HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override {
         if (!out) RETURN_HR(E_POINTER);
-        *out = new CollectionEnum(coll_, pos_);
-        return S_OK;
+        try {
+            *out = new CollectionEnum(coll_, pos_);
+            return S_OK;
+        }
+        CATCH_RETURN()
     }
 
 private:

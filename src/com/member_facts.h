@@ -35,6 +35,16 @@ struct MemberFacts {
     const wchar_t* help;
 };
 
+// One event string of a class (its On… property) as the IDL ties it to the source
+// methods it raises: the keys of the property's get and let, and the dispatch ids of the
+// methods, first in the class's own source interface, then (for a control) in its form's;
+// DISPID_UNKNOWN where there is none.
+constexpr size_t kMaxEventSources = 2;
+struct EventFacts {
+    unsigned get, let;
+    DISPID raises[kMaxEventSources];
+};
+
 // How many arguments a member may take (what the dispatcher's Args holds).
 constexpr size_t kMaxParams = 10;
 

@@ -136,13 +136,27 @@ HRESULT Unregister(const Scope& scope) {
 
 }  // namespace mv
 
-extern "C" HRESULT WINAPI DllRegisterServer() { return mv::Register({false}); }
+// The entry points build paths and key lists: nothing they let escape crosses into regsvr32.
+extern "C" HRESULT WINAPI DllRegisterServer() {
+    try {
+        return mv::Register({false});
+    }
+    CATCH_RETURN()
+}
 
-extern "C" HRESULT WINAPI DllUnregisterServer() { return mv::Unregister({false}); }
+extern "C" HRESULT WINAPI DllUnregisterServer() {
+    try {
+        return mv::Unregister({false});
+    }
+    CATCH_RETURN()
+}
 
 // regsvr32 /n /i:user registers for the current user only, /u /n /i:user removes that.
 extern "C" HRESULT WINAPI DllInstall(BOOL install, LPCWSTR cmdLine) {
     if (!cmdLine || lstrcmpiW(cmdLine, L"user") != 0) RETURN_HR(E_INVALIDARG);
-    const mv::Scope scope{true};
-    return install ? mv::Register(scope) : mv::Unregister(scope);
+    try {
+        const mv::Scope scope{true};
+        return install ? mv::Register(scope) : mv::Unregister(scope);
+    }
+    CATCH_RETURN()
 }

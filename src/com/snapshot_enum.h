@@ -69,8 +69,11 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Clone(IEnum** out) override {
         if (!out) RETURN_HR(E_POINTER);
-        *out = new SnapshotEnum(items_, pos_);
-        return S_OK;
+        try {
+            *out = new SnapshotEnum(items_, pos_);
+            return S_OK;
+        }
+        CATCH_RETURN()
     }
 
 private:

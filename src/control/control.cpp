@@ -4,7 +4,7 @@
 
 #include <uxtheme.h>
 
-#include "com/event_queue.h"
+#include "com/event_loop.h"
 #include "control/control_kind.h"
 #include "control/fonts.h"
 #include "control/image_draw.h"
@@ -59,61 +59,33 @@ void Control::SetParentForm(ControlOwner* form) {
     formRef_ = ComPtr<IDispatch>(form ? form->formObject() : nullptr);
 }
 
-namespace {
-
-using OwnEvents = idl::clsDefCtrlEvents;
-using FormSinks = idl::clsDefFormEvents;
-
-// Each event: its string, and its dispatch ids in the control's and in the form's source
-// interface.
-struct EventIds {
-    std::wstring ControlEvents::*text;
-    OwnEvents::Key own;
-    FormSinks::Key onForm;
-};
-
-constexpr EventIds kEventIds[] = {
-    { &ControlEvents::click,       OwnEvents::Click,     FormSinks::Click            },
-    { &ControlEvents::doubleClick, OwnEvents::DblClick,  FormSinks::DblClick         },
-    { &ControlEvents::change,      OwnEvents::Change,    FormSinks::Change           },
-    { &ControlEvents::gotFocus,    OwnEvents::GotFocus,  FormSinks::ControlGotFocus  },
-    { &ControlEvents::lostFocus,   OwnEvents::LostFocus, FormSinks::ControlLostFocus },
-    { &ControlEvents::show,        OwnEvents::Show,      FormSinks::ControlShow      },
-    { &ControlEvents::hide,        OwnEvents::Hide,      FormSinks::ControlHide      },
-};
-
-const EventIds* IdsOf(std::wstring ControlEvents::*event) {
-    for (const EventIds& e : kEventIds)
-        if (e.text == event) return &e;
-    return nullptr;
+bool Control::listens(ControlEvent event) {
+    return !events_[event].empty() || source_.point().connected() || (form_ && form_->formSinksConnected());
 }
 
-}  // namespace
-
-bool Control::listens(std::wstring ControlEvents::*event) {
-    return !(events_.*event).empty() || source_.point().connected() || (form_ && form_->formSinksConnected());
-}
-
-void Control::Raise(std::wstring ControlEvents::*event, Reach reach) {
-    const std::wstring& text = events_.*event;
+void Control::raise(ControlEvent event, Reach reach) {
+    const std::wstring& text = events_[event];
     if (!text.empty() && form_) form_->postEvent(text);
-    const EventIds* ids = IdsOf(event);
-    if (reach == Reach::ScriptOnly || !ids || !form_ || form_->formGone()) return;
-    if (source_.point().connected())
-        QueueEvent(source_.point(), OwnEvents::facts[ids->own].id, nullptr, form_->formWindow());
-    if (form_->formSinksConnected()) form_->queueForFormSinks(FormSinks::facts[ids->onForm].id, dispatch());
+    if (reach == Reach::ScriptOnly || !form_ || form_->formGone()) return;
+    const EventFacts& raises = idl::clsDefCtrl::events[event];
+    if (source_.point().connected()) QueueEvent(source_.point(), raises.raises[0], nullptr);
+    if (form_->formSinksConnected()) form_->queueForFormSinks(raises.raises[1], dispatch());
 }
 
-void Control::EndEvents() {
+void PostControlEvent(const ComPtr<Control>& c, ControlEvent event) {
+    if (c) c->raise(event);
+}
+
+void Control::endEvents() {
     DropQueuedEvents(source_.point());
-    source_.point().DisconnectAll();
+    source_.point().disconnectAll();
 }
 
 void Control::countDropped(ULONG refs) {
     if (refs == 1 && form_) form_->collectIfUnreachable();  // may end this object
 }
 
-void Control::ForgetParent() {
+void Control::forgetParent() {
     form_ = nullptr;
     formRef_.reset();
 }

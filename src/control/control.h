@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "com/connection_point.h"
@@ -38,9 +39,10 @@ protected:
     ~ControlOwner() = default;
 };
 
-struct ControlEvents {
-    std::wstring show, hide, click, doubleClick, change, lostFocus, gotFocus;
-};
+// The control's event strings, indexed by event key (ControlEvent::OnClick, ...): one per
+// On... property of _clsDefCtrl, as morvane.idl ties each to the source methods it raises.
+using ControlEvent = idl::clsDefCtrl::Event;
+using ControlEvents = std::array<std::wstring, idl::clsDefCtrl::kEventCount>;
 
 class Control final : public DispatchObject<Control> {
 public:
@@ -57,14 +59,14 @@ public:
     void SetParentForm(ControlOwner* form);
     // Whether an event is awaited: its string is set, or sinks are connected to the
     // control or to its form.
-    bool listens(std::wstring ControlEvents::*event);
+    bool listens(ControlEvent event);
     // The event happened: its string, when set, goes to the form's pending-event slot;
     // the sinks connected to the control, then those connected to its form, get it when
     // the script next waits (unless it is for the script only).
     enum class Reach { Everyone, ScriptOnly };
-    void Raise(std::wstring ControlEvents::*event, Reach reach = Reach::Everyone);
+    void raise(ControlEvent event, Reach reach = Reach::Everyone);
     // Lets the sinks go and forgets the events queued for them: the form is destroyed.
-    void EndEvents();
+    void endEvents();
 
     HWND hwnd() const { return hwnd_; }
     const std::wstring& name() const { return name_; }
@@ -101,7 +103,7 @@ public:
 
     // Lifetime: the form's collection and the control keep each other; see form.cpp.
     void countDropped(ULONG refs);
-    void ForgetParent();
+    void forgetParent();
 
     // State of the font, list and progress-bar members (fonts.cpp, list_ops.cpp,
     // progress.cpp).
@@ -130,11 +132,14 @@ private:
     UniqueFont font_;
     long maxProgress_ = 0;
     bool customPainted_ = false;
-    RECT rect_{};
     ItemWidths itemWidths_;
     ControlEvents events_;
     EventSource source_{*dispatch(), DIID__clsDefCtrlEvents};
 };
+
+// Raises one of the control's events (by its event key), when there
+// is a control.
+void PostControlEvent(const ComPtr<Control>& c, ControlEvent event);
 
 // The control's window while it is still a window of its living form: the handle of a
 // destroyed control may by now name some other window.

@@ -16,16 +16,16 @@ const wchar_t kComboText[] =
 static_assert(sizeof kComboText / sizeof kComboText[0] == 255, "254 blanks and the NUL");
 
 void ApplyBarStyle(Control& c, const Args& a) {
-    const long style = a.lng(a.indexOf(L"nPBStyle"));
+    const long style = a.lng(a.indexOf(AddParam::nPBStyle));
     if (style != 1) SetProgressBarStyle(c, style);  // 1 is the smooth style of creation
 }
 
 // A list box's columns are as wide as the box.
 void ApplyColumnWidth(Control& c, const Args& a) {
-    const long width = UnitsToPixels(a.lng(a.indexOf(L"nWidth")), c.unitDpi());
+    const long width = UnitsToPixels(a.lng(a.indexOf(AddParam::nWidth)), c.unitDpi());
     SendMessageW(c.hwnd(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(WindowSize(width)), 0);
 }
 
-void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(L"sImageSource"))); }
+void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(AddParam::sImageSource))); }
 
 }  // namespace mv

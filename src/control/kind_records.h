@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include "com/dispatch.h"
+#include "com/module.h"
 #include "control/control_kind.h"
 
 namespace mv {
@@ -66,36 +67,39 @@ struct KindRecord {
     void (*afterwards)(Control&, const Args&);  // null: nothing
 };
 
+// The add methods' parameters the records name (generated from morvane.idl).
+using AddParam = idl::clsDefForm::param;
+
 inline constexpr KindRecord kKindRecords[] = {
     { kCmdButton,   L"BUTTON", L"BUTTON", true, false, false, 0,
-      WS_TABSTOP, 0, FromArg(L"sCtrlCaption"), L"sOnclickEvent", nullptr,
-      { L"nMultiLine", BS_MULTILINE } },
+      WS_TABSTOP, 0, FromArg(AddParam::sCtrlCaption), AddParam::sOnclickEvent, nullptr,
+      { AddParam::nMultiLine, BS_MULTILINE } },
     { kLabel,       L"Static", L"", false, false, true, 0,
-      SS_NOPREFIX, WS_EX_TRANSPARENT, FromArg(L"sCtrlCaption"), nullptr,
-      L"nTextAlignement" },
+      SS_NOPREFIX, WS_EX_TRANSPARENT, FromArg(AddParam::sCtrlCaption), nullptr,
+      AddParam::nTextAlignement },
     { kTextBox,     L"EDIT", L"EDIT,EDITTEXT,CARET,SCROLLBAR", true, true, false, 0,
       kTextBoxStyle, WS_EX_CLIENTEDGE,
-      FromArg(L"sCtrlCaption"), L"sOnclickEvent", L"nTextAlignement", { L"nMultiLine", kTextBoxMultiLine } },
+      FromArg(AddParam::sCtrlCaption), AddParam::sOnclickEvent, AddParam::nTextAlignement, { AddParam::nMultiLine, kTextBoxMultiLine } },
     { kComboBox,    L"ComboBox", L"COMBOBOX, DROPDOWNBUTTON,SCROLLBAR", true, true, false, CBN_SELCHANGE,
       kComboStyle, WS_EX_CLIENTEDGE,
-      Fixed(kComboText), L"sOnclickEvent" },
+      Fixed(kComboText), AddParam::sOnclickEvent },
     { kListBox,     L"LISTBOX", L"LISTVIEW,SCROLLBAR", true, true, false, LBN_SELCHANGE,
       kListStyle, WS_EX_CLIENTEDGE, Fixed(L""),
-      L"sOnclickEvent", nullptr, {}, ApplyColumnWidth },
+      AddParam::sOnclickEvent, nullptr, {}, ApplyColumnWidth },
     { kProgressBar, L"msctls_progress32", L"PROGRESS,BAR", false, false, false, 0,
       PBS_SMOOTH, 0, Fixed(L"PB"), nullptr, nullptr,
       {}, ApplyBarStyle },
     { kFrame,       L"BUTTON", L"BUTTON,GROUPBOX", false, false, true, 0,
-      BS_GROUPBOX, 0, FromArg(L"sCtrlCaption") },
+      BS_GROUPBOX, 0, FromArg(AddParam::sCtrlCaption) },
     { kImage,       L"Static", L"", false, false, false, 0,
       SS_BITMAP, WS_EX_TRANSPARENT, Fixed(L""), nullptr, nullptr, {},
       ApplyPicture },
     { kOptionBox,   L"BUTTON", L"BUTTON,RADIOBUTTON", true, true, true, 0,
-      BS_AUTORADIOBUTTON, 0, FromArg(L"sCtrlCaption"),
-      L"sOnclickEvent", nullptr, { L"nTextOnLeft", BS_LEFTTEXT } },
+      BS_AUTORADIOBUTTON, 0, FromArg(AddParam::sCtrlCaption),
+      AddParam::sOnclickEvent, nullptr, { AddParam::nTextOnLeft, BS_LEFTTEXT } },
     { kCheckBox,    L"BUTTON", L"BUTTON,CHECKBOX", true, true, true, 0,
-      BS_AUTOCHECKBOX, 0, FromArg(L"sCtrlCaption"),
-      L"sOnclickEvent", nullptr, { L"nTextOnLeft", BS_LEFTTEXT } },
+      BS_AUTOCHECKBOX, 0, FromArg(AddParam::sCtrlCaption),
+      AddParam::sOnclickEvent, nullptr, { AddParam::nTextOnLeft, BS_LEFTTEXT } },
 };
 
 constexpr bool RecordsInKindOrder() {

@@ -11,10 +11,23 @@ namespace mv {
 // when hr is a failure; returns hr either way.
 HRESULT TraceFailure(const char* file, int line, HRESULT hr, const wchar_t* context = nullptr);
 
+// Inside a catch block at a boundary no exception may cross (a window procedure, a COM
+// method): traces what escaped, with the boundary's file and line, and returns it as a
+// code: E_OUTOFMEMORY for a failed allocation, E_UNEXPECTED for anything else.
+HRESULT TraceCaught(const char* file, int line, const wchar_t* context = nullptr);
+
+// Where the trace's lines also go, besides the debug log (null: nowhere else); the tests
+// read it.
+void SetTraceListener(void (*listener)(const char* line));
+
 }  // namespace mv
 
 // Returns hr, traced when it is a failure.
 #define RETURN_HR(hr) return ::mv::TraceFailure(__FILE__, __LINE__, (hr))
+
+// Ends the try block that makes up a COM method's body.
+#define CATCH_RETURN() \
+    catch (...) { return ::mv::TraceCaught(__FILE__, __LINE__); }
 
 #define RETURN_IF_FAILED(expr)                                              \
     do {                                                                    \

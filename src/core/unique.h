@@ -60,7 +60,7 @@ using UniqueBrush = Unique<HBRUSH, GdiClose>;
 using UniqueBitmap = Unique<HBITMAP, GdiClose>;
 using UniqueTheme = Unique<HTHEME, ThemeClose>;
 using UniqueKey = Unique<HKEY, KeyClose>;
-using UniqueWindow = Unique<HWND, WindowClose>;  // top-level windows only
+using UniqueWindow = Unique<HWND, WindowClose>;
 template <typename T>
 using UniqueTaskMem = Unique<T*, TaskMemClose>;  // memory the system handed over (CoTaskMemAlloc)
 

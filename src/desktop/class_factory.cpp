@@ -28,11 +28,8 @@ public:
         try {
             ComPtr<Desktop> d = Desktop::Create();  // a new Desktop for every request
             return d->QueryInterface(iid, out);
-        } catch (const std::bad_alloc&) {
-            RETURN_HR(E_OUTOFMEMORY);
-        } catch (...) {
-            return TraceFailure(__FILE__, __LINE__, E_UNEXPECTED, L"an exception escaped creating a Desktop");
         }
+        CATCH_RETURN()
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
         mv::LockServer(lock != FALSE);
@@ -54,6 +51,10 @@ extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** o
 }
 
 extern "C" HRESULT WINAPI DllCanUnloadNow() {
-    mv::ReleaseIdleDesktop();
+    try {
+        mv::ReleaseIdleDesktop();  // its end closes its forms
+    } catch (...) {
+        mv::TraceCaught(__FILE__, __LINE__);
+    }
     return mv::LiveObjects() == 0 && mv::ServerLocks() == 0 ? S_OK : S_FALSE;
 }

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "com/event_queue.h"
+#include "com/event_loop.h"
 #include "control/control.h"
 #include "core/diagnostics.h"
 #include "core/dpi.h"
@@ -21,7 +21,13 @@ namespace mv {
 
 namespace {
 
-StaticRef<Desktop> g_current;
+// The apartment thread's most recent Desktop; each thread that makes Desktops has its own.
+thread_local StaticRef<Desktop> t_current;
+thread_local long t_desktops = 0;  // the thread's living Desktops
+
+// The form class is the process's: registered while any Desktop lives, on any thread.
+SRWLOCK g_classLock = SRWLOCK_INIT;
+long g_desktops = 0;
 
 // Primary screen size in twips (at the display's logical resolution), divided by 15.
 long ScreenTwipsBy15(int metric, int logPixels) {
@@ -35,10 +41,10 @@ long ScreenTwipsBy15(int metric, int logPixels) {
 
 }  // namespace
 
-Desktop* CurrentDesktop() { return g_current.get(); }
+Desktop* CurrentDesktop() { return t_current.get(); }
 
 void ReleaseIdleDesktop() {
-    if (g_current && g_current->refs() == 1 && g_current->formCount() == 0) g_current.reset();
+    if (t_current && t_current->refs() == 1 && t_current->formCount() == 0) t_current.reset();
 }
 
 Desktop::Desktop() : forms_(std::make_shared<KeyedCollection>()) {}
@@ -47,20 +53,29 @@ ComPtr<Desktop> Desktop::Create() {
     ComPtr<Desktop> d = MakeObject<Desktop>();
     // The slot lets go of the previous Desktop, which ends once nothing else holds it. Its
     // forms hold it: one that has forms lives on until they are destroyed.
-    g_current.reset(d.get());
+    t_current.reset(d.get());
+    ++t_desktops;
     SetDebugFlag(false);
     SetVisualStylesOn(true);
     SetDpiAwareOn(true);
+    AcquireSRWLockExclusive(&g_classLock);
+    ++g_desktops;
     RegisterFormClass(kFormClassName, &FormWndProc);
+    ReleaseSRWLockExclusive(&g_classLock);
     InitControlLibrary();
     return d;
 }
 
 void Desktop::finalRelease() {
     closeAll();
-    // The class is the process's, not this Desktop's: while a newer Desktop is current
-    // (the script made a new one before letting this one go), its forms still need it.
-    if (!CurrentDesktop() || CurrentDesktop() == this) UnregisterFormClass(kFormClassName);
+    // The thread's last Desktop takes the thread's events with it.
+    if (--t_desktops == 0) EndThreadEvents();
+    // The class is the process's, not this Desktop's: while another Desktop lives (the
+    // script made a new one before letting this one go, or another thread has one), its
+    // forms still need it.
+    AcquireSRWLockExclusive(&g_classLock);
+    if (--g_desktops == 0) UnregisterFormClass(kFormClassName);
+    ReleaseSRWLockExclusive(&g_classLock);
 }
 
 std::wstring Desktop::version(bool infoEx) {
@@ -138,19 +153,18 @@ bool Desktop::anyFormShown() const {
 
 long Desktop::waitEvents(long milliseconds) {
     ComPtr<IDispatch> keep(dispatch());  // a sink may drop the script's last reference
-    const DWORD start = GetTickCount();
-    for (;;) {
-        DoEvents();
-        DeliverQueuedEvents();
-        if (!anyFormShown()) return 1;
-        DWORD wait = INFINITE;
-        if (milliseconds >= 0) {
-            const DWORD passed = GetTickCount() - start;
-            if (passed >= static_cast<DWORD>(milliseconds)) return 0;
-            wait = static_cast<DWORD>(milliseconds) - passed;
-        }
-        MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
+    const unsigned long strings = EventStringsPosted();
+    long answer = kWaitTimeUp;
+    WaitFor until;
+    until.pass = &DoEvents;
+    until.done = [&] {
+        if (!anyFormShown()) answer = kWaitNoFormShown;
+        else if (EventStringsPosted() != strings) answer = kWaitEventString;
+        return answer != kWaitTimeUp;
+    };
+    until.milliseconds = milliseconds < 0 ? INFINITE : static_cast<DWORD>(milliseconds);
+    WaitForEvents(until);
+    return answer;
 }
 
 Form* Desktop::FormFromHwnd(HWND hwnd) const {

@@ -1,6 +1,6 @@
 // Desktop: the one creatable class and the root of the object model. It keeps the forms
-// registry, creates forms, and maps windows back to their form and control objects for
-// the window procedures (through CurrentDesktop).
+// registry and creates forms. Each apartment thread has its own Desktops and current
+// Desktop; the window procedures find objects through form/window_objects.h.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +16,6 @@ namespace mv {
 
 class Form;
 class Control;
-
-constexpr long kDefaultPosition = static_cast<long>(0x80000000);  // CW_USEDEFAULT
 
 class Desktop final : public DispatchObject<Desktop, DesktopDualEntries<Desktop>>, public FormOwner {
 public:
@@ -36,8 +34,10 @@ public:
                             long top, long width, long height);
     void closeAll();
     HRESULT newEnum(IUnknown** out) const;
-    // Hands events to connected sinks until no form is shown (1) or `milliseconds` have
-    // passed (0); a negative time waits without limit.
+    // Hands events to connected sinks until no form is shown (1), an event string is
+    // posted for LastEvent or PendingEvent (2), or `milliseconds` have passed (0); a
+    // negative time waits without limit.
+    static constexpr long kWaitTimeUp = 0, kWaitNoFormShown = 1, kWaitEventString = 2;
     long waitEvents(long milliseconds);
 
     // Friends of the window procedures and forms.
@@ -59,8 +59,8 @@ private:
     std::shared_ptr<KeyedCollection> forms_;
 };
 
-// The most recently created Desktop (borrowed; null before the first). The slot holds a
-// counted reference, so the current Desktop lives while it is current.
+// The calling thread's most recently created Desktop (borrowed; null before the first).
+// The slot holds a counted reference, so the current Desktop lives while it is current.
 Desktop* CurrentDesktop();
 
 // Lets the current Desktop go when nothing but the slot holds it (no script reference and

@@ -34,8 +34,8 @@ ControlSpec SpecOf(const KindRecord& k, const Args& a) {
     if (Number(a, k.option.param) != 0) style |= k.option.bits;
     std::wstring text = k.text.param ? a.text(a.indexOf(k.text.param)) : std::wstring(k.text.fixed);
     std::wstring onClick = k.onClick ? a.text(a.indexOf(k.onClick)) : std::wstring();
-    return {k.kind, a.text(a.indexOf(L"sCtrlName")), std::move(text),
-            Number(a, L"nleft"), Number(a, L"nTop"), Number(a, L"nWidth"), Number(a, L"nHeight"),
+    return {k.kind, a.text(a.indexOf(AddParam::sCtrlName)), std::move(text),
+            Number(a, AddParam::nleft), Number(a, AddParam::nTop), Number(a, AddParam::nWidth), Number(a, AddParam::nHeight),
             std::move(onClick), style, k.exStyle};
 }
 
@@ -59,6 +59,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
                                      UnitsToPixels(s.left, dpi), UnitsToPixels(s.top, dpi),
                                      UnitsToPixels(s.width, dpi), UnitsToPixels(s.height, dpi), form.hwnd());
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
+    UniqueWindow made(hwnd);  // a control that fails to be added leaves no window behind
 
     const bool classic = !VisualStylesOn();
     // The classic look in every host: one whose own manifest asks for the common
@@ -68,7 +69,10 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     LONG_PTR oldProc = ReadWindowLong(hwnd, GWLP_WNDPROC);  // runs a message pass
     // The pass may have destroyed the form, and this window with it: then there is
     // nothing to attach an object to, as when the window could not be created.
-    if (!IsWindow(hwnd)) return {};
+    if (!IsWindow(hwnd)) {
+        made.release();
+        return {};
+    }
     SetWindowValue(hwnd, prop::kOldProc, oldProc);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CtrlWndProc));
     SetWindowValue(hwnd, prop::kKind, s.kind);  // for other programs and the window procedures
@@ -79,11 +83,12 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     control->SetName(s.name);
     control->SetParentForm(&form);
     ShowWindow(hwnd, SW_SHOWNORMAL);
-    if (!s.onClick.empty()) control->events().click = s.onClick;
+    if (!s.onClick.empty()) control->events()[ControlEvent::OnClick] = s.onClick;
     if (!form.controls().add(s.name, control->dispatch())) return Fail(s.name);
     const long position = static_cast<long>(form.controls().count());
     SetWindowValue(hwnd, prop::kPosition, position);
     RememberPosition(hwnd, position);
+    made.release();
     return control;
 }
 

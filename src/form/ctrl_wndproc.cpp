@@ -5,9 +5,9 @@
 // images; then, unless it consumes the message, it hands the message to the procedure the
 // control's class gave it ("MVVBOldProc").
 //
-// The window's kind and its class's procedure come from the process's record of the
-// windows it subclassed (window/subclass_record.h), the control object through a one-entry
-// cache (window/control_cache.h). When the object cannot be found (the control
+// The window's kind and its class's procedure come from the thread's record of the
+// windows it subclassed (window/subclass_record.h), the control object through the one-entry
+// cache of form/window_objects.h. When the object cannot be found (the control
 // is being created, or its form is no longer registered) no event is posted and the
 // message still goes on.
 #include "form/ctrl_wndproc.h"
@@ -15,7 +15,7 @@
 #include "control/control.h"
 #include "control/control_kind.h"
 #include "form/form.h"
-#include "form/control_cache.h"
+#include "form/window_objects.h"
 #include "form/dialog_keys.h"
 #include "control/progress_paint.h"
 #include "window/subclass_record.h"
@@ -31,18 +31,16 @@ namespace {
 // seen first; the wait dispatches nothing.
 constexpr DWORD kClickDelayMs = 25;
 
-ControlCache g_ctrlCache;
-
 // The key press that a release of Enter or Space may turn into a click: the command button
 // that got it, and the key. The release of an Enter that answered a message box or closed
 // a dialog opened from a button's OnClick reaches that button once the focus is back on
-// it; it clicks nothing, since the press went to the dialog. One slot: only the window
-// with the focus gets key presses.
+// it; it clicks nothing, since the press went to the dialog. One slot per thread: only the
+// window with the focus gets key presses.
 struct KeyPress {
     HWND button = nullptr;
     UINT key = 0;
 };
-KeyPress g_keyPress;
+thread_local KeyPress t_keyPress;
 
 LRESULT PassOn(const WindowMessage& m) {
     const WNDPROC old = SubclassClassProc(m.hwnd);
@@ -50,7 +48,7 @@ LRESULT PassOn(const WindowMessage& m) {
     return CallWindowProcW(old, m.hwnd, m.msg, m.wp, m.lp);
 }
 
-ComPtr<Control> FindControl(HWND hwnd) { return g_ctrlCache.find(hwnd); }
+ComPtr<Control> FindControl(HWND hwnd) { return CachedControlOfWindow(hwnd); }
 
 // A progress bar in the library's style is drawn here and validated, so its class then
 // finds nothing to paint; an image draws its picture once its class has painted (the
@@ -64,21 +62,21 @@ LRESULT OnPaint(const WindowMessage& m) {
 }
 
 LRESULT OnSetFocus(const WindowMessage& m) {
-    PostControlEvent(FindControl(m.hwnd), &ControlEvents::gotFocus);
+    PostControlEvent(FindControl(m.hwnd), ControlEvent::OnGotfocus);
     return PassOn(m);
 }
 
 // A key pressed on a button that loses the focus before the key is released clicks nothing.
 LRESULT OnKillFocus(const WindowMessage& m) {
-    if (g_keyPress.button == m.hwnd) g_keyPress = KeyPress{};
-    PostControlEvent(FindControl(m.hwnd), &ControlEvents::lostFocus);
+    if (t_keyPress.button == m.hwnd) t_keyPress = KeyPress{};
+    PostControlEvent(FindControl(m.hwnd), ControlEvent::OnLostfocus);
     return PassOn(m);
 }
 
 LRESULT OnShowWindow(const WindowMessage& m) {
     const WPARAM shown = m.wp;  // TRUE when the window is being shown
-    if (shown == TRUE) PostControlEvent(FindControl(m.hwnd), &ControlEvents::show);
-    if (shown == FALSE) PostControlEvent(FindControl(m.hwnd), &ControlEvents::hide);
+    if (shown == TRUE) PostControlEvent(FindControl(m.hwnd), ControlEvent::OnShow);
+    if (shown == FALSE) PostControlEvent(FindControl(m.hwnd), ControlEvent::OnHide);
     return PassOn(m);
 }
 
@@ -90,7 +88,7 @@ LRESULT OnKeyDown(const WindowMessage& m) {
     const UINT key = static_cast<UINT>(m.wp);
     if (m.kind == kCmdButton) {
         const bool clicks = key == VK_RETURN || key == VK_SPACE;
-        g_keyPress = clicks ? KeyPress{m.hwnd, key} : KeyPress{};
+        t_keyPress = clicks ? KeyPress{m.hwnd, key} : KeyPress{};
     }
     if (TakeDialogKey(GetParent(m.hwnd), m)) return 0;
     if (key == VK_TAB) {
@@ -104,7 +102,7 @@ LRESULT OnKeyDown(const WindowMessage& m) {
     }
     if (key == VK_RETURN && m.kind == kCmdButton) {
         SendMessageW(m.hwnd, WM_KEYDOWN, VK_SPACE, m.lp);
-        g_keyPress = KeyPress{m.hwnd, VK_RETURN};  // the Space sent above noted itself
+        t_keyPress = KeyPress{m.hwnd, VK_RETURN};  // the Space sent above noted itself
         return 0;
     }
     return PassOn(m);
@@ -123,8 +121,8 @@ LRESULT OnChar(const WindowMessage& m) {
 // when that key was pressed on this button.
 LRESULT OnKeyUp(const WindowMessage& m) {
     const UINT key = static_cast<UINT>(m.wp);
-    if (g_keyPress.button == m.hwnd && g_keyPress.key == key) {  // only Enter and Space on buttons are noted
-        g_keyPress = KeyPress{};
+    if (t_keyPress.button == m.hwnd && t_keyPress.key == key) {  // only Enter and Space on buttons are noted
+        t_keyPress = KeyPress{};
         SendMessageW(m.hwnd, WM_LBUTTONUP, 0, 0);
     }
     return PassOn(m);
@@ -139,27 +137,27 @@ constexpr LONG_PTR kDoubleClickToSinksOnly = 2;
 // A release posts OnClick, unless it ends a double-click that has just been posted.
 LRESULT OnButtonUp(const WindowMessage& m) {
     ComPtr<Control> c = FindControl(m.hwnd);
-    if (c && c->listens(&ControlEvents::click)) {
+    if (c && c->listens(ControlEvent::OnClick)) {
         SleepEx(kClickDelayMs, FALSE);
         const LONG_PTR done = GetWindowValue(m.hwnd, prop::kDblClkDone);
         if (done != 0) SetWindowValue(m.hwnd, prop::kDblClkDone, 0);
-        if (done == 0) PostControlEvent(c, &ControlEvents::click);
-        if (done == kDoubleClickToSinksOnly) c->Raise(&ControlEvents::click, Control::Reach::ScriptOnly);
+        if (done == 0) PostControlEvent(c, ControlEvent::OnClick);
+        if (done == kDoubleClickToSinksOnly) c->raise(ControlEvent::OnClick, Control::Reach::ScriptOnly);
     }
     return PassOn(m);
 }
 
 LRESULT OnDoubleClick(const WindowMessage& m) {
     ComPtr<Control> c = FindControl(m.hwnd);
-    if (c && c->listens(&ControlEvents::doubleClick)) {
-        PostControlEvent(c, &ControlEvents::doubleClick);
+    if (c && c->listens(ControlEvent::OnDoubleClick)) {
+        PostControlEvent(c, ControlEvent::OnDoubleClick);
         SetWindowValue(m.hwnd, prop::kDblClkDone,
-                       c->events().doubleClick.empty() ? kDoubleClickToSinksOnly : kDoubleClickPosted);
+                       c->events()[ControlEvent::OnDoubleClick].empty() ? kDoubleClickToSinksOnly : kDoubleClickPosted);
     }
     return PassOn(m);
 }
 
-// The window's last message: the process forgets what it recorded of it.
+// The window's last message: the thread forgets what it recorded of it.
 LRESULT OnNcDestroy(const WindowMessage& m) {
     const LRESULT result = PassOn(m);
     ForgetSubclass(m.hwnd);
@@ -185,7 +183,5 @@ LRESULT CALLBACK CtrlWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const WindowMessage m{hwnd, msg, wp, lp, SubclassKind(hwnd)};
     return Dispatch(kControlMessages, m, PassOn);
 }
-
-void ForgetCachedControl(HWND formWindow) { g_ctrlCache.forgetForm(formWindow); }
 
 }  // namespace mv

@@ -5,7 +5,6 @@
 
 #include "control/control.h"
 #include "control/kind_records.h"
-#include "form/control_cache.h"
 #include "form/form.h"
 #include "form/window_objects.h"
 #include "window/dialog_buttons.h"
@@ -45,7 +44,7 @@ HWND UsableButton(HWND form, const char* name) {
 
 // Posts the button's OnClick, as a click on it does.
 void Click(HWND button) {
-    PostControlEvent(ControlOfWindow(button), &ControlEvents::click);
+    PostControlEvent(ControlOfWindow(button), ControlEvent::OnClick);
 }
 
 }  // namespace

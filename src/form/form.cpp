@@ -11,10 +11,11 @@
 
 #include <uxtheme.h>
 
-#include "com/event_queue.h"
+#include "com/event_loop.h"
 #include "control/control.h"
 #include "core/os_level.h"
 #include "form/form_shape.h"
+#include "form/window_objects.h"
 #include "window/message_pass.h"
 #include "window/window_props.h"
 
@@ -35,28 +36,18 @@ void Form::AttachFormWindow(HWND hwnd, bool scaled) {
     hwnd_ = hwnd;
     scaled_ = scaled;
     windowDpi_ = WindowDpi(hwnd);
+    RememberFormWindow(hwnd, this);
     if (GetOsLevel() > 5) theme_.reset(OpenThemeData(hwnd, L"WINDOW"));
 }
 
-void Form::Raise(std::wstring FormEvents::*event) {
-    using Sinks = idl::clsDefFormEvents;
-    static constexpr struct {
-        std::wstring FormEvents::*text;
-        Sinks::Key id;
-    } kIds[] = {
-        { &FormEvents::show,      Sinks::Show      },
-        { &FormEvents::hide,      Sinks::Hide      },
-        { &FormEvents::gotFocus,  Sinks::GotFocus  },
-        { &FormEvents::lostFocus, Sinks::LostFocus },
-    };
-    if (!(events_.*event).empty()) SetLastEvent(events_.*event);
+void Form::raise(FormEvent event) {
+    if (!events_[event].empty()) SetLastEvent(events_[event]);
     if (destroyed_ || !source_.point().connected()) return;
-    for (const auto& e : kIds)
-        if (e.text == event) QueueEvent(source_.point(), Sinks::facts[e.id].id, nullptr, hwnd_);
+    QueueEvent(source_.point(), idl::clsDefForm::events[event].raises[0], nullptr);
 }
 
 void Form::queueForFormSinks(DISPID id, IDispatch* control) {
-    if (!destroyed_) QueueEvent(source_.point(), id, control, hwnd_);
+    if (!destroyed_) QueueEvent(source_.point(), id, control);
 }
 
 Control* Form::controlAt(long position) const {
@@ -79,44 +70,30 @@ void Form::setVisible(long value) {
     DoEvents();
 }
 
+void Form::SetLastEvent(const std::wstring& s) {
+    pending_ = s;
+    if (!s.empty()) NoteEventString();
+}
+
 std::wstring Form::lastEvent() {
     ComPtr<IDispatch> keep(dispatch());  // an event may end the script's last reference
-    for (;;) {
-        DeliverQueuedEvents();  // the script waits: connected sinks get what happened
-        bool due = !pending_.empty() || destroyed_;
-        if (visible() != 1 || due) {
-            std::wstring event;
-            event.swap(pending_);
-            return event;
-        }
-        DoEvents();
-        // Never block while an event is already due: look again right before waiting, and
-        // wait in a way that also wakes for input already sitting in the queue.
-        if (!pending_.empty() || destroyed_ || !IsWindowVisible(hwnd_)) continue;
-        MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        DoEvents();
-    }
+    WaitFor until;
+    until.pass = &DoEvents;
+    // Due is noted before Visible runs its pass, as the pump has always done it.
+    until.done = [this] {
+        const bool due = !pending_.empty() || destroyed_;
+        return visible() != 1 || due;
+    };
+    until.ready = [this] { return !pending_.empty() || destroyed_ || !IsWindowVisible(hwnd_); };
+    WaitForEvents(until);
+    std::wstring event;
+    event.swap(pending_);
+    return event;
 }
 
 std::wstring Form::pendingEvent() {
     ComPtr<IDispatch> keep(dispatch());  // as in lastEvent
-    // Scripts ask often, mostly of an empty queue, and each question of the queue is a
-    // round trip to the window server. While the script calls nothing but this question,
-    // and the queue was found empty less than kQuietMs ago, nothing the library did can
-    // have queued anything since: the queue is asked again after any other call, or once
-    // that time is up (the user's input then shows, a few milliseconds late at most).
-    constexpr DWORD kQuietMs = 5;
-    static unsigned long lastCall = 0;  // the call that last found the queue empty or skipped
-    static DWORD emptyAtTick = 0;       // when the queue was last found empty
-    const unsigned long call = CallCount();
-    const DWORD now = GetTickCount();
-    const bool quiet = call == lastCall + 1 && now - emptyAtTick < kQuietMs;
-    const bool passed = !quiet && DoEventsIfQueued();
-    DeliverQueuedEvents();
-    if (!passed && pending_.empty()) {
-        lastCall = call;
-        if (!quiet) emptyAtTick = now;
-    }
+    LookForEvents(&DoEventsIfQueued, [this] { return pending_.empty(); });
     std::wstring event;
     event.swap(pending_);
     return event;
@@ -125,6 +102,9 @@ std::wstring Form::pendingEvent() {
 void Form::DestroyForm() {
     ComPtr<IDispatch> keep(dispatch());  // removal from the registry may drop the last reference
     if (destroyed_) return;
+    // The teardown's message passes deliver nothing to anyone, whoever started it (the
+    // script, or the host destroying the window between two calls).
+    LibraryCall teardown(LibraryCall::Counted::No);
     setVisible(0);
     destroyed_ = true;
     // The owner no longer owns a form: it must not hand its focus to a dead window, and it
@@ -139,15 +119,16 @@ void Form::DestroyForm() {
     for (size_t i = 1; i <= controls_->count(); ++i)
         if (Control* c = controlAt(static_cast<long>(i))) {
             DestroyWindow(c->hwnd());
-            c->EndEvents();  // the form's events end with it: its controls' sinks are let go
+            c->endEvents();  // the form's events end with it: its controls' sinks are let go
         }
     if (GetWindowValue(hwnd_, prop::kIsDestroyed) != 1) {
         SetWindowValue(hwnd_, prop::kIsDestroyed, 1);
         DestroyWindow(hwnd_);
     }
+    ForgetFormWindow(hwnd_);
     theme_.reset();
     DropQueuedEvents(source_.point());  // and the form's own sinks too
-    source_.point().DisconnectAll();
+    source_.point().disconnectAll();
     if (desktop_) desktop_->RemoveForm(name_);
 }
 
@@ -165,7 +146,7 @@ void Form::collectIfUnreachable() {
         if (controlAt(static_cast<long>(i))->refs() != 1) return;
     ComPtr<IDispatch> keep(dispatch());  // this object ends when keep goes, and not before
     std::vector<ComPtr<IDispatch>> items = controls_->takeAll();
-    for (ComPtr<IDispatch>& item : items) static_cast<Control*>(item.get())->ForgetParent();
+    for (ComPtr<IDispatch>& item : items) static_cast<Control*>(item.get())->forgetParent();
     items.clear();
 }
 

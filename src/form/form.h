@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -28,9 +29,10 @@ protected:
 };
 class Control;
 
-struct FormEvents {
-    std::wstring show, hide, gotFocus, lostFocus;
-};
+// The form's own event strings, indexed by event key (FormEvent::OnShow, ...), as morvane.idl
+// ties each to the method of _clsDefFormEvents it raises.
+using FormEvent = idl::clsDefForm::Event;
+using FormEvents = std::array<std::wstring, idl::clsDefForm::kEventCount>;
 
 class Form final : public DispatchObject<Form>, public ControlOwner {
 public:
@@ -48,7 +50,7 @@ public:
     void AttachFormWindow(HWND hwnd, bool scaled);
 
     // The pending event becomes a copy of s (an empty s empties it).
-    void SetLastEvent(const std::wstring& s) { pending_ = s; }
+    void SetLastEvent(const std::wstring& s);
 
     // What its controls ask of it.
     HWND formWindow() const override { return hwnd(); }
@@ -64,7 +66,7 @@ public:
 
     // One of the form's own events happened: its string, when set, becomes the pending
     // event; the sinks connected to the form get it when the script next waits.
-    void Raise(std::wstring FormEvents::*event);
+    void raise(FormEvent event);
     // Hides the form, destroys its control windows and its window, closes its theme and
     // takes it out of the registry; runs its steps at most once.
     void DestroyForm();

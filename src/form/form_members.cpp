@@ -1,5 +1,6 @@
-// The form's automation surface: one row per member, in the order of the class's
-// interface (get before let), with its dispatch id, parameters, defaults and help.
+// The form's automation surface: one row per member of _clsDefForm, in its order (get
+// before let), with the handler that does the work; each member's dispatch id,
+// parameters, defaults and help come from morvane.idl (the generated facts).
 #include "form/form.h"
 
 #include "form/add_controls.h"
@@ -61,14 +62,14 @@ constexpr Member<F> kRows[] = {
     { K::Height_let, form_shape::PutHeight },
     { K::Width_get, form_shape::GetWidth },
     { K::Width_let, form_shape::PutWidth },
-    { K::OnShow_get, GetEventString<F, &FormEvents::show> },
-    { K::OnShow_let, PutEventString<F, &FormEvents::show> },
-    { K::OnHide_get, GetEventString<F, &FormEvents::hide> },
-    { K::OnHide_let, PutEventString<F, &FormEvents::hide> },
-    { K::OnGotfocus_get, GetEventString<F, &FormEvents::gotFocus> },
-    { K::OnGotfocus_let, PutEventString<F, &FormEvents::gotFocus> },
-    { K::OnLostfocus_get, GetEventString<F, &FormEvents::lostFocus> },
-    { K::OnLostfocus_let, PutEventString<F, &FormEvents::lostFocus> },
+    { K::OnShow_get, GetEventString<F, K::OnShow> },
+    { K::OnShow_let, PutEventString<F, K::OnShow> },
+    { K::OnHide_get, GetEventString<F, K::OnHide> },
+    { K::OnHide_let, PutEventString<F, K::OnHide> },
+    { K::OnGotfocus_get, GetEventString<F, K::OnGotfocus> },
+    { K::OnGotfocus_let, PutEventString<F, K::OnGotfocus> },
+    { K::OnLostfocus_get, GetEventString<F, K::OnLostfocus> },
+    { K::OnLostfocus_let, PutEventString<F, K::OnLostfocus> },
     { K::LastEvent_get, [](F& f, const Args&, Result& r) { r.setText(f.lastEvent()); return S_OK; } },
     { K::Parent_get, [](F& f, const Args&, Result& r) { r.setObject(f.desktop() ? f.desktop()->desktopObject() : nullptr); return S_OK; } },
     { K::NewEnum_get,

@@ -3,20 +3,18 @@
 // form's combo and list boxes into their OnChange, remembers and restores the focused
 // control, keeps an owner window disabled while the form is shown, hides the form when
 // the user closes it, holds the move lock of forms without a system menu, hands Escape on
-// the form to its dialog keys, hands queued events to connected sinks, and starts the form's teardown when its window is
-// destroyed from outside. Everything else goes to the default window procedure.
+// the form to its dialog keys, and starts the form's teardown when its window is destroyed from
+// outside. Everything else goes to the default window procedure.
 //
-// Objects are found through the current Desktop only. When the form or control of a
+// Objects are found through form/window_objects.h. When the form or control of a
 // window cannot be found, nothing is posted and the message goes on as usual. Handlers
 // run re-entrantly (SendMessage to the form itself, ShowWindow, and the message passes
 // inside the style tests and focus hand-overs), so each one holds a reference to the
 // objects it uses for as long as it uses them.
-#include "com/event_queue.h"
 #include "control/control.h"
 #include "control/kind_records.h"
 #include "form/window_objects.h"
 #include "form/form.h"
-#include "form/control_cache.h"
 #include "form/ctrl_wndproc.h"
 #include "form/dialog_keys.h"
 #include "form/form_shape.h"
@@ -31,32 +29,26 @@ namespace mv {
 
 namespace {
 
-// The control last looked up for a selection change.
-ControlCache g_notifyCache;
-
 LRESULT Default(const WindowMessage& m) { return DefWindowProcW(m.hwnd, m.msg, m.wp, m.lp); }
 
 ComPtr<Form> FindForm(HWND hwnd) { return FormOfWindow(hwnd); }
 
-void Post(const ComPtr<Form>& form, std::wstring FormEvents::*field) {
-    if (form) form->Raise(field);
+void Post(const ComPtr<Form>& form, FormEvent event) {
+    if (form) form->raise(event);
 }
 
 HWND WindowValue(HWND hwnd, const char* name) { return reinterpret_cast<HWND>(GetWindowValue(hwnd, name)); }
 
 // The window is going away. When the library did not start it (DestroyForm marks the
 // window first), detach the form: destroy its controls' windows and take it out of the
-// registry, exactly once. Either way the control caches let go of the form's controls.
-// The form found by position must be this window's own: the window of an earlier
-// Desktop's form names, in the current registry, some other form that stays.
+// registry, exactly once. Either way the window is no longer the form's.
 LRESULT OnDestroy(const WindowMessage& m) {
     if (GetWindowValue(m.hwnd, prop::kIsDestroyed) != 1) {
         SetWindowValue(m.hwnd, prop::kIsDestroyed, 1);
         ComPtr<Form> form = FindForm(m.hwnd);
         if (form && form->hwnd() == m.hwnd) form->DestroyForm();
     }
-    ForgetCachedControl(m.hwnd);
-    g_notifyCache.forgetForm(m.hwnd);
+    ForgetFormWindow(m.hwnd);
     return Default(m);
 }
 
@@ -66,7 +58,7 @@ LRESULT OnActivate(const WindowMessage& m) {
     const bool minimised = HIWORD(m.wp) != 0;
     if (state == WA_INACTIVE && !minimised) {
         SetWindowValue(m.hwnd, prop::kLastFocused, reinterpret_cast<LONG_PTR>(GetFocus()));
-        Post(FindForm(m.hwnd), &FormEvents::lostFocus);
+        Post(FindForm(m.hwnd), FormEvent::OnLostfocus);
     }
     return Default(m);
 }
@@ -81,7 +73,7 @@ LRESULT OnSetFocus(const WindowMessage& m) {
     }
     HWND last = WindowValue(m.hwnd, prop::kLastFocused);
     FocusWindow(last ? last : WindowValue(m.hwnd, prop::kDefaultCtl));
-    Post(FindForm(m.hwnd), &FormEvents::gotFocus);
+    Post(FindForm(m.hwnd), FormEvent::OnGotfocus);
     return Default(m);
 }
 
@@ -89,7 +81,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
     const WPARAM shown = m.wp;  // TRUE when the window is being shown
     if (shown == TRUE) {
         ComPtr<Form> form = FindForm(m.hwnd);
-        Post(form, &FormEvents::show);
+        Post(form, FormEvent::OnShow);
         if (form && form->ownerWindow()) {
             EnableWindow(form->ownerWindow(), FALSE);
             form->setOwnerDisabled(true);
@@ -97,7 +89,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
         SendMessageW(m.hwnd, WM_SETFOCUS, 0, 0);
     } else if (shown == FALSE) {
         ComPtr<Form> form = FindForm(m.hwnd);
-        Post(form, &FormEvents::hide);
+        Post(form, FormEvent::OnHide);
         if (form && form->ownerWindow()) {
             EnableWindow(form->ownerWindow(), TRUE);
             form->setOwnerDisabled(false);
@@ -126,7 +118,7 @@ LRESULT OnCommand(const WindowMessage& m) {
     if (!from || !IsWindow(from)) return Default(m);
     const KindRecord* record = RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind)));
     if (record && record->selectionChange && code == record->selectionChange)
-        PostControlEvent(g_notifyCache.find(from), &ControlEvents::change);
+        PostControlEvent(CachedControlOfWindow(from), ControlEvent::OnChange);
     return Default(m);
 }
 
@@ -166,13 +158,6 @@ LRESULT OnDpiChanged(const WindowMessage& m) {
     return 0;
 }
 
-// Events wait for the sinks connected to forms and controls: the host's message loop
-// hands them over here.
-LRESULT OnDeliverEvents(const WindowMessage&) {
-    DeliverFromHostLoop();
-    return 0;
-}
-
 // Escape while the form itself has the focus (no control of it can take it), when the
 // form's dialog keys are on.
 LRESULT OnKey(const WindowMessage& m) { return TakeDialogKey(m.hwnd, m) ? 0 : Default(m); }
@@ -190,7 +175,6 @@ const MessageRow kFormMessages[] = {
     { WM_KEYDOWN,           OnKey               },
     { WM_CHAR,              OnKey               },
     { WM_DPICHANGED,        OnDpiChanged        },
-    { kDeliverEventsMessage, OnDeliverEvents    },
 };
 
 }  // namespace

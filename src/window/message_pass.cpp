@@ -14,12 +14,12 @@ namespace {
 // pass in the other until the stack ran out. Past this depth a pass returns at once; the
 // pass it is nested in dispatches the rest, in the same order.
 constexpr int kMaxPassNesting = 32;
-int g_passNesting = 0;
+thread_local int t_passNesting = 0;  // each thread passes its own messages
 
 // Some input reaches the queue only during a pass (Wine reads the X server's keys and
 // clicks there): a pass runs at least this often however empty the queue looks.
 constexpr DWORD kPassAtLeastEveryMs = 10;
-DWORD g_lastPass = 0;
+thread_local DWORD t_lastPass = 0;
 
 bool OfClass(HWND hwnd, const wchar_t* cls) {
     wchar_t name[16] = {};
@@ -43,9 +43,9 @@ bool IsEndingDialog(HWND hwnd) {
 }  // namespace
 
 void DoEvents() {
-    if (g_passNesting >= kMaxPassNesting) return;
-    NestingGuard nested(g_passNesting);
-    g_lastPass = GetTickCount();
+    if (t_passNesting >= kMaxPassNesting) return;
+    NestingGuard nested(t_passNesting);
+    t_lastPass = GetTickCount();
     // Wide: a character typed into a text box reaches it whole, whatever the code page.
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -60,7 +60,7 @@ void DoEvents() {
 }
 
 bool DoEventsIfQueued() {
-    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0 && GetTickCount() - g_lastPass < kPassAtLeastEveryMs) return false;
+    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0 && GetTickCount() - t_lastPass < kPassAtLeastEveryMs) return false;
     DoEvents();
     return true;
 }

@@ -1,4 +1,4 @@
-// The process's record of the control windows it subclassed.
+// The record of the control windows the library subclassed, kept by each thread.
 #include "window/subclass_record.h"
 
 #include <unordered_map>
@@ -15,11 +15,13 @@ struct Record {
     long position;
 };
 
-// Process-wide and never destroyed: a window may be destroyed, and forgotten, while the
-// process ends.
+// One record per thread, as windows belong to the thread that made them; never destroyed:
+// a window may be destroyed, and forgotten, while the process ends.
+thread_local std::unordered_map<HWND, Record>* t_records = nullptr;
+
 std::unordered_map<HWND, Record>& Records() {
-    static auto* records = new std::unordered_map<HWND, Record>();
-    return *records;
+    if (!t_records) t_records = new std::unordered_map<HWND, Record>();
+    return *t_records;
 }
 
 const Record* Find(HWND hwnd) {

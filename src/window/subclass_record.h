@@ -3,8 +3,8 @@
 // control object is found). All three live on the window as named properties, for other
 // programs and for windows subclassed by other code; each property read is a round trip to
 // the window server (tens of microseconds under Wine), so the library also keeps the three
-// values of the windows it subclassed itself in the process, from their subclassing until
-// their destruction.
+// values of the windows it subclassed itself in memory (each thread those of its own
+// windows), from their subclassing until their destruction.
 #pragma once
 
 #include <windows.h>

@@ -1,12 +1,12 @@
-// One Desktop at a time: the window procedures look objects up in the current Desktop,
-// the most recently created one.
+// Several Desktops: the most recently created one is the thread's current Desktop, and the
+// forms of every living Desktop keep their events.
 #include <gtest/gtest.h>
 
 #include "fixtures.h"
 
 using namespace test;
 
-TEST_F(DesktopTest, ASecondDesktopBecomesCurrentAndEventsOfTheFirstsFormsAreLookedUpThere) {
+TEST_F(DesktopTest, ASecondDesktopBecomesCurrentAndTheFirstsFormsKeepTheirEvents) {
     IDispatch* first = createForm(L"First");
     Put(first, L"OnHide", Arg(L"hidden()"));
     Put(first, L"Visible", Arg(1));
@@ -15,20 +15,21 @@ TEST_F(DesktopTest, ASecondDesktopBecomesCurrentAndEventsOfTheFirstsFormsAreLook
     mv::ComPtr<mv::Desktop> second = mv::Desktop::Create();
     ASSERT_EQ(mv::CurrentDesktop(), second.get());
     EXPECT_EQ(GetLong(second->dispatch(), L"Count"), 0);
-    // The first Desktop's form is not in the current registry: its close command is still
-    // handled (the window is hidden) but no object is found to post its OnHide.
+    // The first Desktop's form is still its own: its close command hides it and posts its
+    // OnHide to it.
     SendMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(IsWindowVisible(h));
-    EXPECT_EQ(GetText(first, L"LastEvent"), L"");
+    EXPECT_EQ(GetText(first, L"LastEvent"), L"hidden()");
 
-    // A form of the second Desktop at the same position is the one the first form's
-    // window now names.
+    // A form of the second Desktop at the same position gets none of the first form's events.
     Outcome made = Call(second->dispatch(), L"CreateForm", {Arg(L"Second"), Arg(L"s")});
     IDispatch* other = made.object();
     ASSERT_NE(other, nullptr);
     Put(other, L"OnShow", Arg(L"secondShown()"));
-    Put(first, L"Visible", Arg(1));  // shows the first form's window...
-    EXPECT_EQ(GetText(other, L"LastEvent"), L"secondShown()");  // ...and posts to the second's form
+    Put(first, L"OnShow", Arg(L"firstShown()"));
+    Put(first, L"Visible", Arg(1));
+    EXPECT_EQ(GetText(other, L"PendingEvent"), L"");
+    EXPECT_EQ(GetText(first, L"PendingEvent"), L"firstShown()");
     Call(second->dispatch(), L"CloseAll");
 }
 

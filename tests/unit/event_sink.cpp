@@ -76,4 +76,12 @@ HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VAR
     return answer;
 }
 
+std::vector<std::wstring> Only(const std::vector<std::wstring>& all, std::initializer_list<const wchar_t*> names) {
+    std::vector<std::wstring> out;
+    for (const std::wstring& e : all)
+        for (const wchar_t* n : names)
+            if (e == n) out.push_back(e);
+    return out;
+}
+
 }  // namespace test

@@ -11,6 +11,7 @@
 #include <ocidl.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,9 @@ private:
     mv::ComPtr<ITypeInfo> names_;
     ULONG refs_ = 1;
 };
+
+// The calls a sink saw of the given names, in order.
+std::vector<std::wstring> Only(const std::vector<std::wstring>& all, std::initializer_list<const wchar_t*> names);
 
 // The default source interface of an object's class, as its class information lists it.
 mv::ComPtr<ITypeInfo> DefaultSource(IDispatch* object);

@@ -37,15 +37,6 @@ struct Board {
     long wait(long ms) const { return Obj(s.desktop()).num(L"WaitEvents", {ms}); }
 };
 
-// Only the events of the given names, in order.
-Events Only(const Events& all, std::initializer_list<const wchar_t*> names) {
-    Events out;
-    for (const std::wstring& e : all)
-        for (const wchar_t* n : names)
-            if (e == n) out.push_back(e);
-    return out;
-}
-
 TEST(EventSinks, ScriptHostAndTypedSinksGetRealInputInOrder) {
     REQUIRE_XDOTOOL();
     Board d;
