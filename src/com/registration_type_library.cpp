@@ -52,11 +52,14 @@ struct Layout {
     std::vector<Interface> interfaces;
 };
 
-std::wstring Documentation(ITypeLib* lib, INT index) {
+// The library's help string (or its name), or an interface's name, as the platform's
+// RegisterTypeLib writes them.
+enum class Shown { helpString, name };
+std::wstring Documentation(ITypeLib* lib, INT index, Shown what) {
     BSTR name = nullptr, doc = nullptr;
     std::wstring text;
     if (SUCCEEDED(lib->GetDocumentation(index, &name, &doc, nullptr, nullptr))) {
-        BSTR shown = doc && *doc ? doc : name;
+        BSTR shown = what == Shown::helpString && doc && *doc ? doc : name;
         if (shown) text.assign(shown, SysStringLen(shown));
     }
     SysFreeString(name);
@@ -80,7 +83,7 @@ HRESULT AddInterfaces(ITypeLib* lib, Layout* out) {
         info->ReleaseTypeAttr(attr);
         const bool automation = (flags & (TYPEFLAG_FDUAL | TYPEFLAG_FOLEAUTOMATION)) != 0;
         if (kind == TKIND_INTERFACE && !automation) continue;
-        out->interfaces.push_back({L"Interface\\" + GuidText(iid), Documentation(lib, static_cast<INT>(i)),
+        out->interfaces.push_back({L"Interface\\" + GuidText(iid), Documentation(lib, static_cast<INT>(i), Shown::name),
                                    automation ? kAutomationProxy : kDispatchProxy});
     }
     return S_OK;
@@ -95,7 +98,7 @@ HRESULT LayoutOf(ITypeLib* lib, Layout* out) {
     out->pathKey = out->versionKey + L"\\" + Number(attr->lcid, L"%lx") + L"\\" + kSysKindKey;
     out->flags = Number(attr->wLibFlags, L"%lu");
     lib->ReleaseTLibAttr(attr);
-    out->title = Documentation(lib, -1);
+    out->title = Documentation(lib, -1, Shown::helpString);
     return AddInterfaces(lib, out);
 }
 

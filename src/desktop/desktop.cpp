@@ -118,7 +118,7 @@ ComPtr<Form> Desktop::createForm(const std::wstring& name, const std::wstring& c
         DpiAwarenessScope aware;
         dpi = SystemDpi();
     }
-    auto position = [dpi](long v) { return v == kDefaultPosition ? v : UnitsToPixels(v, dpi); };
+    auto position = [dpi](long v) { return v == CW_USEDEFAULT ? v : UnitsToPixels(v, dpi); };
     HWND hwnd = CreateWindowWithText(0, kFormClassName, caption, WS_OVERLAPPEDWINDOW, position(left), position(top),
                                      UnitsToPixels(width, dpi), UnitsToPixels(height, dpi), nullptr);
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
