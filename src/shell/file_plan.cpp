@@ -160,6 +160,11 @@ long CheckItems(const FilePlan& plan) {
 // either side is longer than the shell handles (it then skips the file and reports success).
 // A folder kept in cloud storage is walked as any other: its listing comes from the
 // system's search, which fetches no file.
+// Every folder is listed, also for an item the shell will move by a rename: a file that is
+// already longer than the limit inside the source (made through a "\\?\" path, or by a
+// rename of a folder above it) is refused wherever it lands, and only the listing shows its
+// length. Under Wine the listing is nearly all of a plan's time (a folder of 1 500 files:
+// about 9-18 ms, against about 1 ms for the shell's rename).
 bool Walk(const Found& source, const std::wstring& destination, size_t item, FilePlan* plan) {
     const PlanEntry::Kind kind = KindOf(source);
     if (!IsFolder(source.attributes)) {
