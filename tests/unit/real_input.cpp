@@ -40,7 +40,7 @@ bool Xdotool(const std::string& args) {
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
 
-    DWORD end = GetTickCount() + 10000;
+    DWORD end = GetTickCount() + 30000;   // a hang guard: xdotool starts late on a busy machine
     while (GetFileAttributesA(markerWin.c_str()) == INVALID_FILE_ATTRIBUTES) {
         if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
         PumpFor(20);

@@ -20,7 +20,7 @@ bool HaveXdotool();
 #define REQUIRE_XDOTOOL() \
     if (!test::HaveXdotool()) GTEST_SKIP() << "xdotool is not installed"
 
-// Runs xdotool with the given arguments and waits for it (at most 10 s), dispatching
+// Runs xdotool with the given arguments and waits for it (at most 30 s), dispatching
 // messages. False when xdotool could not be started or failed.
 bool Xdotool(const std::string& args);
 
