@@ -7,6 +7,7 @@
 
 #include "core/hresult.h"
 #include "core/module_instance.h"
+#include "core/thread_state.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -21,7 +22,8 @@ struct QueuedEvent {
 
 // Everything that decides when events move, for one apartment thread. The objects of a
 // script live on the thread that made them (a Desktop used from elsewhere refuses the
-// call), so nothing here is shared between threads and nothing needs a lock.
+// call), so nothing here is shared between threads and nothing needs a lock. Freed with
+// the thread's state (core/thread_state.h): its wake window goes with it.
 //
 // - callDepth, calls: the calls into the library running now (nested ones count too) and
 //   those answered so far. Nothing is delivered while callDepth is above 0.
@@ -42,16 +44,14 @@ struct ThreadEvents {
     unsigned long stringsPosted = 0;
     unsigned long quietCall = 0;
     DWORD emptyAtTick = 0;
+
+    ThreadEvents() = default;
+    ThreadEvents(const ThreadEvents&) = delete;
+    ThreadEvents& operator=(const ThreadEvents&) = delete;
+    ~ThreadEvents();
 };
 
-// Made on the thread's first use of the library; the thread's end leaves it (a thread
-// that still holds objects of the library when it ends leaks them in any case).
-thread_local ThreadEvents* t_events = nullptr;
-
-ThreadEvents& Here() {
-    if (!t_events) t_events = new ThreadEvents;
-    return *t_events;
-}
+ThreadEvents& Here() { return ThreadOwn<ThreadEvents>(); }
 
 // The private message that asks for a delivery; in the application range, as a message a
 // window class defines for itself.
@@ -68,9 +68,10 @@ void DeliverQueuedEvents();
 LRESULT CALLBACK WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg != kDeliverEventsMessage) return DefWindowProcW(hwnd, msg, wp, lp);
     try {
-        ThreadEvents& t = Here();
-        t.wakePosted = false;
-        if (t.callDepth == 0) DeliverQueuedEvents();  // otherwise the call's end asks again
+        ThreadEvents* t = ThreadOwnIfMade<ThreadEvents>();
+        if (!t) return 0;  // the thread's state has gone, and its queue with it
+        t->wakePosted = false;
+        if (t->callDepth == 0) DeliverQueuedEvents();  // otherwise the call's end asks again
     } catch (...) {
         TraceCaught(__FILE__, __LINE__, L"wake window");
     }
@@ -100,6 +101,7 @@ void PostWake(ThreadEvents& t) {
 }
 
 void DeliverQueuedEvents() {
+    ThreadStateHold hold;  // a sink may end the thread's last Desktop: the state outlives the delivery
     ThreadEvents& t = Here();
     if (t.delivering) return;  // the delivery running goes on with these
     struct Delivering {
@@ -116,6 +118,17 @@ void DeliverQueuedEvents() {
             TraceFailure(__FILE__, __LINE__, E_OUTOFMEMORY, L"event delivery");
         }
     }
+}
+
+ThreadEvents::~ThreadEvents() {
+    std::deque<QueuedEvent> left;  // released once the queue is empty: a release may call in
+    left.swap(queue);
+    left.clear();
+    if (!wake) return;
+    DestroyWindow(wake);
+    AcquireSRWLockExclusive(&g_classLock);
+    if (--g_wakeWindows == 0) UnregisterClassW(kWakeClass, ModuleInstance());
+    ReleaseSRWLockExclusive(&g_classLock);
 }
 
 }  // namespace
@@ -158,26 +171,33 @@ void NoteEventString() { ++Here().stringsPosted; }
 
 unsigned long EventStringsPosted() { return Here().stringsPosted; }
 
-bool WaitForEvents(const WaitFor& w) {
+WaitEnd WaitForEvents(const WaitFor& w) {
     const DWORD start = GetTickCount();
     auto left = [&]() -> DWORD {
         if (w.milliseconds == INFINITE) return INFINITE;
         const DWORD passed = GetTickCount() - start;
         return passed >= w.milliseconds ? 0 : w.milliseconds - passed;
     };
+    const unsigned long quits = w.quits ? w.quits() : 0;
+    auto quit = [&] { return w.quits && w.quits() != quits; };
     for (;;) {
         DeliverQueuedEvents();  // the script waits: connected sinks get what happened
-        if (w.done()) return true;
+        const bool done = w.done();
+        if (quit()) return WaitEnd::Quit;
+        if (done) return WaitEnd::Done;
         w.pass();
+        if (quit()) return WaitEnd::Quit;
         if (w.ready ? w.ready() : w.done()) continue;  // never block while something is due
         const DWORD wait = left();
         if (wait == 0) {
             DeliverQueuedEvents();
-            return w.done();
+            const bool last = w.done();
+            return quit() ? WaitEnd::Quit : last ? WaitEnd::Done : WaitEnd::TimeUp;
         }
         // Wakes for input already sitting in the queue too.
         MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         w.pass();
+        if (quit()) return WaitEnd::Quit;
     }
 }
 
@@ -193,20 +213,6 @@ void LookForEvents(bool (*passIfQueued)(), const std::function<bool()>& foundNot
         t.quietCall = call;
         if (!quiet) t.emptyAtTick = now;
     }
-}
-
-void EndThreadEvents() {
-    ThreadEvents& t = Here();
-    std::deque<QueuedEvent> left;
-    left.swap(t.queue);
-    left.clear();
-    if (!t.wake) return;
-    DestroyWindow(t.wake);
-    t.wake = nullptr;
-    t.wakePosted = false;
-    AcquireSRWLockExclusive(&g_classLock);
-    if (--g_wakeWindows == 0) UnregisterClassW(kWakeClass, ModuleInstance());
-    ReleaseSRWLockExclusive(&g_classLock);
 }
 
 }  // namespace mv

@@ -15,7 +15,8 @@
 // including a form's teardown, whoever started it.
 //
 // The state behind it belongs to the calling thread: each apartment thread that uses the
-// library has its own queue, call depth and wake window (see event_loop.cpp).
+// library has its own queue, call depth and wake window (see event_loop.cpp), which go
+// with the thread's state when its last Desktop has gone (core/thread_state.h).
 #pragma once
 
 #include <windows.h>
@@ -23,6 +24,7 @@
 #include <functional>
 
 #include "com/connection_point.h"
+#include "core/thread_state.h"
 
 namespace mv {
 
@@ -36,6 +38,9 @@ public:
     ~LibraryCall();
     LibraryCall(const LibraryCall&) = delete;
     LibraryCall& operator=(const LibraryCall&) = delete;
+
+private:
+    ThreadStateHold hold_;  // first made, last let go: the call's end still counts in it
 };
 
 // True while a call into the library runs on this thread.
@@ -58,14 +63,18 @@ unsigned long EventStringsPosted();
 // One wait. The caller gives its message pass (the window floor's), what it waits for and
 // how long; the wait delivers queued events before it looks, passes messages, looks again
 // (never blocking while `ready` says something is due) and blocks until the next message
-// or the end of the time. True when `done` answered true, false when the time ran out.
+// or the end of the time. A pass that meets the host's quit message (`quits`, the count of
+// such passes, changes) ends the wait at once: the host's loop must get its quit, and the
+// caller answers nothing.
 struct WaitFor {
-    void (*pass)();                 // one pass over the thread's messages
-    std::function<bool()> done;     // what the caller waits for (may run a pass itself)
-    std::function<bool()> ready;    // a look without a pass before blocking (none: `done`)
-    DWORD milliseconds = INFINITE;  // 0: one look, never blocking
+    void (*pass)();                   // one pass over the thread's messages
+    unsigned long (*quits)() = nullptr;  // passes that met WM_QUIT so far (none: never asked)
+    std::function<bool()> done;       // what the caller waits for (may run a pass itself)
+    std::function<bool()> ready;      // a look without a pass before blocking (none: `done`)
+    DWORD milliseconds = INFINITE;    // 0: one look, never blocking
 };
-bool WaitForEvents(const WaitFor& w);
+enum class WaitEnd { Done, TimeUp, Quit };
+WaitEnd WaitForEvents(const WaitFor& w);
 
 // PendingEvent's look, which never waits: a pass over the messages when any are queued
 // (`passIfQueued`, true when it ran), then the delivery. Scripts ask often, mostly of an
@@ -75,8 +84,5 @@ bool WaitForEvents(const WaitFor& w);
 // since, and the queue is not asked (the user's input then shows a few milliseconds late
 // at most).
 void LookForEvents(bool (*passIfQueued)(), const std::function<bool()>& foundNothing);
-
-// The calling thread's last Desktop has ended: its wake window goes.
-void EndThreadEvents();
 
 }  // namespace mv

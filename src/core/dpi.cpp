@@ -5,7 +5,8 @@ namespace mv {
 
 namespace {
 
-bool g_on = true;
+// Desktop.DpiAware: each apartment thread has its own (reset by each Desktop it creates).
+thread_local bool t_on = true;
 
 using SetContextFn = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
 using WindowContextFn = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
@@ -61,8 +62,8 @@ long ScaleRounded(long value, UINT by, UINT over) {
 
 }  // namespace
 
-bool DpiAwareOn() { return g_on; }
-void SetDpiAwareOn(bool on) { g_on = on; }
+bool DpiAwareOn() { return t_on; }
+void SetDpiAwareOn(bool on) { t_on = on; }
 
 DpiAwarenessScope::DpiAwarenessScope(HWND window) {
     if (window) {
@@ -70,7 +71,7 @@ DpiAwarenessScope::DpiAwarenessScope(HWND window) {
         if (f.windowContext) enter(f.windowContext(window));
         return;
     }
-    if (!g_on) return;
+    if (!t_on) return;
     // Windows takes version 2 from 1703 on; earlier versions (and Wine 8) refuse it and
     // take version 1.
     enter(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);

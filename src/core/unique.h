@@ -120,6 +120,29 @@ private:
     bool locked_;
 };
 
+// A slim reader/writer lock held for the length of a scope: shared (readers) or exclusive.
+class SrwShared {
+public:
+    explicit SrwShared(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockShared(&lock_); }
+    SrwShared(const SrwShared&) = delete;
+    SrwShared& operator=(const SrwShared&) = delete;
+    ~SrwShared() { ReleaseSRWLockShared(&lock_); }
+
+private:
+    SRWLOCK& lock_;
+};
+
+class SrwExclusive {
+public:
+    explicit SrwExclusive(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+    SrwExclusive(const SrwExclusive&) = delete;
+    SrwExclusive& operator=(const SrwExclusive&) = delete;
+    ~SrwExclusive() { ReleaseSRWLockExclusive(&lock_); }
+
+private:
+    SRWLOCK& lock_;
+};
+
 // Counts one level of a re-entrant routine for the length of a scope.
 class NestingGuard {
 public:

@@ -55,6 +55,7 @@ private:
     ~Desktop() override = default;
 
     bool anyFormShown() const;
+    bool anyShownFormHasEvent() const;
 
     std::shared_ptr<KeyedCollection> forms_;
 };
