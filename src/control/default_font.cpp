@@ -50,14 +50,14 @@ std::map<UINT, SharedFont>& Fonts() {
 }
 
 SharedFont Cached(UINT dpi) {
-    SrwShared read(g_fontsLock);
+    SrwHold read(g_fontsLock, SrwHold::Mode::Shared);
     auto found = Fonts().find(dpi);
     return found == Fonts().end() ? SharedFont() : found->second;
 }
 
 SharedFont Made(UINT dpi) {
     if (SharedFont font = Cached(dpi)) return font;
-    SrwExclusive write(g_fontsLock);
+    SrwHold write(g_fontsLock, SrwHold::Mode::Exclusive);
     SharedFont& slot = Fonts()[dpi];
     if (!slot) {  // another thread may have made it meanwhile
         UniqueFont font = FittingMessageFont(dpi);
@@ -78,7 +78,7 @@ HFONT DefaultControlFont(UINT dpi, bool classic, SharedFont* keep) {
 
 bool IsDefaultControlFont(HFONT font) {
     if (font == GetStockObject(ANSI_VAR_FONT)) return true;
-    SrwShared read(g_fontsLock);
+    SrwHold read(g_fontsLock, SrwHold::Mode::Shared);
     for (const auto& entry : Fonts())
         if (entry.second && entry.second->get() == font) return true;
     return false;

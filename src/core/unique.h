@@ -121,26 +121,23 @@ private:
 };
 
 // A slim reader/writer lock held for the length of a scope: shared (readers) or exclusive.
-class SrwShared {
+class SrwHold {
 public:
-    explicit SrwShared(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockShared(&lock_); }
-    SrwShared(const SrwShared&) = delete;
-    SrwShared& operator=(const SrwShared&) = delete;
-    ~SrwShared() { ReleaseSRWLockShared(&lock_); }
+    enum class Mode { Shared, Exclusive };
+    SrwHold(SRWLOCK& lock, Mode mode) : lock_(lock), exclusive_(mode == Mode::Exclusive) {
+        if (exclusive_) AcquireSRWLockExclusive(&lock_);
+        else AcquireSRWLockShared(&lock_);
+    }
+    SrwHold(const SrwHold&) = delete;
+    SrwHold& operator=(const SrwHold&) = delete;
+    ~SrwHold() {
+        if (exclusive_) ReleaseSRWLockExclusive(&lock_);
+        else ReleaseSRWLockShared(&lock_);
+    }
 
 private:
     SRWLOCK& lock_;
-};
-
-class SrwExclusive {
-public:
-    explicit SrwExclusive(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
-    SrwExclusive(const SrwExclusive&) = delete;
-    SrwExclusive& operator=(const SrwExclusive&) = delete;
-    ~SrwExclusive() { ReleaseSRWLockExclusive(&lock_); }
-
-private:
-    SRWLOCK& lock_;
+    bool exclusive_;
 };
 
 // Counts one level of a re-entrant routine for the length of a scope.
