@@ -12,7 +12,8 @@
 // starts inside another (a sink that shows a message box, or waits itself, is not called
 // again before it returns: the delivery it runs in goes on with the events raised
 // meanwhile once it does); nothing is delivered while a call into the library runs,
-// including a form's teardown, whoever started it.
+// including a form's teardown and any message pass of the library, whoever started it
+// (the host destroying a form's or a control's window between two calls).
 //
 // The state behind it belongs to the calling thread: each apartment thread that uses the
 // library has its own queue, call depth and wake window (see event_loop.cpp), which go
