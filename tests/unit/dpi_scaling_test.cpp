@@ -275,7 +275,7 @@ TEST_F(DpiScaling, DpiAwareZeroKeepsPixels) {
 namespace {
 
 UINT g_otherDpi = 96;
-UINT WINAPI OtherMonitorsDpi(HWND) { return g_otherDpi; }
+UINT OtherMonitorsDpi(HWND) { return g_otherDpi; }
 
 struct OnAnotherMonitor {
     explicit OnAnotherMonitor(UINT dpi) {
