@@ -321,7 +321,7 @@ TEST_F(DpiScaling, ADpiChangeIsActedOnOnlyByFormsCreatedScaled) {
     Obj pixels = script.obj(L"CreateForm", {L"pixels", L"Pixels", 40, 30, 300, 200});
     script.put(L"DpiAware", 1);
     Obj b = pixels.obj(L"AddCmdButton", {L"b", L"OK", 20, 30, 80, 28, L""});
-    for (UINT to : {dpi * 2, dpi}) {
+    for (UINT to : {dpi * 3 / 2, dpi}) {
         RECT suggested{10, 10, 10 + Px(300, to), 10 + Px(200, to)};
         SendMessageW(pixels.hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
         RECT r{};
