@@ -60,7 +60,7 @@ std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
     request.nMaxFile = static_cast<DWORD>(buffer.size());
     request.Flags = flags;
     CurrentDirectoryKeeper keep;
-    CreationScope scope;
+    CreationScope scope(TopLevel::Dialog);
     if (!show(&request)) return L"";
     // The dialog wrote the path and a NUL over the start of the blanks.
     std::wstring file(buffer.data(), wcsnlen(buffer.data(), buffer.size()));
@@ -90,7 +90,7 @@ std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::w
     // The folder to select reaches the callback with the request: browsers open on
     // several threads at once each select their own.
     request.lParam = reinterpret_cast<LPARAM>(startDirectory.c_str());
-    CreationScope scope;
+    CreationScope scope(TopLevel::Dialog);
     UniqueTaskMem<ITEMIDLIST> chosen(SHBrowseForFolderW(&request));
     if (!chosen) return L"";
     wchar_t path[300] = {};
