@@ -9,7 +9,6 @@
 #include <cwchar>
 
 #include "control/control.h"
-#include "control/control_kind.h"
 #include "control/default_font.h"
 #include "control/list_ops.h"
 #include "core/dpi.h"
@@ -41,7 +40,7 @@ std::wstring FontText(const Control& c, std::wstring (*field)(const LOGFONTW&)) 
 
 bool GetFontInfo(const Control& c, LOGFONTW* out) {
     HWND w = LiveWindow(c);
-    if (c.kind() == kImage || !w) return false;
+    if (c.record().drawsPicture || !w) return false;  // a picture has no font
     auto font = reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0));
     if (!font) return false;
     LOGFONTW lf{};
@@ -105,7 +104,7 @@ void ApplyFont(Control& c, const std::wstring& name, long height, const std::wst
 
 void FollowDpi(Control& c, UINT from, UINT to) {
     HWND w = LiveWindow(c);
-    if (!w || c.kind() == kImage || from == to) return;
+    if (!w || c.record().drawsPicture || from == to) return;
     auto font = reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0));
     if (!c.ownFont() || font != c.ownFont().get()) {
         // The shared default font of the new resolution, in the look the control has.

@@ -2,6 +2,7 @@
 // bar included, in the script's units: see core/dpi.h), its frame refresh and its focus.
 #include "form/form_shape.h"
 
+#include "control/fonts.h"
 #include "core/dpi.h"
 #include "core/rounding.h"
 #include "core/unique.h"
@@ -95,7 +96,10 @@ void FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (size_t i = 1; i <= f.controls().count(); ++i)
-        if (Control* c = f.controlAt(static_cast<long>(i))) c->followDpi(from, dpi);
+        if (Control* c = f.controlAt(static_cast<long>(i))) {
+            c->followDpi(from, dpi);
+            mv::FollowDpi(*c, from, dpi);  // its font
+        }
 }
 
 // Recomputes and redraws the frame after style changes.

@@ -8,6 +8,7 @@
 #include "com/module.h"
 #include "control/control.h"
 #include "control/control_kind.h"
+#include "control/kind_records.h"
 #include "fixtures.h"
 #include "real_input.h"
 #include "form/form_wndproc.h"
@@ -28,7 +29,7 @@ mv::Control* JoinControl(mv::Form* form, const wchar_t* name) {
                              nullptr, nullptr);
     mv::SetWindowValue(h, mv::prop::kKind, mv::kCmdButton);
     mv::ComPtr<mv::Control> c = mv::Control::Create();
-    c->AttachWindow(h, mv::kCmdButton);
+    c->AttachWindow(h, *mv::RecordOf(mv::kCmdButton));
     c->SetName(name);
     c->SetParentForm(form);
     form->controls().add(name, c->dispatch());
