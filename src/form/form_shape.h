@@ -32,9 +32,6 @@ MemberHandler<Form> GetLeft, PutLeft, GetTop, PutTop, GetHeight, PutHeight, GetW
 // (units are pixels) is left as it is.
 void FollowDpi(Form& f, UINT dpi, const RECT* suggested);
 
-// The form's window while it exists as the form's; null once the form is destroyed.
-HWND LiveWindow(const Form& f);
-
 }  // namespace form_shape
 
 }  // namespace mv
