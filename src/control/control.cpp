@@ -80,6 +80,7 @@ void Control::countDropped(ULONG refs) {
 }
 
 void Control::forgetParent() {
+    itemWidths_.releaseContext();
     form_ = nullptr;
     formRef_.reset();
 }

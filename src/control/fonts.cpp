@@ -81,6 +81,7 @@ void GiveFont(Control& c, const LOGFONTW& lf) {
     // The control takes the new font before the old one is deleted, so it never holds a
     // deleted font.
     SendMessageW(LiveWindow(c), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    c.itemWidths().releaseFont();  // it may hold the old font, deleted next
     c.ownFont() = std::move(font);
     MeasureItemsAgain(c);
 }
@@ -92,7 +93,7 @@ void ApplyFont(Control& c, const std::wstring& name, long height, const std::wst
     if (!GetFontInfo(c, &lf)) return;
     if (!name.empty()) {
         std::wmemset(lf.lfFaceName, L' ', LF_FACESIZE);
-        const std::wstring face = cutWhole(name, kFaceLength);
+        const std::wstring face = CutWhole(name, kFaceLength);
         std::wmemcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
     }
     lf.lfWeight = Has(style, L'b') ? kBold : kRegular;
@@ -150,7 +151,7 @@ HRESULT GetFontStyle(Control& c, const Args&, Result& r) {
 
 HRESULT PutFontStyle(Control& c, const Args& a, Result&) {
     std::wstring style = a.text(0);
-    foldCase(style);
+    FoldCase(style);
     ApplyFont(c, std::wstring(), 0, style);
     return S_OK;
 }

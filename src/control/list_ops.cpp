@@ -38,25 +38,20 @@ long TextWidth(const Control& c, HDC dc, const std::wstring& item) {
     return size.cx;
 }
 
-// The list box's device context with its font selected.
-class MeasuringDc {
-public:
-    explicit MeasuringDc(const Control& c)
-        : window_(LiveWindow(c)), dc_(window_, MeasuresItems(c) && window_ ? GetDC(window_) : nullptr),
-          font_(dc_.get(), reinterpret_cast<HGDIOBJ>(dc_ ? SendMessageW(window_, WM_GETFONT, 0, 0) : 0)) {}
-    HDC get() const { return dc_.get(); }
+// The context the list's items are measured in, with the list's font selected: kept by
+// the list (ItemWidths) while its font stays the same.
+HDC MeasuringDc(Control& c) {
+    HWND w = LiveWindow(c);
+    if (!MeasuresItems(c) || !w) return nullptr;
+    return c.itemWidths().measuring(reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)));
+}
 
-private:
-    HWND window_;
-    WindowDc dc_;
-    SelectGuard font_;
-};
-
-// LB_SETHORIZONTALEXTENT for the widest item held (1 when none).
+// LB_SETHORIZONTALEXTENT for the widest item held (1 when none), sent only when it is not
+// the extent the list has.
 void SetExtent(Control& c) {
     const long widest = c.itemWidths().widest();
     const long extent = widest > 0 ? widest + UnitsToPixels(kItemMargin, c.windowDpi()) : 1;
-    SendListMessage(c, kListExtent, static_cast<WPARAM>(extent), 0);
+    if (c.itemWidths().extentChanges(extent)) SendListMessage(c, kListExtent, static_cast<WPARAM>(extent), 0);
 }
 
 LONG SortBit(const Control& c) { return c.record().list ? c.record().list->sortBit : 0; }
@@ -136,7 +131,7 @@ HRESULT AddItem(Control& c, const Args& a, Result&) {
     LRESULT at = SortsNow(w, c) ? SendListMessage(c, kListAdd, 0, text)
                                 : SendListMessage(c, kListInsert, static_cast<WPARAM>(-1), text);
     if (at >= 0 && MeasuresItems(c)) {
-        c.itemWidths().add(TextWidth(c, MeasuringDc(c).get(), item));
+        c.itemWidths().add(TextWidth(c, MeasuringDc(c), item));
         SetExtent(c);
     }
     return S_OK;
@@ -151,7 +146,7 @@ HRESULT RemoveItem(Control& c, const Args& a, Result&) {
     const bool exists = ReadListItem(c, index, &text);
     if (SendListMessage(c, kListDelete, static_cast<WPARAM>(index), 0) >= 0 && exists &&
         MeasuresItems(c))
-        c.itemWidths().remove(TextWidth(c, MeasuringDc(c).get(), text));
+        c.itemWidths().remove(TextWidth(c, MeasuringDc(c), text));
     DoEvents();  // the message pass of the recount (Count)
     if (LiveWindow(c)) SetExtent(c);
     return S_OK;
@@ -162,11 +157,11 @@ HRESULT RemoveItem(Control& c, const Args& a, Result&) {
 void MeasureItemsAgain(Control& c) {
     if (!MeasuresItems(c) || !LiveWindow(c)) return;
     c.itemWidths().clear();
-    MeasuringDc dc(c);
+    HDC dc = MeasuringDc(c);
     const long count = static_cast<long>(SendListMessage(c, kListCount, 0, 0));
     std::wstring text;
     for (long i = 0; i < count; ++i)
-        if (ReadListItem(c, i, &text)) c.itemWidths().add(TextWidth(c, dc.get(), text));
+        if (ReadListItem(c, i, &text)) c.itemWidths().add(TextWidth(c, dc, text));
     SetExtent(c);
 }
 

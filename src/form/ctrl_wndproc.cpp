@@ -26,8 +26,9 @@ namespace mv {
 
 namespace {
 
-// A click waits this long before it posts, so that the double-click that may follow is
-// seen first; the wait dispatches nothing.
+// A release that posts OnClick pauses this long first (SleepEx, which dispatches no
+// message: no double-click is looked for meanwhile; a double-click's own release is told
+// apart by "DblClkDone").
 constexpr DWORD kClickDelayMs = 25;
 
 // The key press that a release of Enter or Space may turn into a click: the command button
