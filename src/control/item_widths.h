@@ -24,27 +24,26 @@ public:
     // The widest width held; 0 when there is none.
     long widest() const { return counts_.empty() ? 0 : counts_.rbegin()->first; }
 
-    // A device context with `font` selected (the system font for null), to measure in;
-    // null when none can be made. Kept while the font stays the same.
-    HDC measuring(HFONT font) {
+    // A device context with the list's font selected (the system font when it has none),
+    // to measure in; null when none can be made. The font is asked of the list once, and
+    // kept until the list's font changes (releaseFont).
+    HDC measuring(HWND list) {
         if (!dc_) {
             dc_.reset(CreateCompatibleDC(nullptr));
-            font_ = nullptr;
             selected_ = false;
         }
-        if (dc_ && (!selected_ || font != font_)) {
-            SelectObject(dc_.get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-            font_ = font;
+        if (dc_ && !selected_) {
+            const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0));
+            SelectObject(dc_.get(), font ? font : GetStockObject(SYSTEM_FONT));
             selected_ = true;
         }
         return dc_.get();
     }
-    // The font measured in is about to be deleted (or the list to go): the context lets
-    // it go first, since a font selected into a context must not be deleted.
+    // The list's font changes (its old one may be deleted next, or the list go): the
+    // context lets it go first, since a font selected into a context must not be deleted.
     void releaseFont() {
         if (dc_ && selected_) SelectObject(dc_.get(), GetStockObject(SYSTEM_FONT));
         selected_ = false;
-        font_ = nullptr;
     }
     void releaseContext() {
         releaseFont();
@@ -61,8 +60,7 @@ public:
 private:
     std::map<long, long> counts_;  // width -> number of items of that width
     UniqueMemoryDc dc_;
-    HFONT font_ = nullptr;
-    bool selected_ = false;
+    bool selected_ = false;  // the list's font is selected into dc_
     long sent_ = 0;  // no extent sent yet
 };
 

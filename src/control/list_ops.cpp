@@ -40,18 +40,19 @@ long TextWidth(const Control& c, HDC dc, const std::wstring& item) {
 
 // The context the list's items are measured in, with the list's font selected: kept by
 // the list (ItemWidths) while its font stays the same.
-HDC MeasuringDc(Control& c) {
-    HWND w = LiveWindow(c);
-    if (!MeasuresItems(c) || !w) return nullptr;
-    return c.itemWidths().measuring(reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)));
-}
+HDC MeasuringDc(Control& c, HWND w) { return MeasuresItems(c) && w ? c.itemWidths().measuring(w) : nullptr; }
+HDC MeasuringDc(Control& c) { return MeasuringDc(c, LiveWindow(c)); }
 
-// LB_SETHORIZONTALEXTENT for the widest item held (1 when none), sent only when it is not
-// the extent the list has.
-void SetExtent(Control& c) {
+// LB_SETHORIZONTALEXTENT for the widest item held (1 when none), sent to the list's
+// window `w` only when it is not the extent the list has.
+void SetExtent(Control& c, HWND w) {
     const long widest = c.itemWidths().widest();
     const long extent = widest > 0 ? widest + UnitsToPixels(kItemMargin, c.windowDpi()) : 1;
-    if (c.itemWidths().extentChanges(extent)) SendListMessage(c, kListExtent, static_cast<WPARAM>(extent), 0);
+    if (w && c.itemWidths().extentChanges(extent))
+        SendMessageW(w, c.record().list->message[kListExtent], static_cast<WPARAM>(extent), 0);
+}
+void SetExtent(Control& c) {
+    if (MeasuresItems(c)) SetExtent(c, LiveWindow(c));
 }
 
 LONG SortBit(const Control& c) { return c.record().list ? c.record().list->sortBit : 0; }
@@ -123,16 +124,18 @@ HRESULT Item(Control& c, const Args& a, Result& r) {
 HRESULT AddItem(Control& c, const Args& a, Result&) {
     const std::wstring item = a.text(0);
     HWND w = LiveWindow(c);
-    if (!w || item.empty()) return S_OK;
+    if (!w || !c.record().list || item.empty()) return S_OK;
     // Every list and combo box is created sorted, and keeps sorting what the add message
     // gives it whatever its style says later; while AutoSort is 0 the insert message puts
     // the item at the end.
+    // The window is looked up once: each look-up asks the window server.
     const LPARAM text = reinterpret_cast<LPARAM>(item.c_str());
-    LRESULT at = SortsNow(w, c) ? SendListMessage(c, kListAdd, 0, text)
-                                : SendListMessage(c, kListInsert, static_cast<WPARAM>(-1), text);
-    if (at >= 0 && MeasuresItems(c)) {
-        c.itemWidths().add(TextWidth(c, MeasuringDc(c), item));
-        SetExtent(c);
+    const ListMessages& list = *c.record().list;  // the member applies to lists only
+    LRESULT at = SortsNow(w, c) ? SendMessageW(w, list.message[kListAdd], 0, text)
+                                : SendMessageW(w, list.message[kListInsert], static_cast<WPARAM>(-1), text);
+    if (at >= 0 && list.measuresItems) {
+        c.itemWidths().add(TextWidth(c, MeasuringDc(c, w), item));
+        SetExtent(c, w);
     }
     return S_OK;
 }

@@ -156,6 +156,13 @@ LRESULT OnDoubleClick(const WindowMessage& m, POINT, UINT) {
     return PassOn(m);
 }
 
+// The control's font changes: a list lets go of the font it measures its items in (the
+// old font may be deleted next) and asks for the new one at its next measuring.
+LRESULT OnSetFont(const WindowMessage& m, HFONT, BOOL) {
+    if (ComPtr<Control> c = FindControl(m.hwnd)) c->itemWidths().releaseFont();
+    return PassOn(m);
+}
+
 // The window's last message: the thread forgets what it recorded of it.
 LRESULT OnNcDestroy(const WindowMessage& m) {
     const LRESULT result = PassOn(m);
@@ -173,6 +180,7 @@ const MessageRow kControlMessages[] = {
     Row<WM_KEYUP,         OnKeyUp>(),
     Row<WM_LBUTTONUP,     OnButtonUp>(),
     Row<WM_LBUTTONDBLCLK, OnDoubleClick>(),
+    Row<WM_SETFONT,       OnSetFont>(),
     Row<WM_NCDESTROY,     OnNcDestroy>(),
 };
 

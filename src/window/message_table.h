@@ -116,6 +116,12 @@ template <> struct Cracker<WM_SIZE> {
         return {static_cast<UINT>(m.wp), SIZE{LOWORD(m.lp), HIWORD(m.lp)}};
     }
 };
+// The new font (null: the system font) and whether the window redraws at once.
+template <> struct Cracker<WM_SETFONT> {
+    static std::tuple<HFONT, BOOL> Crack(const WindowMessage& m) {
+        return {reinterpret_cast<HFONT>(m.wp), static_cast<BOOL>(LOWORD(m.lp))};
+    }
+};
 // The sizes the handler may limit.
 template <> struct Cracker<WM_GETMINMAXINFO> {
     static std::tuple<MINMAXINFO*> Crack(const WindowMessage& m) { return {reinterpret_cast<MINMAXINFO*>(m.lp)}; }
