@@ -12,6 +12,7 @@
 // inside the style tests and focus hand-overs), so each one holds a reference to the
 // objects it uses for as long as it uses them.
 #include "control/control.h"
+#include "core/dpi.h"
 #include "control/kind_records.h"
 #include "form/window_objects.h"
 #include "form/form.h"
@@ -111,7 +112,7 @@ LRESULT OnWindowPosChanging(const WindowMessage& m, WINDOWPOS* pos) {
 // A selection change in a combo or list box posts the control's OnChange.
 LRESULT OnCommand(const WindowMessage& m, WORD, WORD code, HWND from) {
     if (!from || !IsWindow(from)) return Default(m);
-    const KindRecord* record = RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind)));
+    const KindRecord* record = RecordOf(SubclassKind(from));
     if (record && record->selectionChange && code == record->selectionChange)
         PostControlEvent(CachedControlOfWindow(from), ControlEvent::OnChange);
     return Default(m);
@@ -136,19 +137,26 @@ LRESULT OnSysCommand(const WindowMessage& m, UINT command) {
 // (a box of another colour around their text wherever the two colours differ).
 LRESULT OnCtlColor(const WindowMessage& m, HDC dc, HWND from) {
     const LRESULT answer = Default(m);  // the text colour
-    const KindRecord* record = from ? RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind))) : nullptr;
+    const KindRecord* record = from ? RecordOf(SubclassKind(from)) : nullptr;
     if (!record || !record->onFormBackground || GetParent(from) != m.hwnd) return answer;
     SetBkColor(dc, GetSysColor(COLOR_MENU));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
 }
 
-// The form's monitor or its resolution changed: the form takes the rectangle the system
-// suggests, and its controls follow.
+// The form's monitor or its resolution changed: a form the library created scaled takes
+// the rectangle the system suggests, and its controls follow; any other is left to the
+// system.
 LRESULT OnDpiChanged(const WindowMessage& m, UINT dpi, const RECT* suggested) {
     ComPtr<Form> form = FindForm(m.hwnd);
     if (!form || form->hwnd() != m.hwnd) return Default(m);
-    form_shape::FollowDpi(*form.get(), dpi, suggested);
-    return 0;
+    return form_shape::FollowDpi(*form.get(), dpi, suggested) ? 0 : Default(m);
+}
+
+// A form created per-monitor aware version 1 asks for its title bar and frame to be
+// scaled with its monitor (version 2 does that unasked).
+LRESULT OnNcCreate(const WindowMessage& m, CREATESTRUCTW*) {
+    if (CreatedPerMonitorV1(m.hwnd)) ScaleNonClientArea(m.hwnd);
+    return Default(m);
 }
 
 // Escape while the form itself has the focus (no control of it can take it), when the
@@ -170,6 +178,7 @@ const MessageRow kFormMessages[] = {
     Row<WM_KEYDOWN,           OnKey>(),
     Row<WM_CHAR,              OnKey>(),
     Row<WM_DPICHANGED,        OnDpiChanged>(),
+    Row<WM_NCCREATE,          OnNcCreate>(),
 };
 
 }  // namespace

@@ -35,7 +35,8 @@ namespace mv {
 // would grow too long at its destination, a missing source of a move, a recycle entry
 // without wildcards naming nothing, a recycle of the current folder or one holding it, a
 // wildcard whose matches take in its own target, items landing on or in each other's
-// sources); kFileOpIntoItself when a folder would go into a folder inside itself (as
+// sources, a file whose destination is an existing folder or a folder whose destination
+// is an existing file, also inside a folder merged into another); kFileOpIntoItself when a folder would go into a folder inside itself (as
 // Windows' shell answers); kFileOpSameFile when an item would land on itself;
 // kFileOpMissing when a source of a copy is missing; kFileOpDone on success;
 // kFileOpUnfinished when the shell reported success but part of the plan did not happen;
