@@ -5,10 +5,12 @@
 #include <deque>
 #include <new>
 
+#include "core/call_depth.h"
 #include "core/hresult.h"
 #include "core/module_instance.h"
 #include "core/thread_state.h"
 #include "core/unique.h"
+#include "core/window_class.h"
 
 namespace mv {
 
@@ -25,8 +27,9 @@ struct QueuedEvent {
 // call), so nothing here is shared between threads and nothing needs a lock. Freed with
 // the thread's state (core/thread_state.h): its wake window goes with it.
 //
-// - callDepth, calls: the calls into the library running now (nested ones count too) and
-//   those answered so far. Nothing is delivered while callDepth is above 0.
+// - calls: the calls into the library answered so far. Nothing is delivered while any
+//   work of the library runs (core/call_depth.h: calls and message passes, nested ones
+//   counted too).
 // - delivering: a delivery runs; no other starts (it goes on with what is queued meanwhile).
 // - queue: the sinks' calls waiting for the script's next wait, in the order they happened.
 // - wake, wakePosted: the thread's message-only window, to which a queued event posts the
@@ -35,7 +38,6 @@ struct QueuedEvent {
 // - stringsPosted: event strings posted into forms' slots so far (WaitEvents' answer 2).
 // - quietCall, emptyAtTick: the last PendingEvent look that found nothing, and when.
 struct ThreadEvents {
-    int callDepth = 0;
     unsigned long calls = 0;
     bool delivering = false;
     std::deque<QueuedEvent> queue;
@@ -58,10 +60,9 @@ ThreadEvents& Here() { return ThreadOwn<ThreadEvents>(); }
 constexpr UINT kDeliverEventsMessage = WM_APP + 0x0D56;
 constexpr wchar_t kWakeClass[] = L"MVEventWake";
 
-// The wake windows of all threads share one class, registered while any exists (the class
-// would outlive the library's unload otherwise).
-SRWLOCK g_classLock = SRWLOCK_INIT;
-long g_wakeWindows = 0;
+// The wake windows of all threads share one class, registered while any exists.
+void DescribeWake(WNDCLASSEXW& wc);
+SharedWindowClass g_wakeClass{DescribeWake};
 
 void DeliverQueuedEvents();
 
@@ -71,26 +72,27 @@ LRESULT CALLBACK WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         ThreadEvents* t = ThreadOwnIfMade<ThreadEvents>();
         if (!t) return 0;  // the thread's state has gone, and its queue with it
         t->wakePosted = false;
-        if (t->callDepth == 0) DeliverQueuedEvents();  // otherwise the call's end asks again
+        if (CallDepth() == 0) DeliverQueuedEvents();  // otherwise the work's end asks again
     } catch (...) {
         TraceCaught(__FILE__, __LINE__, L"wake window");
     }
     return 0;
 }
 
+void DescribeWake(WNDCLASSEXW& wc) {
+    wc.lpfnWndProc = &WakeProc;
+    wc.lpszClassName = kWakeClass;
+}
+
 HWND WakeWindow(ThreadEvents& t) {
     if (t.wake) return t.wake;
-    AcquireSRWLockExclusive(&g_classLock);
-    if (g_wakeWindows == 0) {
-        WNDCLASSEXW wc{sizeof wc};
-        wc.lpfnWndProc = &WakeProc;
-        wc.hInstance = ModuleInstance();
-        wc.lpszClassName = kWakeClass;
-        RegisterClassExW(&wc);
+    if (FAILED(g_wakeClass.addUser())) {
+        g_wakeClass.dropUser();
+        return nullptr;
     }
-    t.wake = CreateWindowExW(0, kWakeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr);
-    if (t.wake) ++g_wakeWindows;
-    ReleaseSRWLockExclusive(&g_classLock);
+    t.wake = LOG_IF_WIN32_BOOL_FALSE(
+        CreateWindowExW(0, kWakeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr));
+    if (!t.wake) g_wakeClass.dropUser();
     return t.wake;
 }
 
@@ -98,6 +100,12 @@ void PostWake(ThreadEvents& t) {
     if (t.wakePosted || t.queue.empty()) return;
     HWND wake = WakeWindow(t);
     t.wakePosted = wake && PostMessageW(wake, kDeliverEventsMessage, 0, 0);
+}
+
+// The outermost work of the library on this thread has ended: the host's loop is asked to
+// deliver what is still queued.
+void PostWakeIfQueued() {
+    if (ThreadEvents* t = ThreadOwnIfMade<ThreadEvents>()) PostWake(*t);
 }
 
 void DeliverQueuedEvents() {
@@ -114,8 +122,8 @@ void DeliverQueuedEvents() {
         t.queue.pop_front();
         try {
             e.point->fire(e.id, e.arg.get());
-        } catch (...) {  // out of memory for the list of sinks: this event is lost, not the rest
-            TraceFailure(__FILE__, __LINE__, E_OUTOFMEMORY, L"event delivery");
+        } catch (...) {  // this event is lost, not the rest
+            TraceCaught(__FILE__, __LINE__, L"event delivery");
         }
     }
 }
@@ -126,29 +134,17 @@ ThreadEvents::~ThreadEvents() {
     left.clear();
     if (!wake) return;
     DestroyWindow(wake);
-    AcquireSRWLockExclusive(&g_classLock);
-    if (--g_wakeWindows == 0) UnregisterClassW(kWakeClass, ModuleInstance());
-    ReleaseSRWLockExclusive(&g_classLock);
+    g_wakeClass.dropUser();
 }
 
 }  // namespace
 
 LibraryCall::LibraryCall(Counted counted) {
-    ThreadEvents& t = Here();
-    if (counted == Counted::Yes) ++t.calls;
-    ++t.callDepth;
+    if (counted == Counted::Yes) ++Here().calls;
 }
-
-LibraryCall::~LibraryCall() {
-    ThreadEvents& t = Here();
-    if (--t.callDepth == 0) PostWake(t);
-}
-
-bool InLibraryCall() { return Here().callDepth > 0; }
-
-unsigned long CallCount() { return Here().calls; }
 
 void QueueEvent(ConnectionPoint& point, DISPID id, IDispatch* arg) {
+    SetLastWorkEndsHook(&PostWakeIfQueued);  // the end of the work running now asks for the delivery
     ThreadEvents& t = Here();
     t.queue.push_back({ComPtr<ConnectionPoint>(&point), id, ComPtr<IDispatch>(arg)});
     PostWake(t);

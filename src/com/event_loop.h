@@ -16,8 +16,9 @@
 // (the host destroying a form's or a control's window between two calls).
 //
 // The state behind it belongs to the calling thread: each apartment thread that uses the
-// library has its own queue, call depth and wake window (see event_loop.cpp), which go
-// with the thread's state when its last Desktop has gone (core/thread_state.h).
+// library has its own queue, call count and wake window (see event_loop.cpp; the depth of
+// the library's work running, core/call_depth.h), which go with the thread's state when
+// its last Desktop has gone (core/thread_state.h).
 #pragma once
 
 #include <windows.h>
@@ -25,7 +26,7 @@
 #include <functional>
 
 #include "com/connection_point.h"
-#include "core/thread_state.h"
+#include "core/call_depth.h"
 
 namespace mv {
 
@@ -36,19 +37,12 @@ class LibraryCall {
 public:
     enum class Counted { Yes, No };
     explicit LibraryCall(Counted counted = Counted::Yes);
-    ~LibraryCall();
     LibraryCall(const LibraryCall&) = delete;
     LibraryCall& operator=(const LibraryCall&) = delete;
 
 private:
-    ThreadStateHold hold_;  // first made, last let go: the call's end still counts in it
+    CallDepthScope depth_;  // holds the thread's state; its end asks for the delivery
 };
-
-// True while a call into the library runs on this thread.
-bool InLibraryCall();
-
-// Calls answered so far on this thread: whether the script did anything else between two.
-unsigned long CallCount();
 
 // Queues one call of the sinks connected to `point` when its turn comes; the point's
 // object is held until then.

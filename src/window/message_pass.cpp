@@ -1,7 +1,7 @@
 // Message pass and style tests.
 #include "window/message_pass.h"
 
-#include "com/event_loop.h"
+#include "core/call_depth.h"
 #include "core/thread_state.h"
 #include "core/unique.h"
 #include "window/form_class.h"
@@ -56,7 +56,7 @@ void DoEvents() {
     // Whoever runs the pass (a script's call, or the host destroying a window between two
     // calls), it hands no events to sinks: the wake message it may dispatch delivers only
     // from the host's own loop, and a wait delivers itself.
-    LibraryCall pass(LibraryCall::Counted::No);
+    CallDepthScope pass;
     PassState& t = ThreadOwn<PassState>();
     if (t.nesting >= kMaxPassNesting) return;
     NestingGuard nested(t.nesting);

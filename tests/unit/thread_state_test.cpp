@@ -64,7 +64,7 @@ TEST(ThreadState, AThreadThatEndsTakesItsStateWithIt) {
     const long before = mv::LiveThreadStates();
     bool had = false;
     OnApartmentThread([&] {
-        mv::CallCount();  // a look outside any call or Desktop: the thread's counters are made
+        mv::EventStringsPosted();  // a look outside any call or Desktop: the thread's counters are made
         had = mv::ThreadHasState();
     });
     EXPECT_TRUE(had);
