@@ -127,9 +127,22 @@ bool SameName(const wchar_t* a, const wchar_t* b) {
     return std::towlower(*a) == std::towlower(*b) && _wcsicmp(a, b) == 0;
 }
 
-std::vector<std::unique_ptr<NameIndex>>& Indexes() {
-    static std::vector<std::unique_ptr<NameIndex>> all;  // one per table, for the process
-    return all;
+// Builds a table's index on its first lookup, whichever apartment thread makes it: the
+// index is the process's, made once, read by every thread without a lock afterwards.
+struct IndexRequest {
+    const void* table;
+    size_t n;
+    RowFn row;
+};
+
+BOOL CALLBACK BuildIndex(INIT_ONCE*, void* request, void** index) {
+    const auto* r = static_cast<const IndexRequest*>(request);
+    try {
+        *index = new NameIndex(r->table, r->n, r->row);  // lives as long as the process's tables
+        return TRUE;
+    } catch (...) {
+        return FALSE;  // no memory: the next lookup tries again
+    }
 }
 
 bool Answers(Kind kind, WORD flags) {
@@ -282,16 +295,22 @@ HRESULT BindArg(const Param& param, VARIANT* rgvarg, long at, VARIANT* out, EXCE
 
 }  // namespace
 
-HRESULT LookupNames(const void* table, size_t n, RowFn row, const NameIndex*& index, LPOLESTR* names,
+NameIndexOnce::~NameIndexOnce() {
+    BOOL pending = FALSE;
+    void* built = nullptr;
+    if (InitOnceBeginInitialize(&once, INIT_ONCE_CHECK_ONLY, &pending, &built)) delete static_cast<NameIndex*>(built);
+}
+
+HRESULT LookupNames(const void* table, size_t n, RowFn row, NameIndexOnce& once, LPOLESTR* names,
                     UINT count, DISPID* ids) {
     if (!names || !ids || count == 0) RETURN_HR(E_INVALIDARG);
     for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
     if (!names[0]) return DISP_E_UNKNOWNNAME;
 
-    if (!index) {
-        Indexes().push_back(std::make_unique<NameIndex>(table, n, row));
-        index = Indexes().back().get();
-    }
+    IndexRequest request{table, n, row};
+    void* built = nullptr;
+    if (!InitOnceExecuteOnce(&once.once, &BuildIndex, &request, &built) || !built) RETURN_HR(E_OUTOFMEMORY);
+    const auto* index = static_cast<const NameIndex*>(built);
     size_t found = index->find(names[0], n);
     if (found == n) return DISP_E_UNKNOWNNAME;
 

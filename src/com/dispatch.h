@@ -123,9 +123,17 @@ using RowFn = MemberView (*)(const void* table, size_t i);
 
 // Member names folded to lower case, hashed to their first row; built once per table on
 // its first name lookup (script hosts look names up at nearly every call).
-class NameIndex;
+// The index is built under one-time initialisation: scripts on several apartment threads
+// may ask a table's first name at the same moment.
+struct NameIndexOnce {
+    INIT_ONCE once = INIT_ONCE_STATIC_INIT;
+    NameIndexOnce() = default;
+    NameIndexOnce(const NameIndexOnce&) = delete;
+    NameIndexOnce& operator=(const NameIndexOnce&) = delete;
+    ~NameIndexOnce();  // frees the index with its table, when the library unloads
+};
 
-HRESULT LookupNames(const void* table, size_t n, RowFn row, const NameIndex*& index, LPOLESTR* names,
+HRESULT LookupNames(const void* table, size_t n, RowFn row, NameIndexOnce& once, LPOLESTR* names,
                     UINT count, DISPID* ids);
 
 // Binds a call in three steps: chooses the row that answers (id, flags) and returns its
@@ -199,7 +207,7 @@ private:
     const MemberFacts* facts_;
     const Member<T>* rows_;
     size_t n_;
-    mutable const NameIndex* index_ = nullptr;
+    mutable NameIndexOnce index_;
 };
 
 // A dual-interface entry: the call goes through the member table as a late-bound call

@@ -5,8 +5,10 @@
 #include <deque>
 #include <new>
 
+#include "core/call_depth.h"
 #include "core/hresult.h"
 #include "core/module_instance.h"
+#include "core/thread_state.h"
 #include "core/unique.h"
 #include "core/window_class.h"
 
@@ -22,10 +24,12 @@ struct QueuedEvent {
 
 // Everything that decides when events move, for one apartment thread. The objects of a
 // script live on the thread that made them (a Desktop used from elsewhere refuses the
-// call), so nothing here is shared between threads and nothing needs a lock.
+// call), so nothing here is shared between threads and nothing needs a lock. Freed with
+// the thread's state (core/thread_state.h): its wake window goes with it.
 //
-// - callDepth, calls: the calls into the library running now (nested ones count too) and
-//   those answered so far. Nothing is delivered while callDepth is above 0.
+// - calls: the calls into the library answered so far. Nothing is delivered while any
+//   work of the library runs (core/call_depth.h: calls and message passes, nested ones
+//   counted too).
 // - delivering: a delivery runs; no other starts (it goes on with what is queued meanwhile).
 // - queue: the sinks' calls waiting for the script's next wait, in the order they happened.
 // - wake, wakePosted: the thread's message-only window, to which a queued event posts the
@@ -34,7 +38,6 @@ struct QueuedEvent {
 // - stringsPosted: event strings posted into forms' slots so far (WaitEvents' answer 2).
 // - quietCall, emptyAtTick: the last PendingEvent look that found nothing, and when.
 struct ThreadEvents {
-    int callDepth = 0;
     unsigned long calls = 0;
     bool delivering = false;
     std::deque<QueuedEvent> queue;
@@ -43,16 +46,14 @@ struct ThreadEvents {
     unsigned long stringsPosted = 0;
     unsigned long quietCall = 0;
     DWORD emptyAtTick = 0;
+
+    ThreadEvents() = default;
+    ThreadEvents(const ThreadEvents&) = delete;
+    ThreadEvents& operator=(const ThreadEvents&) = delete;
+    ~ThreadEvents();
 };
 
-// Made on the thread's first use of the library; the thread's end leaves it (a thread
-// that still holds objects of the library when it ends leaks them in any case).
-thread_local ThreadEvents* t_events = nullptr;
-
-ThreadEvents& Here() {
-    if (!t_events) t_events = new ThreadEvents;
-    return *t_events;
-}
+ThreadEvents& Here() { return ThreadOwn<ThreadEvents>(); }
 
 // The private message that asks for a delivery; in the application range, as a message a
 // window class defines for itself.
@@ -68,9 +69,10 @@ void DeliverQueuedEvents();
 LRESULT CALLBACK WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg != kDeliverEventsMessage) return DefWindowProcW(hwnd, msg, wp, lp);
     try {
-        ThreadEvents& t = Here();
-        t.wakePosted = false;
-        if (t.callDepth == 0) DeliverQueuedEvents();  // otherwise the call's end asks again
+        ThreadEvents* t = ThreadOwnIfMade<ThreadEvents>();
+        if (!t) return 0;  // the thread's state has gone, and its queue with it
+        t->wakePosted = false;
+        if (CallDepth() == 0) DeliverQueuedEvents();  // otherwise the work's end asks again
     } catch (...) {
         TraceCaught(__FILE__, __LINE__, L"wake window");
     }
@@ -100,7 +102,14 @@ void PostWake(ThreadEvents& t) {
     t.wakePosted = wake && PostMessageW(wake, kDeliverEventsMessage, 0, 0);
 }
 
+// The outermost work of the library on this thread has ended: the host's loop is asked to
+// deliver what is still queued.
+void PostWakeIfQueued() {
+    if (ThreadEvents* t = ThreadOwnIfMade<ThreadEvents>()) PostWake(*t);
+}
+
 void DeliverQueuedEvents() {
+    ThreadStateHold hold;  // a sink may end the thread's last Desktop: the state outlives the delivery
     ThreadEvents& t = Here();
     if (t.delivering) return;  // the delivery running goes on with these
     struct Delivering {
@@ -119,20 +128,23 @@ void DeliverQueuedEvents() {
     }
 }
 
+ThreadEvents::~ThreadEvents() {
+    std::deque<QueuedEvent> left;  // released once the queue is empty: a release may call in
+    left.swap(queue);
+    left.clear();
+    if (!wake) return;
+    DestroyWindow(wake);
+    g_wakeClass.dropUser();
+}
+
 }  // namespace
 
 LibraryCall::LibraryCall(Counted counted) {
-    ThreadEvents& t = Here();
-    if (counted == Counted::Yes) ++t.calls;
-    ++t.callDepth;
-}
-
-LibraryCall::~LibraryCall() {
-    ThreadEvents& t = Here();
-    if (--t.callDepth == 0) PostWake(t);
+    if (counted == Counted::Yes) ++Here().calls;
 }
 
 void QueueEvent(ConnectionPoint& point, DISPID id, IDispatch* arg) {
+    SetLastWorkEndsHook(&PostWakeIfQueued);  // the end of the work running now asks for the delivery
     ThreadEvents& t = Here();
     t.queue.push_back({ComPtr<ConnectionPoint>(&point), id, ComPtr<IDispatch>(arg)});
     PostWake(t);
@@ -155,26 +167,33 @@ void NoteEventString() { ++Here().stringsPosted; }
 
 unsigned long EventStringsPosted() { return Here().stringsPosted; }
 
-bool WaitForEvents(const WaitFor& w) {
+WaitEnd WaitForEvents(const WaitFor& w) {
     const DWORD start = GetTickCount();
     auto left = [&]() -> DWORD {
         if (w.milliseconds == INFINITE) return INFINITE;
         const DWORD passed = GetTickCount() - start;
         return passed >= w.milliseconds ? 0 : w.milliseconds - passed;
     };
+    const unsigned long quits = w.quits ? w.quits() : 0;
+    auto quit = [&] { return w.quits && w.quits() != quits; };
     for (;;) {
         DeliverQueuedEvents();  // the script waits: connected sinks get what happened
-        if (w.done()) return true;
+        const bool done = w.done();
+        if (quit()) return WaitEnd::Quit;
+        if (done) return WaitEnd::Done;
         w.pass();
+        if (quit()) return WaitEnd::Quit;
         if (w.ready ? w.ready() : w.done()) continue;  // never block while something is due
         const DWORD wait = left();
         if (wait == 0) {
             DeliverQueuedEvents();
-            return w.done();
+            const bool last = w.done();
+            return quit() ? WaitEnd::Quit : last ? WaitEnd::Done : WaitEnd::TimeUp;
         }
         // Wakes for input already sitting in the queue too.
         MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         w.pass();
+        if (quit()) return WaitEnd::Quit;
     }
 }
 
@@ -190,18 +209,6 @@ void LookForEvents(bool (*passIfQueued)(), const std::function<bool()>& foundNot
         t.quietCall = call;
         if (!quiet) t.emptyAtTick = now;
     }
-}
-
-void EndThreadEvents() {
-    ThreadEvents& t = Here();
-    std::deque<QueuedEvent> left;
-    left.swap(t.queue);
-    left.clear();
-    if (!t.wake) return;
-    DestroyWindow(t.wake);
-    t.wake = nullptr;
-    t.wakePosted = false;
-    g_wakeClass.dropUser();
 }
 
 }  // namespace mv

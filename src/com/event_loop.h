@@ -12,10 +12,13 @@
 // starts inside another (a sink that shows a message box, or waits itself, is not called
 // again before it returns: the delivery it runs in goes on with the events raised
 // meanwhile once it does); nothing is delivered while a call into the library runs,
-// including a form's teardown, whoever started it.
+// including a form's teardown and any message pass of the library, whoever started it
+// (the host destroying a form's or a control's window between two calls).
 //
 // The state behind it belongs to the calling thread: each apartment thread that uses the
-// library has its own queue, call depth and wake window (see event_loop.cpp).
+// library has its own queue, call count and wake window (see event_loop.cpp; the depth of
+// the library's work running, core/call_depth.h), which go with the thread's state when
+// its last Desktop has gone (core/thread_state.h).
 #pragma once
 
 #include <windows.h>
@@ -23,6 +26,7 @@
 #include <functional>
 
 #include "com/connection_point.h"
+#include "core/call_depth.h"
 
 namespace mv {
 
@@ -33,9 +37,11 @@ class LibraryCall {
 public:
     enum class Counted { Yes, No };
     explicit LibraryCall(Counted counted = Counted::Yes);
-    ~LibraryCall();
     LibraryCall(const LibraryCall&) = delete;
     LibraryCall& operator=(const LibraryCall&) = delete;
+
+private:
+    CallDepthScope depth_;  // holds the thread's state; its end asks for the delivery
 };
 
 // Queues one call of the sinks connected to `point` when its turn comes; the point's
@@ -52,14 +58,18 @@ unsigned long EventStringsPosted();
 // One wait. The caller gives its message pass (the window floor's), what it waits for and
 // how long; the wait delivers queued events before it looks, passes messages, looks again
 // (never blocking while `ready` says something is due) and blocks until the next message
-// or the end of the time. True when `done` answered true, false when the time ran out.
+// or the end of the time. A pass that meets the host's quit message (`quits`, the count of
+// such passes, changes) ends the wait at once: the host's loop must get its quit, and the
+// caller answers nothing.
 struct WaitFor {
-    void (*pass)();                 // one pass over the thread's messages
-    std::function<bool()> done;     // what the caller waits for (may run a pass itself)
-    std::function<bool()> ready;    // a look without a pass before blocking (none: `done`)
-    DWORD milliseconds = INFINITE;  // 0: one look, never blocking
+    void (*pass)();                   // one pass over the thread's messages
+    unsigned long (*quits)() = nullptr;  // passes that met WM_QUIT so far (none: never asked)
+    std::function<bool()> done;       // what the caller waits for (may run a pass itself)
+    std::function<bool()> ready;      // a look without a pass before blocking (none: `done`)
+    DWORD milliseconds = INFINITE;    // 0: one look, never blocking
 };
-bool WaitForEvents(const WaitFor& w);
+enum class WaitEnd { Done, TimeUp, Quit };
+WaitEnd WaitForEvents(const WaitFor& w);
 
 // PendingEvent's look, which never waits: a pass over the messages when any are queued
 // (`passIfQueued`, true when it ran), then the delivery. Scripts ask often, mostly of an
@@ -69,8 +79,5 @@ bool WaitForEvents(const WaitFor& w);
 // since, and the queue is not asked (the user's input then shows a few milliseconds late
 // at most).
 void LookForEvents(bool (*passIfQueued)(), const std::function<bool()>& foundNothing);
-
-// The calling thread's last Desktop has ended: its wake window goes.
-void EndThreadEvents();
 
 }  // namespace mv

@@ -11,6 +11,7 @@
 #include "com/connection_point.h"
 #include "com/dispatch_object.h"
 #include "control/control_kind.h"
+#include "control/default_font.h"
 #include "control/item_widths.h"
 #include "control/kind_record.h"
 #include "core/unique.h"
@@ -111,6 +112,7 @@ public:
     // State of the font, list and progress-bar members (fonts.cpp, list_ops.cpp,
     // progress.cpp).
     UniqueFont& ownFont() { return font_; }
+    SharedFont& sharedFont() { return sharedFont_; }  // the default font it was given, held
     long maxProgress() const { return maxProgress_; }
     void setMaxProgress(long value) { maxProgress_ = value; }
     bool customPainted() const { return customPainted_; }
@@ -133,6 +135,7 @@ private:
     ControlOwner* form_ = nullptr;
     ComPtr<IDispatch> formRef_;  // keeps the form alive while the control is
     UniqueFont font_;
+    SharedFont sharedFont_;
     long maxProgress_ = 0;
     bool customPainted_ = false;
     ItemWidths itemWidths_;

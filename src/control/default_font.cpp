@@ -41,24 +41,46 @@ UniqueFont FittingMessageFont(UINT dpi) {
     return UniqueFont(CreateFontIndirectW(&lf));
 }
 
-std::map<UINT, UniqueFont>& Fonts() {
-    static std::map<UINT, UniqueFont> fonts;  // by resolution
+// The process's default fonts by resolution, made once each and read by every thread.
+SRWLOCK g_fontsLock = SRWLOCK_INIT;
+
+std::map<UINT, SharedFont>& Fonts() {
+    static std::map<UINT, SharedFont> fonts;
     return fonts;
+}
+
+SharedFont Cached(UINT dpi) {
+    SrwHold read(g_fontsLock, SrwHold::Mode::Shared);
+    auto found = Fonts().find(dpi);
+    return found == Fonts().end() ? SharedFont() : found->second;
+}
+
+SharedFont Made(UINT dpi) {
+    if (SharedFont font = Cached(dpi)) return font;
+    SrwHold write(g_fontsLock, SrwHold::Mode::Exclusive);
+    SharedFont& slot = Fonts()[dpi];
+    if (!slot) {  // another thread may have made it meanwhile
+        UniqueFont font = FittingMessageFont(dpi);
+        if (font) slot = std::make_shared<const UniqueFont>(std::move(font));
+    }
+    return slot;
 }
 
 }  // namespace
 
-HFONT DefaultControlFont(UINT dpi, bool classic) {
-    if (classic && dpi == kUnitDpi) return static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
-    UniqueFont& font = Fonts()[dpi];
-    if (!font) font = FittingMessageFont(dpi);
-    return font ? font.get() : static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+HFONT DefaultControlFont(UINT dpi, bool classic, SharedFont* keep) {
+    HFONT stock = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    SharedFont font = classic && dpi == kUnitDpi ? SharedFont() : Made(dpi);
+    HFONT handle = font ? font->get() : stock;
+    if (keep) *keep = std::move(font);
+    return handle;
 }
 
 bool IsDefaultControlFont(HFONT font) {
     if (font == GetStockObject(ANSI_VAR_FONT)) return true;
+    SrwHold read(g_fontsLock, SrwHold::Mode::Shared);
     for (const auto& entry : Fonts())
-        if (entry.second.get() == font) return true;
+        if (entry.second && entry.second->get() == font) return true;
     return false;
 }
 

@@ -6,11 +6,22 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "core/unique.h"
+
 namespace mv {
 
-// Shared by every control at that resolution and look; never deleted by a control (the
-// process's fonts end when the library unloads).
-HFONT DefaultControlFont(UINT dpi, bool classic);
+// A font shared by the controls that use it: it lives as long as anyone holds it (the
+// cache of the process, each control given it).
+using SharedFont = std::shared_ptr<const UniqueFont>;
+
+// Shared by every control at that resolution and look, on every thread: the font to give
+// the control, whose holder goes to `keep` when given (empty for the stock font, which no
+// one owns).
+// The cache is the process's, under a lock, so apartment threads creating controls at one
+// moment share one font per resolution.
+HFONT DefaultControlFont(UINT dpi, bool classic, SharedFont* keep = nullptr);
 
 // Whether the font is one DefaultControlFont gives (or the stock font).
 bool IsDefaultControlFont(HFONT font);

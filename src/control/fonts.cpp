@@ -110,7 +110,9 @@ void FollowDpi(Control& c, UINT from, UINT to) {
     if (!c.ownFont() || font != c.ownFont().get()) {
         // The shared default font of the new resolution, in the look the control has.
         const bool classic = font == GetStockObject(ANSI_VAR_FONT);
-        SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultControlFont(to, classic)), TRUE);
+        SharedFont kept;
+        SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultControlFont(to, classic, &kept)), TRUE);
+        c.sharedFont() = std::move(kept);  // the old one is let go once the window holds the new
         MeasureItemsAgain(c);
         return;
     }

@@ -124,7 +124,8 @@ HRESULT Item(Control& c, const Args& a, Result& r) {
 HRESULT AddItem(Control& c, const Args& a, Result&) {
     const std::wstring item = a.text(0);
     HWND w = LiveWindow(c);
-    if (!w || !c.record().list || item.empty()) return S_OK;
+    // A text that starts with a NUL is the empty text to the list, which adds nothing.
+    if (!w || !c.record().list || item.empty() || item[0] == L'\0') return S_OK;
     // Every list and combo box is created sorted, and keeps sorting what the add message
     // gives it whatever its style says later; while AutoSort is 0 the insert message puts
     // the item at the end.

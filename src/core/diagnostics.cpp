@@ -7,15 +7,16 @@
 namespace mv {
 
 namespace {
-bool g_debugFlag = false;
+// Desktop.DebugOption: each apartment thread has its own (reset by each Desktop it creates).
+thread_local bool t_debugFlag = false;
 constexpr size_t kLongestBoxText = 32766;
 }
 
-bool DebugFlag() { return g_debugFlag; }
-void SetDebugFlag(bool on) { g_debugFlag = on; }
+bool DebugFlag() { return t_debugFlag; }
+void SetDebugFlag(bool on) { t_debugFlag = on; }
 
 void ShowError(const std::wstring& message, const std::wstring& title) {
-    if (!g_debugFlag) return;
+    if (!t_debugFlag) return;
     ShowMessageBox(nullptr, message, title, MB_SYSTEMMODAL | MB_ICONEXCLAMATION);
 }
 

@@ -6,7 +6,8 @@ namespace mv {
 
 namespace {
 
-bool g_on = true;
+// Desktop.DpiAware: each apartment thread has its own (reset by each Desktop it creates).
+thread_local bool t_on = true;
 
 using WindowContextFn = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
 using WindowDpiFn = UINT(WINAPI*)(HWND);
@@ -66,8 +67,8 @@ long ScaleRounded(long value, UINT by, UINT over) {
 
 }  // namespace
 
-bool DpiAwareOn() { return g_on; }
-void SetDpiAwareOn(bool on) { g_on = on; }
+bool DpiAwareOn() { return t_on; }
+void SetDpiAwareOn(bool on) { t_on = on; }
 
 // Windows takes version 2 from 1703 on; 1607 (and Wine 8) refuse it and take version 1 and
 // system awareness; earlier versions have no thread contexts at all.
@@ -89,11 +90,11 @@ DpiAwarenessScope::DpiAwarenessScope(HWND window) {
         if (f.windowContext) enter(f.windowContext(window));
         return;
     }
-    if (g_on) previous_ = EnterCreationContext(TopLevel::Form, Functions().setThreadContext).previous;
+    if (t_on) previous_ = EnterCreationContext(TopLevel::Form, Functions().setThreadContext).previous;
 }
 
 DpiAwarenessScope::DpiAwarenessScope(TopLevel kind) {
-    if (g_on) previous_ = EnterCreationContext(kind, Functions().setThreadContext).previous;
+    if (t_on) previous_ = EnterCreationContext(kind, Functions().setThreadContext).previous;
 }
 
 void DpiAwarenessScope::enter(DPI_AWARENESS_CONTEXT context) {

@@ -120,16 +120,24 @@ private:
     bool locked_;
 };
 
-// A slim reader/writer lock held exclusively for the length of a scope.
-class ExclusiveLock {
+// A slim reader/writer lock held for the length of a scope: shared (readers) or exclusive.
+class SrwHold {
 public:
-    explicit ExclusiveLock(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
-    ExclusiveLock(const ExclusiveLock&) = delete;
-    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-    ~ExclusiveLock() { ReleaseSRWLockExclusive(&lock_); }
+    enum class Mode { Shared, Exclusive };
+    SrwHold(SRWLOCK& lock, Mode mode) : lock_(lock), exclusive_(mode == Mode::Exclusive) {
+        if (exclusive_) AcquireSRWLockExclusive(&lock_);
+        else AcquireSRWLockShared(&lock_);
+    }
+    SrwHold(const SrwHold&) = delete;
+    SrwHold& operator=(const SrwHold&) = delete;
+    ~SrwHold() {
+        if (exclusive_) ReleaseSRWLockExclusive(&lock_);
+        else ReleaseSRWLockShared(&lock_);
+    }
 
 private:
     SRWLOCK& lock_;
+    bool exclusive_;
 };
 
 // Counts one level of a re-entrant routine for the length of a scope.

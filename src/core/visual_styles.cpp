@@ -7,7 +7,8 @@ namespace mv {
 
 namespace {
 
-bool g_on = true;
+// Desktop.VisualStyles: each apartment thread has its own (reset by each Desktop it creates).
+thread_local bool t_on = true;
 
 // The one context of the process; ReleaseActCtx when the library unloads.
 class ActivationContext {
@@ -40,11 +41,11 @@ const ActivationContext& LibraryContext() {
 
 }  // namespace
 
-bool VisualStylesOn() { return g_on; }
-void SetVisualStylesOn(bool on) { g_on = on; }
+bool VisualStylesOn() { return t_on; }
+void SetVisualStylesOn(bool on) { t_on = on; }
 
 VisualStyleScope::VisualStyleScope() {
-    if (!g_on) return;
+    if (!t_on) return;
     const ActivationContext& context = LibraryContext();
     active_ = context.valid() && ActivateActCtx(context.get(), &cookie_);
 }

@@ -8,7 +8,7 @@
 namespace mv {
 
 HRESULT SharedWindowClass::addUser() {
-    ExclusiveLock held(lock_);
+    SrwHold held(lock_, SrwHold::Mode::Exclusive);
     if (users_++ > 0) return S_OK;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -19,7 +19,7 @@ HRESULT SharedWindowClass::addUser() {
 }
 
 void SharedWindowClass::dropUser() {
-    ExclusiveLock held(lock_);
+    SrwHold held(lock_, SrwHold::Mode::Exclusive);
     if (users_ > 0 && --users_ == 0) {
         WNDCLASSEXW wc{};
         describe_(wc);

@@ -7,6 +7,7 @@
 #include "control/control.h"
 #include "core/diagnostics.h"
 #include "core/dpi.h"
+#include "core/thread_state.h"
 #include "core/visual_styles.h"
 #include "core/window_class.h"
 #include "form/form.h"
@@ -24,7 +25,6 @@ namespace {
 
 // The apartment thread's most recent Desktop; each thread that makes Desktops has its own.
 thread_local StaticRef<Desktop> t_current;
-thread_local long t_desktops = 0;  // the thread's living Desktops
 
 // The form class is the process's: registered while any Desktop lives, on any thread.
 void DescribeForms(WNDCLASSEXW& wc) { DescribeFormClass(wc, kFormClassName, &FormWndProc); }
@@ -54,7 +54,9 @@ ComPtr<Desktop> Desktop::Create() {
     // The slot lets go of the previous Desktop, which ends once nothing else holds it. Its
     // forms hold it: one that has forms lives on until they are destroyed.
     t_current.reset(d.get());
-    ++t_desktops;
+    HoldThreadState();  // each Desktop holds its thread's state; the last one frees it
+    // The thread's switches (each apartment thread has its own): a Desktop made on one
+    // thread changes nothing of another's.
     SetDebugFlag(false);
     SetVisualStylesOn(true);
     SetDpiAwareOn(true);
@@ -65,12 +67,13 @@ ComPtr<Desktop> Desktop::Create() {
 
 void Desktop::finalRelease() {
     closeAll();
-    // The thread's last Desktop takes the thread's events with it.
-    if (--t_desktops == 0) EndThreadEvents();
     // The class is the process's, not this Desktop's: while another Desktop lives (the
     // script made a new one before letting this one go, or another thread has one), its
     // forms still need it.
     g_formClass.dropUser();
+    // The thread's last Desktop takes the thread's state with it: its event queue, wake
+    // window, records and counters.
+    LetGoThreadState();
 }
 
 std::wstring Desktop::version(bool infoEx) {
@@ -144,19 +147,30 @@ bool Desktop::anyFormShown() const {
     return false;
 }
 
+bool Desktop::anyShownFormHasEvent() const {
+    for (size_t i = 1; i <= forms_->count(); ++i) {
+        const Form* f = static_cast<Form*>(forms_->byPosition(static_cast<long>(i)));
+        if (f->hasPendingEvent() && IsWindowVisible(f->hwnd())) return true;
+    }
+    return false;
+}
+
 long Desktop::waitEvents(long milliseconds) {
     ComPtr<IDispatch> keep(dispatch());  // a sink may drop the script's last reference
     const unsigned long strings = EventStringsPosted();
     long answer = kWaitTimeUp;
     WaitFor until;
     until.pass = &DoEvents;
+    until.quits = &QuitsSeen;
+    // An event string posted before the call and still waiting for LastEvent or
+    // PendingEvent of a shown form ends the wait as one posted during it.
     until.done = [&] {
         if (!anyFormShown()) answer = kWaitNoFormShown;
-        else if (EventStringsPosted() != strings) answer = kWaitEventString;
+        else if (EventStringsPosted() != strings || anyShownFormHasEvent()) answer = kWaitEventString;
         return answer != kWaitTimeUp;
     };
     until.milliseconds = milliseconds < 0 ? INFINITE : static_cast<DWORD>(milliseconds);
-    WaitForEvents(until);
+    if (WaitForEvents(until) == WaitEnd::Quit) return kWaitTimeUp;  // the host quits: nothing
     return answer;
 }
 

@@ -53,6 +53,7 @@ private:
     ~Desktop() override = default;
 
     bool anyFormShown() const;
+    bool anyShownFormHasEvent() const;
 
     std::shared_ptr<KeyedCollection> forms_;
 };

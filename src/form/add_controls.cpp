@@ -65,7 +65,8 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     // The classic look in every host: one whose own manifest asks for the common
     // controls of version 6 gives them to windows created outside the library's context.
     if (classic) SetWindowTheme(hwnd, L"", L"");
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultControlFont(form.windowDpi(), classic)), 1);
+    SharedFont font;  // held by the control from its creation
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultControlFont(form.windowDpi(), classic, &font)), 1);
     LONG_PTR oldProc = ReadWindowLong(hwnd, GWLP_WNDPROC);  // runs a message pass
     // The pass may have destroyed the form, and this window with it: then there is
     // nothing to attach an object to, as when the window could not be created.
@@ -81,6 +82,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     ComPtr<Control> control = Control::Create();
     control->AttachWindow(hwnd, *record);
     control->SetName(s.name);
+    control->sharedFont() = std::move(font);
     control->SetParentForm(&form);
     ShowWindow(hwnd, SW_SHOWNORMAL);
     if (!s.onClick.empty()) control->events()[ControlEvent::OnClick] = s.onClick;

@@ -79,15 +79,15 @@ std::wstring Form::lastEvent() {
     ComPtr<IDispatch> keep(dispatch());  // an event may end the script's last reference
     WaitFor until;
     until.pass = &DoEvents;
+    until.quits = &QuitsSeen;
     // Due is noted before Visible runs its pass, as the pump has always done it.
     until.done = [this] {
         const bool due = !pending_.empty() || destroyed_;
         return visible() != 1 || due;
     };
     until.ready = [this] { return !pending_.empty() || destroyed_ || !IsWindowVisible(hwnd_); };
-    WaitForEvents(until);
     std::wstring event;
-    event.swap(pending_);
+    if (WaitForEvents(until) != WaitEnd::Quit) event.swap(pending_);  // the host quits: nothing
     return event;
 }
 

@@ -51,6 +51,8 @@ public:
 
     // The pending event becomes a copy of s (an empty s empties it).
     void SetLastEvent(const std::wstring& s);
+    // An event string waits for LastEvent or PendingEvent.
+    bool hasPendingEvent() const { return !pending_.empty(); }
 
     // What its controls ask of it.
     HWND formWindow() const override { return hwnd(); }

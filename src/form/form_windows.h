@@ -1,6 +1,7 @@
-// Each thread's forms by window, and the window procedures' cached control: the state
-// behind form/window_objects.h, kept apart so that a form can record and forget its
-// window without knowing how its objects are looked up.
+// Each thread's forms by window, and the window procedures' cached control (part of the
+// thread's state, core/thread_state.h): the state behind form/window_objects.h, kept
+// apart so that a form can record and forget its window without knowing how its objects
+// are looked up.
 #pragma once
 
 #include <windows.h>
@@ -19,7 +20,8 @@ void ForgetFormWindow(HWND hwnd);
 
 // The form recorded for the window (borrowed); null when none is.
 Form* RecordedForm(HWND hwnd);
-// The one-entry cache of the control looked up last.
+// The one-entry cache of the control looked up last; who changes it holds the thread's
+// state meanwhile (the control let go of may take the thread's last Desktop with it).
 ComPtr<Control>& CachedControl();
 
 }  // namespace mv

@@ -3,6 +3,7 @@
 #include "form/window_objects.h"
 
 #include "control/control.h"
+#include "core/thread_state.h"
 #include "form/form.h"
 #include "form/form_windows.h"
 #include "window/subclass_record.h"
@@ -21,6 +22,7 @@ ComPtr<Control> ControlOfWindow(HWND hwnd) {
 }
 
 ComPtr<Control> CachedControlOfWindow(HWND hwnd) {
+    ThreadStateHold hold;  // the control let go of may be the last hold on the thread's last Desktop
     ComPtr<Control>& cached = CachedControl();
     if (!cached || cached->hwnd() != hwnd) cached = ControlOfWindow(hwnd);
     return cached;

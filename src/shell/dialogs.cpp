@@ -18,10 +18,6 @@ namespace mv {
 
 namespace {
 
-// The folder to select when the folder browser opens, for its callback. One browser at a
-// time: the dialog is modal and everything runs on the script's thread.
-std::wstring g_startDirectory;
-
 constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
 constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
 constexpr size_t kFileBufferLength = 513;  // 512 blanks and a NUL, also the name box's first text
@@ -75,23 +71,25 @@ std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
 
 }  // namespace
 
-int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM) {
-    if (message != BFFM_INITIALIZED) return 0;
+int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM data) {
+    if (message != BFFM_INITIALIZED || !data) return 0;
     // Asked twice: Wine's browser (measured with Wine 8) leaves a folder made a few
     // seconds before unselected on the first request and selects it on the second.
     // Selecting the same folder again changes nothing elsewhere.
     for (int attempt = 0; attempt < 2; ++attempt)
-        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(g_startDirectory.c_str()));
+        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
     return 0;
 }
 
 std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::wstring& startDirectory) {
-    g_startDirectory = startDirectory;
     BROWSEINFOW request{};
     request.hwndOwner = owner;
     request.lpszTitle = title.c_str();
     request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
     request.lpfn = &BrowseCallback;
+    // The folder to select reaches the callback with the request: browsers open on
+    // several threads at once each select their own.
+    request.lParam = reinterpret_cast<LPARAM>(startDirectory.c_str());
     CreationScope scope(TopLevel::Dialog);
     UniqueTaskMem<ITEMIDLIST> chosen(SHBrowseForFolderW(&request));
     if (!chosen) return L"";

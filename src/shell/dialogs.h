@@ -13,7 +13,8 @@ namespace mv {
 // chosen folder's file-system path.
 std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::wstring& startDirectory);
 
-// The folder browser's callback: selects the start folder once the dialog is up.
+// The folder browser's callback: selects the start folder (`data`, the request's lParam)
+// once the dialog is up.
 int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM param, LPARAM data);
 
 // The file dialogs leave the process's current directory as they found it.

@@ -2,6 +2,7 @@
 #include "window/focus.h"
 
 #include "core/os_level.h"
+#include "core/thread_state.h"
 #include "core/unique.h"
 #include "window/message_pass.h"
 
@@ -13,14 +14,20 @@ namespace {
 // or to the form it owns. Owner marks that form a cycle (A owns B, B owns A) would nest
 // without end; past this depth a hand-over does nothing.
 constexpr int kMaxFocusNesting = 8;
-int g_focusNesting = 0;
+
+// Each thread hands its own windows the focus: part of the thread's state.
+struct FocusState {
+    int nesting = 0;
+};
 
 }  // namespace
 
 void FocusWindow(HWND hwnd) {
+    ThreadStateHold hold;
     bool visible = HasStyle(hwnd, WS_VISIBLE);  // the message pass runs also for 0
-    if (!hwnd || !visible || g_focusNesting >= kMaxFocusNesting) return;
-    NestingGuard nested(g_focusNesting);
+    FocusState& t = ThreadOwn<FocusState>();
+    if (!hwnd || !visible || t.nesting >= kMaxFocusNesting) return;
+    NestingGuard nested(t.nesting);
     long activeMinimised = 0;
     MakeLongOf(WA_ACTIVE, 1, &activeMinimised);  // 0x10001, always in range
     SendMessageW(GetFocus(), WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(hwnd));

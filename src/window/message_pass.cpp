@@ -1,6 +1,8 @@
 // Message pass and style tests.
 #include "window/message_pass.h"
 
+#include "core/call_depth.h"
+#include "core/thread_state.h"
 #include "core/unique.h"
 #include "window/form_class.h"
 
@@ -14,12 +16,20 @@ namespace {
 // pass in the other until the stack ran out. Past this depth a pass returns at once; the
 // pass it is nested in dispatches the rest, in the same order.
 constexpr int kMaxPassNesting = 32;
-thread_local int t_passNesting = 0;  // each thread passes its own messages
 
 // Some input reaches the queue only during a pass (Wine reads the X server's keys and
 // clicks there): a pass runs at least this often however empty the queue looks.
 constexpr DWORD kPassAtLeastEveryMs = 10;
-thread_local DWORD t_lastPass = 0;
+
+// Each thread passes its own messages: part of the thread's state (core/thread_state.h).
+// - nesting: passes running now, one inside the other.
+// - lastPass: when the last pass began.
+// - quitSeen: passes that met the host's quit message so far.
+struct PassState {
+    int nesting = 0;
+    DWORD lastPass = 0;
+    unsigned long quitSeen = 0;
+};
 
 bool OfClass(HWND hwnd, const wchar_t* cls) {
     wchar_t name[16] = {};
@@ -43,15 +53,24 @@ bool IsEndingDialog(HWND hwnd) {
 }  // namespace
 
 void DoEvents() {
-    if (t_passNesting >= kMaxPassNesting) return;
-    NestingGuard nested(t_passNesting);
-    t_lastPass = GetTickCount();
+    // Whoever runs the pass (a script's call, or the host destroying a window between two
+    // calls), it hands no events to sinks: the wake message it may dispatch delivers only
+    // from the host's own loop, and a wait delivers itself.
+    CallDepthScope pass;
+    PassState& t = ThreadOwn<PassState>();
+    if (t.nesting >= kMaxPassNesting) return;
+    NestingGuard nested(t.nesting);
+    t.lastPass = GetTickCount();
     // Wide: a character typed into a text box reaches it whole, whatever the code page.
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        // Nothing in a script host waits for a quit message from the library's windows;
-        // passing it on would only end the pass early, forever.
-        if (msg.message == WM_QUIT) continue;
+        // The host's quit (its own loop ends on it): the pass ends and leaves it in the
+        // queue again, with its exit code, as every nested loop must.
+        if (msg.message == WM_QUIT) {
+            ++t.quitSeen;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
         // Dropped (see above); a paint message would come back until painted.
         if (msg.message != WM_PAINT && IsEndingDialog(msg.hwnd)) continue;
         TranslateMessage(&msg);
@@ -60,9 +79,16 @@ void DoEvents() {
 }
 
 bool DoEventsIfQueued() {
-    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0 && GetTickCount() - t_lastPass < kPassAtLeastEveryMs) return false;
+    ThreadStateHold hold;
+    const DWORD lastPass = ThreadOwn<PassState>().lastPass;
+    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0 && GetTickCount() - lastPass < kPassAtLeastEveryMs) return false;
     DoEvents();
     return true;
+}
+
+unsigned long QuitsSeen() {
+    ThreadStateHold hold;
+    return ThreadOwn<PassState>().quitSeen;
 }
 
 LONG_PTR ReadWindowLong(HWND hwnd, int index) {

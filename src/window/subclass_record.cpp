@@ -3,6 +3,7 @@
 
 #include <unordered_map>
 
+#include "core/thread_state.h"
 #include "window/window_props.h"
 
 namespace mv {
@@ -15,30 +16,32 @@ struct Record {
     long position;
 };
 
-// One record per thread, as windows belong to the thread that made them; never destroyed:
-// a window may be destroyed, and forgotten, while the process ends.
-thread_local std::unordered_map<HWND, Record>* t_records = nullptr;
+// One record per thread, as windows belong to the thread that made them: part of the
+// thread's state (core/thread_state.h).
+struct ThreadRecords {
+    std::unordered_map<HWND, Record> windows;
+};
 
-std::unordered_map<HWND, Record>& Records() {
-    if (!t_records) t_records = new std::unordered_map<HWND, Record>();
-    return *t_records;
-}
-
-const Record* Find(HWND hwnd) {
-    auto found = Records().find(hwnd);
-    return found == Records().end() ? nullptr : &found->second;
+Record* Find(HWND hwnd) {
+    ThreadRecords* t = ThreadOwnIfMade<ThreadRecords>();  // a look makes no state
+    if (!t) return nullptr;
+    auto found = t->windows.find(hwnd);
+    return found == t->windows.end() ? nullptr : &found->second;
 }
 
 }  // namespace
 
-void RememberSubclass(HWND hwnd, long kind, WNDPROC classProc) { Records()[hwnd] = {kind, classProc, 0}; }
-
-void RememberPosition(HWND hwnd, long position) {
-    auto found = Records().find(hwnd);
-    if (found != Records().end()) found->second.position = position;
+void RememberSubclass(HWND hwnd, long kind, WNDPROC classProc) {
+    ThreadOwn<ThreadRecords>().windows[hwnd] = {kind, classProc, 0};
 }
 
-void ForgetSubclass(HWND hwnd) { Records().erase(hwnd); }
+void RememberPosition(HWND hwnd, long position) {
+    if (Record* r = Find(hwnd)) r->position = position;
+}
+
+void ForgetSubclass(HWND hwnd) {
+    if (ThreadRecords* t = ThreadOwnIfMade<ThreadRecords>()) t->windows.erase(hwnd);
+}
 
 long SubclassKind(HWND hwnd) {
     const Record* r = Find(hwnd);

@@ -97,8 +97,36 @@ TEST(EventLoop, TearingAFormDownDeliversNothing) {
     EXPECT_EQ((Events{L"Click(a)"}), sink.seen);
 }
 
-// WaitEvents ends as soon as an event string is posted while it waits (2); one posted
-// before the call does not end it.
+// The same for a control's window the host destroys: its teardown (the focus going back
+// to its form, whose hand-over passes messages) hands no events to any sink.
+TEST(EventLoop, TearingAControlDownDeliversNothing) {
+    Session s;
+    Obj kept = s.form(L"kept");
+    Obj a = kept.obj(L"AddCmdButton", {L"a", L"A", 20, 20, 100, 30});
+    Obj host = s.form(L"host");
+    Obj b = host.obj(L"AddCmdButton", {L"b", L"B", 20, 20, 100, 30});
+    Obj t = host.obj(L"AddTextbox", {L"t", L"", 20, 70, 100, 24});
+    host.put(L"Visible", 1);
+    SetForegroundWindow(host.hwnd());
+    SetFocus(b.hwnd());
+    Pump();
+    EventSink onKept, onHost;
+    ASSERT_TRUE(onKept.connect(kept.get()));
+    ASSERT_TRUE(onHost.connect(host.get()));
+    Click(a);
+    Click(b);
+    for (HWND gone : {b.hwnd(), t.hwnd()}) {
+        DestroyWindow(gone);
+        EXPECT_TRUE(onKept.seen.empty() && onHost.seen.empty()) << "not inside the host's DestroyWindow";
+    }
+    Pump();
+    EXPECT_EQ((Events{L"Click(a)"}), onKept.seen);
+    EXPECT_EQ((Events{L"Click(b)"}), Only(onHost.seen, {L"Click(b)"}));
+}
+
+// WaitEvents ends as soon as an event string is posted while it waits (2), and at once
+// when one posted before the call still waits for LastEvent or PendingEvent of a shown
+// form; a string waiting on a hidden form does not end it.
 TEST(EventLoop, WaitEventsAnswersTwoForAnEventStringPostedWhileItWaits) {
     Session s;
     Obj form = s.form(L"waits");
@@ -110,6 +138,71 @@ TEST(EventLoop, WaitEventsAnswersTwoForAnEventStringPostedWhileItWaits) {
     EXPECT_EQ(2, Obj(s.desktop()).num(L"WaitEvents", {10000}));
     EXPECT_LT(GetTickCount() - start, 5000u);
     EXPECT_EQ(L"b click()", form.str(L"PendingEvent"));
+}
+
+TEST(EventLoop, WaitEventsAnswersTwoAtOnceForAnEventStringAlreadyWaiting) {
+    Session s;
+    Obj shown = s.form(L"shown");
+    Obj b = shown.obj(L"AddCmdButton", {L"b", L"B", 20, 20, 100, 30, L"b click()"});
+    Obj hidden = s.form(L"hidden");
+    shown.put(L"Visible", 1);
+    Drain(shown);
+    FormOf(hidden)->SetLastEvent(L"not shown()");
+    EXPECT_EQ(0, Obj(s.desktop()).num(L"WaitEvents", {20})) << "a hidden form's string ends no wait";
+    Click(b);  // while the script was busy between two waits
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(2, Obj(s.desktop()).num(L"WaitEvents", {10000}));
+    EXPECT_LT(GetTickCount() - start, 2000u) << "at once, not after its time";
+    EXPECT_EQ(L"b click()", shown.str(L"PendingEvent")) << "still there for the script";
+}
+
+// The host's quit (PostQuitMessage: an HTA closing, Application.Exit, a Python loop)
+// posted while the script is inside a call: every call that passes messages leaves it
+// in the queue with its exit code, and a wait returns at once with nothing.
+TEST(EventLoop, TheHostsQuitStaysQueuedAndEndsEveryWaitAtOnce) {
+    const struct {
+        const char* call;
+        void (*make)(Obj& form, Obj& owner);  // what the form is before the call
+        void (*call_)(Session& s, Obj& form);
+    } kCalls[] = {
+        { "Visible (a getter that passes messages)", [](Obj& f, Obj&) { f.put(L"Visible", 1); },
+          [](Session&, Obj& f) { EXPECT_EQ(1, f.num(L"Visible")); } },
+        { "Desktop.Count", [](Obj&, Obj&) {},
+          [](Session& s, Obj&) { EXPECT_EQ(2, Obj(s.desktop()).num(L"Count")); } },
+        { "LastEvent", [](Obj& f, Obj&) { f.put(L"Visible", 1); },
+          [](Session&, Obj& f) { EXPECT_EQ(L"", LastEventWithin(f, 20000)); } },
+        { "LastEvent of a modal form", [](Obj& f, Obj& owner) {
+              owner.put(L"Visible", 1);
+              f.put(L"HwndOwner", static_cast<long>(reinterpret_cast<LONG_PTR>(owner.hwnd())));
+              f.put(L"Visible", 1);
+          },
+          [](Session&, Obj& f) { EXPECT_EQ(L"", LastEventWithin(f, 20000)); } },
+        { "WaitEvents", [](Obj& f, Obj&) { f.put(L"Visible", 1); },
+          [](Session& s, Obj&) { EXPECT_EQ(0, Obj(s.desktop()).num(L"WaitEvents", {20000})); } },
+        { "WaitEvents with an event already waiting (answered before any pass)", [](Obj& f, Obj&) {
+              f.put(L"Visible", 1);
+              FormOf(f)->SetLastEvent(L"waiting()");
+          },
+          [](Session& s, Obj&) { EXPECT_EQ(2, Obj(s.desktop()).num(L"WaitEvents", {20000})); } },
+        { "PendingEvent", [](Obj& f, Obj&) { f.put(L"Visible", 1); },
+          [](Session&, Obj& f) { EXPECT_EQ(L"", f.str(L"PendingEvent")); } },
+    };
+    int code = 40;
+    for (const auto& c : kCalls) {
+        SCOPED_TRACE(c.call);
+        Session s;
+        Obj owner = s.form(L"owner");
+        Obj form = s.form(L"quits");
+        c.make(form, owner);
+        Pump();
+        PostQuitMessage(++code);
+        const DWORD start = GetTickCount();
+        c.call_(s, form);
+        EXPECT_LT(GetTickCount() - start, 10000u) << "the wait returned";
+        MSG msg{};
+        ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is still queued";
+        EXPECT_EQ(static_cast<WPARAM>(code), msg.wParam) << "with its exit code";
+    }
 }
 
 // Each thread's forms, strings and sinks are its own; an object answers only its own thread.

@@ -77,10 +77,19 @@ TEST_F(Lists, ItemsCountAndIndexesOutsideTheList) {
     Call(list, L"AddItem", {Arg(L"Aardvark")});
     EXPECT_EQ(L"Aardvark", ItemOf(list, 0));
     EXPECT_EQ(3, SendMessageA(hwndList, LB_GETCOUNT, 0, 0));
-    // A text ends at its first NUL: one that starts with it adds an empty item.
-    Call(list, L"AddItem", {Arg(std::wstring(1, L'\0') + L"abc")});
-    EXPECT_EQ(4, CountOf(list));
-    EXPECT_EQ(L"", ItemOf(list, 0));
+}
+
+// A text ends at its first NUL: one that starts with it is the empty text, and adds
+// nothing to a list or combo box, as AddItem("") does.
+TEST_F(Lists, AnEmptyTextOrOneStartingWithANulAddsNothing) {
+    const std::wstring kEmptyTexts[] = {L"", std::wstring(1, L'\0'), std::wstring(1, L'\0') + L"abc"};
+    for (IDispatch* box : {list, addCombo(L"combo", 170, 10)}) {
+        const long before = CountOf(box);
+        for (const std::wstring& text : kEmptyTexts) {
+            Call(box, L"AddItem", {Arg(text)});
+            EXPECT_EQ(before, CountOf(box)) << text.size() << " characters";
+        }
+    }
 }
 
 TEST_F(Lists, ListIndexSelectsAndReadsTheSelection) {
