@@ -10,11 +10,14 @@
 
 #include "com/connection_point.h"
 #include "com/dispatch_object.h"
+#include "control/anchor.h"
 #include "control/control_kind.h"
 #include "control/item_widths.h"
 #include "core/unique.h"
 
 namespace mv {
+
+class Control;
 
 // What a control asks of the form that holds it; the form implements it.
 class ControlOwner {
@@ -34,6 +37,12 @@ public:
     // aware, 96 (pixels) for one created in the host's awareness.
     virtual UINT windowDpi() const = 0;
     virtual UINT unitDpi() const = 0;
+    // The size (pixels) of the client area anchored controls are laid out in: the form's
+    // while it was last not minimised.
+    virtual SIZE layoutArea() const = 0;
+    // The control now follows the form's layout (its anchor is other than left and top),
+    // or no longer does.
+    virtual void followLayout(Control& c, bool on) = 0;
 
 protected:
     ~ControlOwner() = default;
@@ -96,6 +105,11 @@ public:
     // The resolutions of the form's (96 for a control without a form).
     UINT windowDpi() const;
     UINT unitDpi() const;
+    // The edges of the form the control keeps its distance to (control/anchor.h). Setting
+    // them takes the distances of where the control stands now, as moving or sizing it
+    // through moveResize does again.
+    const Anchor& anchor() const { return anchor_; }
+    void setAnchor(unsigned edges);
 
     // Whether a kind-specific member applies to this control's kind (the property table);
     // when it does not, the "Bad property" box is shown while diagnostics are on.
@@ -121,6 +135,7 @@ private:
 
     POINT pixelPosition() const;
     SIZE pixelSize() const;
+    void takeDistances();
 
     std::wstring name_;
     long kind_ = 0;
@@ -133,6 +148,7 @@ private:
     long maxProgress_ = 0;
     bool customPainted_ = false;
     ItemWidths itemWidths_;
+    Anchor anchor_;
     ControlEvents events_;
     EventSource source_{*dispatch(), DIID__clsDefCtrlEvents};
 };

@@ -90,7 +90,7 @@ inline constexpr KindRecord kKindRecords[] = {
       PBS_SMOOTH, 0, Fixed(L"PB"), nullptr, nullptr,
       {}, ApplyBarStyle },
     { kFrame,       L"BUTTON", L"BUTTON,GROUPBOX", false, false, true, 0,
-      BS_GROUPBOX, 0, FromArg(AddParam::sCtrlCaption) },
+      BS_GROUPBOX, WS_EX_TRANSPARENT, FromArg(AddParam::sCtrlCaption) },
     { kImage,       L"Static", L"", false, false, false, 0,
       SS_BITMAP, WS_EX_TRANSPARENT, Fixed(L""), nullptr, nullptr, {},
       ApplyPicture },

@@ -6,6 +6,7 @@
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
+#include "form/form_resize.h"
 #include "window/style_bits.h"
 #include "form/tab_order.h"
 #include "window/window_props.h"
@@ -61,6 +62,7 @@ HRESULT Place(Form& f, long left, long top, long width, long height) {
     if (height >= 0) p.height = UnitsToPixels(height, dpi);
     DpiAwarenessScope aware(w);
     if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
+    form_resize::ScriptPlacement placing(f);  // the controls follow; no OnResize
     UpdateLock frozen(w);
     SetWindowPos(w, nullptr, WindowPosition(p.left), WindowPosition(p.top), WindowSize(p.width),
                  WindowSize(p.height), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -89,6 +91,7 @@ void FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
     if (!w || dpi == 0 || from == dpi || f.unitDpi() != from) return;
     f.setWindowDpi(dpi);
     ComPtr<Form> keep(&f);  // moving and repainting dispatch messages
+    form_resize::ScriptPlacement placing(f);
     if (suggested) {
         if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
         SetWindowPos(w, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
@@ -96,6 +99,10 @@ void FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
     }
     for (size_t i = 1; i <= f.controls().count(); ++i)
         if (Control* c = f.controlAt(static_cast<long>(i))) c->followDpi(from, dpi);
+    // Anchored controls keep their 96-DPI distances at the new resolution.
+    RECT client{};
+    GetClientRect(w, &client);
+    if (!IsIconic(w)) f.layout().layOut(SIZE{client.right, client.bottom}, dpi);
 }
 
 // Recomputes and redraws the frame after style changes.

@@ -1,5 +1,7 @@
 // The form window procedure. It turns the form window's events into the form's event
-// strings (OnShow, OnHide, OnGotfocus, OnLostfocus), turns selection changes of the
+// strings (OnShow, OnHide, OnGotfocus, OnLostfocus, OnResize), lays out its anchored
+// controls at each new size and keeps the user from dragging it below its smallest size
+// (form/form_resize.h), turns selection changes of the
 // form's combo and list boxes into their OnChange, remembers and restores the focused
 // control, keeps an owner window disabled while the form is shown, hides the form when
 // the user closes it, holds the move lock of forms without a system menu, hands Escape on
@@ -17,6 +19,7 @@
 #include "form/form.h"
 #include "form/ctrl_wndproc.h"
 #include "form/dialog_keys.h"
+#include "form/form_resize.h"
 #include "form/form_shape.h"
 #include "form/form_wndproc.h"
 #include "window/form_class.h"
@@ -122,6 +125,38 @@ LRESULT OnCommand(const WindowMessage& m) {
     return Default(m);
 }
 
+// The user moves or sizes the form (the system's loop runs inside the default procedure).
+LRESULT OnSizeOrMove(const WindowMessage& m) {
+    ComPtr<Form> form = FindForm(m.hwnd);
+    if (!form || form->hwnd() != m.hwnd) return Default(m);
+    form_resize::UserSizing sizing(*form.get());
+    return Default(m);
+}
+
+// A new size of the client area (live while the user drags): the anchored controls follow.
+LRESULT OnSize(const WindowMessage& m) {
+    ComPtr<Form> form = FindForm(m.hwnd);
+    if (form && form->hwnd() == m.hwnd) form_resize::Sized(*form.get(), m.wp, SIZE{LOWORD(m.lp), HIWORD(m.lp)});
+    return Default(m);
+}
+
+// The smallest size the user can drag the form to.
+LRESULT OnGetMinMaxInfo(const WindowMessage& m) {
+    ComPtr<Form> form = FindForm(m.hwnd);
+    if (form && form->hwnd() == m.hwnd) form_resize::LimitSize(*form.get(), reinterpret_cast<MINMAXINFO*>(m.lp));
+    return Default(m);
+}
+
+LRESULT OnEnterSizeMove(const WindowMessage& m) {
+    if (ComPtr<Form> form = FindForm(m.hwnd)) form_resize::EnterSizeMove(*form.get());
+    return Default(m);
+}
+
+LRESULT OnExitSizeMove(const WindowMessage& m) {
+    if (ComPtr<Form> form = FindForm(m.hwnd)) form_resize::ExitSizeMove(*form.get());
+    return Default(m);
+}
+
 // The user's close command (close box, Alt+F4, system menu) hides the form; it is
 // ignored while the close command is switched off (no system menu). The low four bits of
 // a system command are the system's own: SC_CLOSE with any of them set is still the close
@@ -130,6 +165,7 @@ constexpr WPARAM kSysCommandMask = 0xFFF0;
 
 LRESULT OnSysCommand(const WindowMessage& m) {
     const WPARAM command = m.wp & kSysCommandMask;
+    if (command == SC_SIZE || command == SC_MOVE) return OnSizeOrMove(m);
     if (command != SC_CLOSE) return Default(m);
     if (!HasStyle(m.hwnd, WS_SYSMENU)) return 0;
     SetWindowValue(m.hwnd, prop::kLastFocused, 0);
@@ -175,6 +211,10 @@ const MessageRow kFormMessages[] = {
     { WM_KEYDOWN,           OnKey               },
     { WM_CHAR,              OnKey               },
     { WM_DPICHANGED,        OnDpiChanged        },
+    { WM_SIZE,              OnSize              },
+    { WM_GETMINMAXINFO,     OnGetMinMaxInfo     },
+    { WM_ENTERSIZEMOVE,     OnEnterSizeMove     },
+    { WM_EXITSIZEMOVE,      OnExitSizeMove      },
 };
 
 }  // namespace
