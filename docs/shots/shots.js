@@ -128,13 +128,13 @@ shot("form_owned_dialog", [main, dialog]);
 // sized by the script as a user's drag would size it; its controls follow their anchors.
 function logViewer(width, height) {
     var f = form("Log viewer", 420, 300);
-    var lines = f.AddListBox("lines", 10, 10, 384, 176);
+    var lines = f.AddListBox("lines", 10, 10, 384, 196);
     lines.AutoSort = 0;
     for (var i = 1; i <= 12; i++) lines.AddItem("08:" + (i < 10 ? "0" : "") + i + ":00  backup  copied folder " + i + " of 12");
     lines.Anchor = "LTRB";
-    var line = f.AddTextbox("line", "lines: LTRB, this box: LRB, Close: RB", 10, 196, 290, 24);
+    var line = f.AddTextbox("line", "lines: LTRB, this box: LRB, Close: RB", 10, 216, 290, 24);
     line.Anchor = "LRB";
-    f.AddCmdButton("close", "Close", 314, 195, 80, 26).Anchor = "RB";
+    f.AddCmdButton("close", "Close", 314, 215, 80, 26).Anchor = "RB";
     f.MoveResize(-1, -1, width, height);
     return f;
 }

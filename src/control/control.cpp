@@ -163,7 +163,7 @@ HRESULT Control::moveResize(long left, long top, long width, long height) {
 void Control::setAnchor(unsigned edges) {
     anchor_.edges = edges;
     takeDistances();
-    if (form_) form_->followLayout(*this, anchor_.followsLayout());
+    if (form_ && !form_->formGone()) form_->followLayout(*this, anchor_.followsLayout());
 }
 
 // Only a control that follows the layout needs them; a control of a destroyed form keeps
