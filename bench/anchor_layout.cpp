@@ -22,8 +22,8 @@ namespace {
 using namespace bench;
 
 constexpr int kControls = 500;
-constexpr int kSteps = 100;
-constexpr int kRounds = 7;
+constexpr int kSteps = 100;  // the new sizes of one round
+constexpr int kRounds = 3;
 
 // Every set of edges, in turn; the default (LT) is not among them.
 const wchar_t* const kAnchors[] = {L"LTRB", L"RB", L"LR", L"TB", L"R", L"B", L"", L"LRB", L"TRB"};
@@ -196,6 +196,7 @@ void CompareUnanchored(IDispatch* desk) {
 }  // namespace
 
 int main() {
+    setvbuf(stdout, nullptr, _IONBF, 0);  // each figure as soon as it is measured
     ComPtr<mv::Desktop> desktop = mv::Desktop::Create();
     IDispatch* desk = desktop->dispatch();
     CompareLayouts(desk);

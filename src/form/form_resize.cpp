@@ -6,6 +6,7 @@
 
 #include "core/dpi.h"
 #include "form/form.h"
+#include "form/form_shape.h"
 #include "window/window_range.h"
 
 namespace mv {
@@ -95,11 +96,11 @@ void Sized(Form& f, WPARAM kind, SIZE client) {
 void LimitSize(Form& f, MINMAXINFO* info) {
     const ResizeState& s = f.resizeState();
     if (!info || !s.userSizing) return;
-    const UINT dpi = f.unitDpi();
+    // Scaled as the form's Width and Height are, to the window's DPI.
     if (s.minWidth > 0)
-        info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, WindowSize(UnitsToPixels(s.minWidth, dpi)));
+        info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, WindowSize(form_shape::SizeToPixels(f, s.minWidth)));
     if (s.minHeight > 0)
-        info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, WindowSize(UnitsToPixels(s.minHeight, dpi)));
+        info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, WindowSize(form_shape::SizeToPixels(f, s.minHeight)));
 }
 
 void EnterSizeMove(Form& f) {
