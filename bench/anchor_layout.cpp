@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,11 @@ namespace {
 using namespace bench;
 
 constexpr int kControls = 500;
-constexpr int kSteps = 100;  // the new sizes of one round
-constexpr int kRounds = 3;
+// The new sizes of one round, and the rounds: 100 and 1 unless given on the command line
+// (Wine moves a child window in time that grows with its siblings: a step of 500 takes
+// seconds there).
+int kSteps = 100;
+int kRounds = 1;
 
 // Every set of edges, in turn; the default (LT) is not among them.
 const wchar_t* const kAnchors[] = {L"LTRB", L"RB", L"LR", L"TB", L"R", L"B", L"", L"LRB", L"TRB"};
@@ -195,8 +199,11 @@ void CompareUnanchored(IDispatch* desk) {
 
 }  // namespace
 
-int main() {
+//   bench_anchor_layout.exe [steps [rounds]]
+int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0);  // each figure as soon as it is measured
+    if (argc > 1) kSteps = std::max(1, std::atoi(argv[1]));
+    if (argc > 2) kRounds = std::max(1, std::atoi(argv[2]));
     ComPtr<mv::Desktop> desktop = mv::Desktop::Create();
     IDispatch* desk = desktop->dispatch();
     CompareLayouts(desk);
