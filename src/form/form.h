@@ -16,7 +16,7 @@
 #include "core/dpi.h"
 #include "core/unique.h"
 #include "form/anchor_layout.h"
-#include "form/form_resize.h"
+#include "form/resize_state.h"
 
 namespace mv {
 
@@ -138,5 +138,8 @@ private:
     FormEvents events_;
     EventSource source_{*dispatch(), DIID__clsDefFormEvents};
 };
+
+// The form's window while it exists as the form's; null once the form is destroyed.
+inline HWND LiveWindow(const Form& f) { return f.destroyed() ? nullptr : f.hwnd(); }
 
 }  // namespace mv

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "core/dpi.h"
 #include "form/form.h"
 #include "form/form_shape.h"
 #include "window/window_range.h"
@@ -55,20 +54,6 @@ HRESULT GetMinWidth(Form& f, const Args& a, Result& r) { return GetMin<&ResizeSt
 HRESULT PutMinWidth(Form& f, const Args& a, Result& r) { return PutMin<&ResizeState::minWidth>(f, a, r); }
 HRESULT GetMinHeight(Form& f, const Args& a, Result& r) { return GetMin<&ResizeState::minHeight>(f, a, r); }
 HRESULT PutMinHeight(Form& f, const Args& a, Result& r) { return PutMin<&ResizeState::minHeight>(f, a, r); }
-
-SIZE OuterSize(HWND w) {
-    if (!w) return SIZE{};
-    RECT r{};
-    DpiAwarenessScope aware(w);  // the window's own pixels, whoever asks
-    if (!GetWindowRect(w, &r)) return SIZE{};
-    return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
-ScriptPlacement::ScriptPlacement(Form& f) : form_(f) { ++f.resizeState().placing; }
-
-ScriptPlacement::~ScriptPlacement() {
-    if (--form_.resizeState().placing == 0 && !form_.destroyed()) Settle(form_, false);
-}
 
 UserSizing::UserSizing(Form& f) : form_(f) {
     ResizeState& s = f.resizeState();

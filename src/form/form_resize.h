@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "com/dispatch.h"
+#include "form/resize_state.h"
 
 namespace mv {
 
@@ -15,29 +16,7 @@ class Form;
 
 namespace form_resize {
 
-struct ResizeState {
-    long minWidth = 0, minHeight = 0;  // 96-DPI units; 0: the system's own minimum
-    bool userSizing = false;           // inside the user's move or size (the system's loop)
-    bool inCommand = false;            // inside the system command that runs that loop
-    int placing = 0;                   // the library places the form (ScriptPlacement)
-    SIZE lastSize{};                   // the window's size when last settled (pixels)
-    SIZE atEnter{};                    // its size when the user's move or size began
-};
-
 MemberHandler<Form> GetMinWidth, PutMinWidth, GetMinHeight, PutMinHeight;
-
-// While it lives, the library places the form for the script: size changes raise no
-// OnResize, and the size the form has at its end is the settled one.
-class ScriptPlacement {
-public:
-    explicit ScriptPlacement(Form& f);
-    ScriptPlacement(const ScriptPlacement&) = delete;
-    ScriptPlacement& operator=(const ScriptPlacement&) = delete;
-    ~ScriptPlacement();
-
-private:
-    Form& form_;
-};
 
 // While it lives, the user moves or sizes the form through the system (the WM_SYSCOMMAND
 // of SC_SIZE or SC_MOVE, whose loop sends WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE): the system
@@ -59,9 +38,6 @@ void Sized(Form& f, WPARAM kind, SIZE client);  // WM_SIZE
 void LimitSize(Form& f, MINMAXINFO* info);      // WM_GETMINMAXINFO
 void EnterSizeMove(Form& f);                    // WM_ENTERSIZEMOVE
 void ExitSizeMove(Form& f);                     // WM_EXITSIZEMOVE
-
-// The window's outer size now (pixels); {0, 0} for a window that is gone.
-SIZE OuterSize(HWND w);
 
 }  // namespace form_resize
 }  // namespace mv

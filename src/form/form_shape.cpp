@@ -9,7 +9,7 @@
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
-#include "form/form_resize.h"
+#include "form/resize_state.h"
 #include "window/sys_menu.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
@@ -35,7 +35,6 @@ HRESULT StyleFlag(Form& f, Result& r, LONG mask, bool exStyle, bool inverted) {
 
 }  // namespace
 
-HWND LiveWindow(const Form& f) { return f.destroyed() ? nullptr : f.hwnd(); }
 
 HRESULT GetCaption(Form& f, const Args&, Result& r) {
     r.setText(GetWindowCaption(LiveWindow(f)));
@@ -211,7 +210,7 @@ HRESULT PutShowInTaskbar(Form& f, const Args& a, Result&) {
     HWND w = LiveWindow(f);
     if (!w) return S_OK;
     bool wasVisible = f.visible() > 0;
-    form_resize::ScriptPlacement placing(f);  // shown again in its normal state
+    form_resize::ScriptPlacement placing(f.resizeState(), w);  // shown again in its normal state
     std::optional<UpdateLock> frozen;
     if (wasVisible) {
         frozen.emplace(w);

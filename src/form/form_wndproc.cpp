@@ -26,6 +26,7 @@
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/message_table.h"
+#include "window/subclass_record.h"
 #include "form/tab_order.h"
 #include "window/window_props.h"
 
@@ -57,9 +58,7 @@ LRESULT OnDestroy(const WindowMessage& m) {
 }
 
 // Deactivation (not by minimising): remember the focused window for the next activation.
-LRESULT OnActivate(const WindowMessage& m) {
-    const WORD state = LOWORD(m.wp);
-    const bool minimised = HIWORD(m.wp) != 0;
+LRESULT OnActivate(const WindowMessage& m, WORD state, bool minimised, HWND) {
     if (state == WA_INACTIVE && !minimised) {
         SetWindowValue(m.hwnd, prop::kLastFocused, reinterpret_cast<LONG_PTR>(GetFocus()));
         Post(FindForm(m.hwnd), FormEvent::OnLostfocus);
@@ -69,7 +68,7 @@ LRESULT OnActivate(const WindowMessage& m) {
 
 // While a form this window owns is shown, the focus goes on to that form. Otherwise the
 // last focused control (or the default control) gets it back.
-LRESULT OnSetFocus(const WindowMessage& m) {
+LRESULT OnSetFocus(const WindowMessage& m, HWND) {
     HWND owned = WindowValue(m.hwnd, prop::kOwnedChild);
     if (owned && (GetWindowLongW(owned, GWL_STYLE) & WS_VISIBLE)) {
         FocusWindow(owned);
@@ -81,8 +80,7 @@ LRESULT OnSetFocus(const WindowMessage& m) {
     return Default(m);
 }
 
-LRESULT OnShowWindow(const WindowMessage& m) {
-    const WPARAM shown = m.wp;  // TRUE when the window is being shown
+LRESULT OnShowWindow(const WindowMessage& m, BOOL shown, UINT) {
     if (shown == TRUE) {
         ComPtr<Form> form = FindForm(m.hwnd);
         Post(form, FormEvent::OnShow);
@@ -105,8 +103,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
 
 // The move lock: without a system menu (close switched off), a form marked not moveable
 // keeps its place and size; a pending programmatic move (2) goes through once.
-LRESULT OnWindowPosChanging(const WindowMessage& m) {
-    auto* pos = reinterpret_cast<WINDOWPOS*>(m.lp);
+LRESULT OnWindowPosChanging(const WindowMessage& m, WINDOWPOS* pos) {
     if (pos && GetWindowValue(m.hwnd, prop::kCloseDeactivated) == 1) {
         LONG_PTR lock = GetWindowValue(m.hwnd, prop::kNotMoveable);
         if (lock == 1) pos->flags |= SWP_NOSIZE | SWP_NOMOVE;
@@ -116,11 +113,9 @@ LRESULT OnWindowPosChanging(const WindowMessage& m) {
 }
 
 // A selection change in a combo or list box posts the control's OnChange.
-LRESULT OnCommand(const WindowMessage& m) {
-    const HWND from = reinterpret_cast<HWND>(m.lp);
-    const WORD code = HIWORD(m.wp);
+LRESULT OnCommand(const WindowMessage& m, WORD, WORD code, HWND from) {
     if (!from || !IsWindow(from)) return Default(m);
-    const KindRecord* record = RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind)));
+    const KindRecord* record = RecordOf(SubclassKind(from));
     if (record && record->selectionChange && code == record->selectionChange)
         PostControlEvent(CachedControlOfWindow(from), ControlEvent::OnChange);
     return Default(m);
@@ -135,16 +130,16 @@ LRESULT OnSizeOrMove(const WindowMessage& m) {
 }
 
 // A new size of the client area (live while the user drags): the anchored controls follow.
-LRESULT OnSize(const WindowMessage& m) {
+LRESULT OnSize(const WindowMessage& m, UINT kind, SIZE client) {
     ComPtr<Form> form = FindForm(m.hwnd);
-    if (form && form->hwnd() == m.hwnd) form_resize::Sized(*form.get(), m.wp, SIZE{LOWORD(m.lp), HIWORD(m.lp)});
+    if (form && form->hwnd() == m.hwnd) form_resize::Sized(*form.get(), kind, client);
     return Default(m);
 }
 
 // The smallest size the user can drag the form to.
-LRESULT OnGetMinMaxInfo(const WindowMessage& m) {
+LRESULT OnGetMinMaxInfo(const WindowMessage& m, MINMAXINFO* info) {
     ComPtr<Form> form = FindForm(m.hwnd);
-    if (form && form->hwnd() == m.hwnd) form_resize::LimitSize(*form.get(), reinterpret_cast<MINMAXINFO*>(m.lp));
+    if (form && form->hwnd() == m.hwnd) form_resize::LimitSize(*form.get(), info);
     return Default(m);
 }
 
@@ -164,8 +159,8 @@ LRESULT OnExitSizeMove(const WindowMessage& m) {
 // command, and the default procedure would destroy the form for it.
 constexpr WPARAM kSysCommandMask = 0xFFF0;
 
-LRESULT OnSysCommand(const WindowMessage& m) {
-    const WPARAM command = m.wp & kSysCommandMask;
+LRESULT OnSysCommand(const WindowMessage& m, UINT command) {
+    command &= static_cast<UINT>(kSysCommandMask);
     if (command == SC_SIZE || command == SC_MOVE) return OnSizeOrMove(m);
     if (command != SC_CLOSE) return Default(m);
     if (!HasStyle(m.hwnd, WS_SYSMENU)) return 0;
@@ -177,59 +172,60 @@ LRESULT OnSysCommand(const WindowMessage& m) {
 // Labels, frames, option and check boxes paint their background with the brush the form
 // gives them: the form's own colour, not the button face the default answer would give
 // (a box of another colour around their text wherever the two colours differ).
-LRESULT OnCtlColor(const WindowMessage& m) {
+LRESULT OnCtlColor(const WindowMessage& m, HDC dc, HWND from) {
     const LRESULT answer = Default(m);  // the text colour
-    const HWND from = reinterpret_cast<HWND>(m.lp);
-    const KindRecord* record = from ? RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind))) : nullptr;
+    const KindRecord* record = from ? RecordOf(SubclassKind(from)) : nullptr;
     if (!record || !record->onFormBackground || GetParent(from) != m.hwnd) return answer;
-    SetBkColor(reinterpret_cast<HDC>(m.wp), GetSysColor(COLOR_MENU));
+    SetBkColor(dc, GetSysColor(COLOR_MENU));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
 }
 
 // The form's monitor or its resolution changed: a form the library created scaled takes
 // the rectangle the system suggests, and its controls follow; any other is left to the
 // system.
-LRESULT OnDpiChanged(const WindowMessage& m) {
+LRESULT OnDpiChanged(const WindowMessage& m, UINT dpi, const RECT* suggested) {
     ComPtr<Form> form = FindForm(m.hwnd);
     if (!form || form->hwnd() != m.hwnd) return Default(m);
-    return form_shape::FollowDpi(*form.get(), LOWORD(m.wp), reinterpret_cast<const RECT*>(m.lp)) ? 0 : Default(m);
+    return form_shape::FollowDpi(*form.get(), dpi, suggested) ? 0 : Default(m);
 }
 
 // A form created per-monitor aware version 1 asks for its title bar and frame to be
 // scaled with its monitor (version 2 does that unasked).
-LRESULT OnNcCreate(const WindowMessage& m) {
+LRESULT OnNcCreate(const WindowMessage& m, CREATESTRUCTW*) {
     if (CreatedPerMonitorV1(m.hwnd)) ScaleNonClientArea(m.hwnd);
     return Default(m);
 }
 
 // Escape while the form itself has the focus (no control of it can take it), when the
 // form's dialog keys are on.
-LRESULT OnKey(const WindowMessage& m) { return TakeDialogKey(m.hwnd, m) ? 0 : Default(m); }
+LRESULT OnKey(const WindowMessage& m, UINT key, KeyFlags flags) {
+    return TakeDialogKey(m.hwnd, m, key, flags) ? 0 : Default(m);
+}
 
 const MessageRow kFormMessages[] = {
-    { WM_DESTROY,           OnDestroy           },
-    { WM_ACTIVATE,          OnActivate          },
-    { WM_SETFOCUS,          OnSetFocus          },
-    { WM_SHOWWINDOW,        OnShowWindow        },
-    { WM_WINDOWPOSCHANGING, OnWindowPosChanging },
-    { WM_COMMAND,           OnCommand           },
-    { WM_SYSCOMMAND,        OnSysCommand        },
-    { WM_CTLCOLORSTATIC,    OnCtlColor          },
-    { WM_CTLCOLORBTN,       OnCtlColor          },
-    { WM_KEYDOWN,           OnKey               },
-    { WM_CHAR,              OnKey               },
-    { WM_DPICHANGED,        OnDpiChanged        },
-    { WM_SIZE,              OnSize              },
-    { WM_GETMINMAXINFO,     OnGetMinMaxInfo     },
-    { WM_ENTERSIZEMOVE,     OnEnterSizeMove     },
-    { WM_EXITSIZEMOVE,      OnExitSizeMove      },
-    { WM_NCCREATE,          OnNcCreate          },
+    Row<WM_DESTROY,           OnDestroy>(),
+    Row<WM_ACTIVATE,          OnActivate>(),
+    Row<WM_SETFOCUS,          OnSetFocus>(),
+    Row<WM_SHOWWINDOW,        OnShowWindow>(),
+    Row<WM_WINDOWPOSCHANGING, OnWindowPosChanging>(),
+    Row<WM_COMMAND,           OnCommand>(),
+    Row<WM_SYSCOMMAND,        OnSysCommand>(),
+    Row<WM_CTLCOLORSTATIC,    OnCtlColor>(),
+    Row<WM_CTLCOLORBTN,       OnCtlColor>(),
+    Row<WM_KEYDOWN,           OnKey>(),
+    Row<WM_CHAR,              OnKey>(),
+    Row<WM_DPICHANGED,        OnDpiChanged>(),
+    Row<WM_SIZE,              OnSize>(),
+    Row<WM_GETMINMAXINFO,     OnGetMinMaxInfo>(),
+    Row<WM_ENTERSIZEMOVE,     OnEnterSizeMove>(),
+    Row<WM_EXITSIZEMOVE,      OnExitSizeMove>(),
+    Row<WM_NCCREATE,          OnNcCreate>(),
 };
 
 }  // namespace
 
 LRESULT CALLBACK FormWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return Dispatch(kFormMessages, {hwnd, msg, wp, lp, 0}, Default);
+    return Dispatch(kFormMessages, {hwnd, msg, wp, lp, kNoKind}, Default);
 }
 
 }  // namespace mv
