@@ -51,6 +51,11 @@ take_shots() {   # command...
     done < <("$@")
 }
 take_shots run cscript //nologo "$(winpath "$root/docs/shots/shots.js")" "$(winpath "$work")"
+# One form at two sizes, side by side.
+convert "$images/resize_small.png" -size 24x1 xc:white "$images/resize_large.png" -background white \
+    -gravity north +append -strip -define png:compression-level=9 "$images/form_resize.png"
+rm -f "$images/resize_small.png" "$images/resize_large.png"
+echo "docs/images/form_resize.png $(identify -format '%wx%h' "$images/form_resize.png")"
 
 # The same form at 100 % and at 150 % (LogPixels 144, for that one script only: see
 # tools/at_dpi.c), side by side.

@@ -124,6 +124,23 @@ dialog.AddCheckBox("sound", "Play a sound", 16, 16, 200, 22).Value = 1;
 dialog.AddCmdButton("ok", "OK", 150, 56, 80, 28).SetAsDefault();
 shot("form_owned_dialog", [main, dialog]);
 
+// ---- One form at two sizes: the log viewer of examples/log_viewer.js, made, then
+// sized by the script as a user's drag would size it; its controls follow their anchors.
+function logViewer(width, height) {
+    var f = form("Log viewer", 420, 300);
+    var lines = f.AddListBox("lines", 10, 10, 384, 196);
+    lines.AutoSort = 0;
+    for (var i = 1; i <= 12; i++) lines.AddItem("08:" + (i < 10 ? "0" : "") + i + ":00  backup  copied folder " + i + " of 12");
+    lines.Anchor = "LTRB";
+    var line = f.AddTextbox("line", "lines: LTRB, this box: LRB, Close: RB", 10, 216, 290, 24);
+    line.Anchor = "LRB";
+    f.AddCmdButton("close", "Close", 314, 215, 80, 26).Anchor = "RB";
+    f.MoveResize(-1, -1, width, height);
+    return f;
+}
+shot("resize_small", [logViewer(420, 300)]);
+shot("resize_large", [logViewer(600, 380)]);
+
 // ---- Dialogs: their owner stays hidden, so each picture shows the dialog alone.
 function modal(name) { WScript.Echo("modal " + name); }
 var owner = form("Owner", 200, 100);

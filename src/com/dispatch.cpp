@@ -43,6 +43,11 @@ void Result::setText(const wchar_t* s, size_t len) {
 
 void Result::setText(const std::wstring& s) { setText(s.data(), s.size()); }
 
+HRESULT Result::refuse(const wchar_t* why) {
+    refusal_ = why;
+    return kScriptInvalidArgument;
+}
+
 void Result::setObject(IDispatch* p) {
     if (!v_) return;
     V_VT(v_) = VT_DISPATCH;
@@ -359,7 +364,11 @@ HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, 
     return S_OK;
 }
 
-HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep) {
+HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep, const wchar_t* refusal) {
+    if (hr == kScriptInvalidArgument) {
+        fillException(excep, kScriptInvalidArgument, refusal ? refusal : L"Invalid procedure call or argument");
+        return DISP_E_EXCEPTION;
+    }
     if (hr == DISP_E_OVERFLOW) {
         fillException(excep, kScriptOverflow, L"Overflow");
         return DISP_E_EXCEPTION;

@@ -69,9 +69,14 @@ public:
     void setUnknown(IUnknown* p);
     // The empty value of a type: 0 for VT_I4, the empty string for VT_BSTR, else nothing.
     void setEmpty(VARTYPE vt);
+    // Refuses the call's argument: the script gets the invalid-argument error (5) with
+    // `why` (a text that lives for the whole program) as its description.
+    HRESULT refuse(const wchar_t* why);
+    const wchar_t* refusal() const { return refusal_; }
 
 private:
     VARIANT* v_;
+    const wchar_t* refusal_ = nullptr;
 };
 
 // The kinds of object a member serves, as a set (bit k for kind k; every kind by
@@ -148,10 +153,12 @@ HRESULT BindCall(const void* table, size_t n, RowFn row, DISPID id, WORD flags, 
 constexpr HRESULT kScriptOverflow = static_cast<HRESULT>(0x800A0006);
 constexpr HRESULT kScriptSubscript = static_cast<HRESULT>(0x800A0009);
 constexpr HRESULT kScriptDivByZero = static_cast<HRESULT>(0x800A000B);
+constexpr HRESULT kScriptInvalidArgument = static_cast<HRESULT>(0x800A0005);
 
 // Turns a handler's failure into what the caller sees: overflow and division by zero
-// become DISP_E_EXCEPTION with an EXCEPINFO, as a script's own arithmetic errors do.
-HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep);
+// become DISP_E_EXCEPTION with an EXCEPINFO, as a script's own arithmetic errors do; so
+// does a refused argument (Result::refuse), with the handler's description.
+HRESULT FinishCall(HRESULT hr, EXCEPINFO* excep, const wchar_t* refusal = nullptr);
 
 template <typename T>
 class DispatchTable {
@@ -195,7 +202,7 @@ public:
         } catch (...) {
             hr = TraceCaught(__FILE__, __LINE__, name);
         }
-        return FinishCall(hr, excep);
+        return FinishCall(hr, excep, out.refusal());
     }
 
     static MemberView view(const void* table, size_t i) {

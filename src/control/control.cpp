@@ -149,7 +149,24 @@ HRESULT Control::moveResize(long left, long top, long width, long height) {
     const long ph = height >= 0 ? UnitsToPixels(height, dpi) : now.cy;
     MoveWindow(hwnd_, WindowPosition(at.x), WindowPosition(at.y), WindowSize(pw), WindowSize(ph), TRUE);
     if (record_->drawsPicture) refresh();
+    takeDistances();
     return S_OK;
+}
+
+void Control::setAnchor(unsigned edges) {
+    anchor_.edges = edges;
+    takeDistances();
+    if (form_ && !form_->formGone()) form_->followLayout(*this, anchor_.followsLayout());
+}
+
+// Only a control that follows the layout needs them; a control of a destroyed form keeps
+// the ones it had.
+void Control::takeDistances() {
+    if (!anchor_.followsLayout() || !LiveWindow(*this)) return;
+    DpiAwarenessScope aware(hwnd_);
+    const POINT at = pixelPosition();
+    const SIZE now = pixelSize();
+    anchor_.takeDistances(RECT{at.x, at.y, at.x + now.cx, at.y + now.cy}, form_->layoutArea(), windowDpi());
 }
 
 void Control::followDpi(UINT from, UINT to) {
@@ -158,8 +175,10 @@ void Control::followDpi(UINT from, UINT to) {
     const POINT at = pixelPosition();
     const SIZE now = pixelSize();
     auto scale = [from, to](long v) { return MulDiv(v, static_cast<int>(to), static_cast<int>(from)); };
-    MoveWindow(hwnd_, WindowPosition(scale(at.x)), WindowPosition(scale(at.y)), WindowSize(scale(now.cx)),
-               WindowSize(scale(now.cy)), TRUE);
+    // An anchored control is placed by the form's layout, from distances kept in 96-DPI units.
+    if (!anchor_.followsLayout())
+        MoveWindow(hwnd_, WindowPosition(scale(at.x)), WindowPosition(scale(at.y)), WindowSize(scale(now.cx)),
+                   WindowSize(scale(now.cy)), TRUE);
     if (record_->drawsPicture) refresh();
 }
 

@@ -10,6 +10,7 @@
 
 #include "com/connection_point.h"
 #include "com/dispatch_object.h"
+#include "control/anchor.h"
 #include "control/control_kind.h"
 #include "control/default_font.h"
 #include "control/item_widths.h"
@@ -17,6 +18,8 @@
 #include "core/unique.h"
 
 namespace mv {
+
+class Control;
 
 // What a control asks of the form that holds it; the form implements it.
 class ControlOwner {
@@ -36,6 +39,12 @@ public:
     // aware, 96 (pixels) for one created in the host's awareness.
     virtual UINT windowDpi() const = 0;
     virtual UINT unitDpi() const = 0;
+    // The size (pixels) of the client area anchored controls are laid out in: the form's
+    // while it was last not minimised.
+    virtual SIZE layoutArea() const = 0;
+    // The control now follows the form's layout (its anchor is other than left and top),
+    // or no longer does.
+    virtual void followLayout(Control& c, bool on) = 0;
 
 protected:
     ~ControlOwner() = default;
@@ -100,6 +109,11 @@ public:
     // The resolutions of the form's (96 for a control without a form).
     UINT windowDpi() const;
     UINT unitDpi() const;
+    // The edges of the form the control keeps its distance to (control/anchor.h). Setting
+    // them takes the distances of where the control stands now, as moving or sizing it
+    // through moveResize does again.
+    const Anchor& anchor() const { return anchor_; }
+    void setAnchor(unsigned edges);
 
     // Whether a kind-specific member applies to this control's kind (the property table);
     // when it does not, the "Bad property" box is shown while diagnostics are on.
@@ -126,6 +140,7 @@ private:
 
     POINT pixelPosition() const;
     SIZE pixelSize() const;
+    void takeDistances();
 
     std::wstring name_;
     const KindRecord* record_ = &kUnattached;
@@ -139,6 +154,7 @@ private:
     long maxProgress_ = 0;
     bool customPainted_ = false;
     ItemWidths itemWidths_;
+    Anchor anchor_;
     ControlEvents events_;
     EventSource source_{*dispatch(), DIID__clsDefCtrlEvents};
 };

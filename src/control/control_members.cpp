@@ -42,6 +42,16 @@ HRESULT PutGeometry(C& c, const Args& a, Result&) {
     return c.moveResize(v[0], v[1], v[2], v[3]);
 }
 
+// Letters other than L, T, R and B leave the control as it was.
+constexpr wchar_t kAnchorRefusal[] = L"Anchor takes only the letters L, T, R and B, in any order and case";
+
+HRESULT PutAnchor(C& c, const Args& a, Result& r) {
+    unsigned edges = 0;
+    if (!ParseAnchor(a.text(0), &edges)) return r.refuse(kAnchorRefusal);
+    c.setAnchor(edges);
+    return S_OK;
+}
+
 // The kinds each kind-specific member applies to.
 constexpr KindSet kEnables = Kinds({kCmdButton, kTextBox, kComboBox, kListBox, kFrame, kOptionBox, kCheckBox});
 constexpr KindSet kCaptioned = Kinds({kCmdButton, kLabel, kTextBox, kFrame, kImage, kOptionBox, kCheckBox});
@@ -122,6 +132,8 @@ constexpr Member<C> kRows[] = {
     { K::ProgressBarStyle_let, ctl::PutProgressBarStyle, ForKinds(kBars) },
     { K::ProgressBarStyle_get, ctl::GetProgressBarStyle, ForKinds(kBars, VT_I4) },
     { K::SetAsCancel, content_props::SetAsCancel, ForKinds(Kinds({kCmdButton})) },
+    { K::Anchor_get, [](C& c, const Args&, Result& r) { r.setText(AnchorLetters(c.anchor().edges)); return S_OK; } },
+    { K::Anchor_let, PutAnchor },
 };
 static_assert(BindsEveryMemberInOrder(kRows), "one row per member of the interface, in its order");
 static_assert(FactsAreSound(K::facts), "a member has more parameters than Args holds, or no plain help");

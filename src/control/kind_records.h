@@ -74,7 +74,7 @@ inline constexpr KindRecord kKindRecords[] = {
     { .kind = kProgressBar, .windowClass = L"msctls_progress32", .style = PBS_SMOOTH,
       .text = Fixed(L"PB"), .afterwards = ApplyBarStyle,
       .themeClasses = L"PROGRESS,BAR", .paintsItself = PaintProgressBar },
-    { .kind = kFrame, .windowClass = L"BUTTON", .style = BS_GROUPBOX,
+    { .kind = kFrame, .windowClass = L"BUTTON", .style = BS_GROUPBOX, .exStyle = WS_EX_TRANSPARENT,
       .text = FromArg(AddParam::sCtrlCaption),
       .themeClasses = L"BUTTON,GROUPBOX", .onFormBackground = true },
     { .kind = kImage, .windowClass = L"Static", .style = SS_BITMAP, .exStyle = WS_EX_TRANSPARENT,

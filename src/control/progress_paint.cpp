@@ -10,7 +10,8 @@
 //
 // The columns are drawn as one row of pixels stretched over the inner height (the same
 // pixels as one-pixel vertical lines, without a pen per column), and the end column is
-// kept in "MVVBPBPreviousPos".
+// kept in "MVVBPBPreviousPos". The ring outside the inner rectangle is the form's
+// background.
 #include "control/progress_paint.h"
 
 #include <commctrl.h>
@@ -55,6 +56,20 @@ bool EndColumn(HWND window, const Control& c, long w, long* end) {
     return true;
 }
 
+// The ring of kInset pixels around the inner rectangle shows the form's background: the
+// form paints around its controls, not beneath them, and the bar's class never paints
+// (the bar is validated here), so the bar draws the ring itself.
+void DrawRing(HWND window, HDC dc, long width, long height) {
+    const auto brush = reinterpret_cast<HBRUSH>(GetClassLongPtrW(GetParent(window), GCLP_HBRBACKGROUND));
+    if (!brush) return;
+    const RECT strips[] = {
+        {0, 0, width, kInset}, {0, height - kInset, width, height},
+        {0, kInset, kInset, height - kInset}, {width - kInset, kInset, width, height - kInset},
+    };
+    for (const RECT& r : strips)
+        if (r.left < r.right && r.top < r.bottom) FillRect(dc, &r, brush);
+}
+
 // Columns first..last of the gradient, one row stretched over rows top to bottom.
 void DrawColumns(HDC dc, long first, long last, long w, long top, long bottom) {
     const long n = last - first + 1;
@@ -87,6 +102,7 @@ bool PaintProgressBar(HWND window, Control* c) {
 
     WindowDc dc(window, GetWindowDC(window));
     if (dc) {
+        DrawRing(window, dc.get(), width, height);
         const long last = end < w ? end : w;  // never over the frame
         RECT rest{last + 1 > kInset ? last + 1 : kInset, kInset, width - kInset, height - kInset};
         if (rest.left < rest.right && rest.top < rest.bottom)

@@ -114,7 +114,10 @@ ComPtr<Form> Desktop::createForm(const std::wstring& name, const std::wstring& c
     const bool scaled = DpiAwareOn();
     const UINT dpi = scaled ? DesktopDpi() : kUnitDpi;
     auto position = [dpi](long v) { return v == CW_USEDEFAULT ? v : UnitsToPixels(v, dpi); };
-    HWND hwnd = CreateWindowWithText(0, kFormClassName, caption, WS_OVERLAPPEDWINDOW, position(left), position(top),
+    // The form paints around its controls, not over them, so that they do not flicker while
+    // the user resizes it; frames, labels and pictures, which show the form through them,
+    // are transparent windows, which the form does paint beneath.
+    HWND hwnd = CreateWindowWithText(0, kFormClassName, caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, position(left), position(top),
                                      UnitsToPixels(width, dpi), UnitsToPixels(height, dpi), nullptr);
     if (reinterpret_cast<LONG_PTR>(hwnd) <= 0) return {};
 

@@ -36,6 +36,13 @@ void Form::AttachFormWindow(HWND hwnd, bool scaled) {
     scaled_ = scaled;
     windowDpi_ = WindowDpi(hwnd);
     positionDpi_ = DesktopDpi();
+    RECT client{};
+    {
+        DpiAwarenessScope aware(hwnd);
+        GetClientRect(hwnd, &client);
+    }
+    layout_.setArea(SIZE{client.right, client.bottom});
+    resize_.lastSize = form_resize::OuterSize(hwnd);
     RememberFormWindow(hwnd, this);
     if (GetOsLevel() > 5) theme_.reset(OpenThemeData(hwnd, L"WINDOW"));
 }
@@ -60,6 +67,7 @@ long Form::visible() const { return HasStyle(LiveWindow(*this), WS_VISIBLE) ? 1 
 
 void Form::setVisible(long value) {
     if (HWND w = LiveWindow(*this)) {
+        form_resize::ScriptPlacement placing(resize_, w);  // showing restores a maximised form
         if (value != 0) {
             ShowWindow(w, SW_SHOWNORMAL);
             UpdateWindow(w);
@@ -107,6 +115,7 @@ void Form::DestroyForm() {
     LibraryCall teardown(LibraryCall::Counted::No);
     setVisible(0);
     destroyed_ = true;
+    layout_.clear();
     // The owner no longer owns a form: it must not hand its focus to a dead window, and it
     // takes input again even when the window went without being hidden first (destroyed
     // from outside, which sends no WM_SHOWWINDOW).

@@ -15,6 +15,8 @@
 #include "control/control.h"
 #include "core/dpi.h"
 #include "core/unique.h"
+#include "form/anchor_layout.h"
+#include "form/resize_state.h"
 
 namespace mv {
 
@@ -72,6 +74,12 @@ public:
     bool scaled() const { return scaled_; }
     // The window now draws at `dpi` (WM_DPICHANGED).
     void setWindowDpi(UINT dpi) { windowDpi_ = dpi; }
+    SIZE layoutArea() const override { return layout_.area(); }
+    void followLayout(Control& c, bool on) override { layout_.follow(c, on); }
+
+    // The anchored controls' layout, and how the form takes the user's resizing.
+    AnchorLayout& layout() { return layout_; }
+    form_resize::ResizeState& resizeState() { return resize_; }
 
     // One of the form's own events happened: its string, when set, becomes the pending
     // event; the sinks connected to the form get it when the script next waits.
@@ -126,6 +134,8 @@ private:
     UINT windowDpi_ = kUnitDpi;
     UINT positionDpi_ = kUnitDpi;
     RECT rect_{};
+    AnchorLayout layout_;
+    form_resize::ResizeState resize_;
     std::wstring pending_;
     FormEvents events_;
     EventSource source_{*dispatch(), DIID__clsDefFormEvents};

@@ -10,6 +10,7 @@
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
+#include "form/resize_state.h"
 #include "window/style_bits.h"
 #include "form/tab_order.h"
 #include "window/window_props.h"
@@ -64,6 +65,7 @@ HRESULT Place(Form& f, long left, long top, long width, long height) {
     if (height >= 0) p.height = SizeToPixels(f, height);
     DpiAwarenessScope aware(w);
     if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
+    form_resize::ScriptPlacement placing(f.resizeState(), w);  // the controls follow; no OnResize
     UpdateLock frozen(w);
     SetWindowPos(w, nullptr, WindowPosition(p.left), WindowPosition(p.top), WindowSize(p.width),
                  WindowSize(p.height), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -95,6 +97,7 @@ void SizeForOwnDpi(Form& f, long width, long height, UINT createdAt) {
     HWND w = LiveWindow(f);
     if (!w || f.unitDpi() == createdAt) return;
     DpiAwarenessScope aware(w);
+    form_resize::ScriptPlacement placing(f.resizeState(), w);
     SetWindowPos(w, nullptr, 0, 0, WindowSize(SizeToPixels(f, width)), WindowSize(SizeToPixels(f, height)),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -106,6 +109,7 @@ bool FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
     if (dpi == 0 || from == dpi) return true;
     f.setWindowDpi(dpi);
     ComPtr<Form> keep(&f);  // moving and repainting dispatch messages
+    form_resize::ScriptPlacement placing(f.resizeState(), w);
     if (suggested) {
         if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
         SetWindowPos(w, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
@@ -116,6 +120,10 @@ bool FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
             c->followDpi(from, dpi);
             mv::FollowDpi(*c, from, dpi);  // its font
         }
+    // Anchored controls keep their 96-DPI distances at the new resolution.
+    RECT client{};
+    GetClientRect(w, &client);
+    if (!IsIconic(w)) f.layout().layOut(SIZE{client.right, client.bottom}, dpi);
     return true;
 }
 

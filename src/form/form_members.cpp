@@ -4,6 +4,7 @@
 #include "form/form.h"
 
 #include "form/add_controls.h"
+#include "form/form_resize.h"
 #include "form/form_services.h"
 #include "form/form_shape.h"
 #include "form/dialog_keys.h"
@@ -105,6 +106,12 @@ constexpr Member<F> kRows[] = {
     { K::DialogKeys_get, GetDialogKeys },
     { K::DialogKeys_let, PutDialogKeys },
     { K::PendingEvent_get, [](F& f, const Args&, Result& r) { r.setText(f.pendingEvent()); return S_OK; } },
+    { K::MinWidth_get, form_resize::GetMinWidth },
+    { K::MinWidth_let, form_resize::PutMinWidth },
+    { K::MinHeight_get, form_resize::GetMinHeight },
+    { K::MinHeight_let, form_resize::PutMinHeight },
+    { K::OnResize_get, GetEventString<F, K::OnResize> },
+    { K::OnResize_let, PutEventString<F, K::OnResize> },
 };
 static_assert(BindsEveryMemberInOrder(kRows), "one row per member of the interface, in its order");
 static_assert(FactsAreSound(K::facts), "a member has more parameters than Args holds, or no plain help");

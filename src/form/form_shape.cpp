@@ -9,6 +9,7 @@
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "form/form.h"
+#include "form/resize_state.h"
 #include "window/sys_menu.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
@@ -96,7 +97,7 @@ HRESULT PutWindowState(Form& f, const Args& a, Result&) {
     int show = SW_SHOWMAXIMIZED;
     if (state == 0) show = SW_SHOWNORMAL;
     else if (state == 1 || state == -1) show = SW_MINIMIZE;
-    ShowWindow(w, show);
+    ShowWindow(w, show);  // a maximise or restore as the user's: OnResize when the size changes
     return S_OK;
 }
 
@@ -209,6 +210,7 @@ HRESULT PutShowInTaskbar(Form& f, const Args& a, Result&) {
     HWND w = LiveWindow(f);
     if (!w) return S_OK;
     bool wasVisible = f.visible() > 0;
+    form_resize::ScriptPlacement placing(f.resizeState(), w);  // shown again in its normal state
     std::optional<UpdateLock> frozen;
     if (wasVisible) {
         frozen.emplace(w);

@@ -1,5 +1,7 @@
 // The form window procedure. It turns the form window's events into the form's event
-// strings (OnShow, OnHide, OnGotfocus, OnLostfocus), turns selection changes of the
+// strings (OnShow, OnHide, OnGotfocus, OnLostfocus, OnResize), lays out its anchored
+// controls at each new size and keeps the user from dragging it below its smallest size
+// (form/form_resize.h), turns selection changes of the
 // form's combo and list boxes into their OnChange, remembers and restores the focused
 // control, keeps an owner window disabled while the form is shown, hides the form when
 // the user closes it, holds the move lock of forms without a system menu, hands Escape on
@@ -18,6 +20,7 @@
 #include "form/form.h"
 #include "form/ctrl_wndproc.h"
 #include "form/dialog_keys.h"
+#include "form/form_resize.h"
 #include "form/form_shape.h"
 #include "form/form_wndproc.h"
 #include "window/form_class.h"
@@ -118,6 +121,38 @@ LRESULT OnCommand(const WindowMessage& m, WORD, WORD code, HWND from) {
     return Default(m);
 }
 
+// The user moves or sizes the form (the system's loop runs inside the default procedure).
+LRESULT OnSizeOrMove(const WindowMessage& m) {
+    ComPtr<Form> form = FindForm(m.hwnd);
+    if (!form || form->hwnd() != m.hwnd) return Default(m);
+    form_resize::UserSizing sizing(*form.get());
+    return Default(m);
+}
+
+// A new size of the client area (live while the user drags): the anchored controls follow.
+LRESULT OnSize(const WindowMessage& m, UINT kind, SIZE client) {
+    ComPtr<Form> form = FindForm(m.hwnd);
+    if (form && form->hwnd() == m.hwnd) form_resize::Sized(*form.get(), kind, client);
+    return Default(m);
+}
+
+// The smallest size the user can drag the form to.
+LRESULT OnGetMinMaxInfo(const WindowMessage& m, MINMAXINFO* info) {
+    ComPtr<Form> form = FindForm(m.hwnd);
+    if (form && form->hwnd() == m.hwnd) form_resize::LimitSize(*form.get(), info);
+    return Default(m);
+}
+
+LRESULT OnEnterSizeMove(const WindowMessage& m) {
+    if (ComPtr<Form> form = FindForm(m.hwnd)) form_resize::EnterSizeMove(*form.get());
+    return Default(m);
+}
+
+LRESULT OnExitSizeMove(const WindowMessage& m) {
+    if (ComPtr<Form> form = FindForm(m.hwnd)) form_resize::ExitSizeMove(*form.get());
+    return Default(m);
+}
+
 // The user's close command (close box, Alt+F4, system menu) hides the form; it is
 // ignored while the close command is switched off (no system menu). The low four bits of
 // a system command are the system's own: SC_CLOSE with any of them set is still the close
@@ -125,7 +160,9 @@ LRESULT OnCommand(const WindowMessage& m, WORD, WORD code, HWND from) {
 constexpr WPARAM kSysCommandMask = 0xFFF0;
 
 LRESULT OnSysCommand(const WindowMessage& m, UINT command) {
-    if ((command & kSysCommandMask) != SC_CLOSE) return Default(m);
+    command &= static_cast<UINT>(kSysCommandMask);
+    if (command == SC_SIZE || command == SC_MOVE) return OnSizeOrMove(m);
+    if (command != SC_CLOSE) return Default(m);
     if (!HasStyle(m.hwnd, WS_SYSMENU)) return 0;
     SetWindowValue(m.hwnd, prop::kLastFocused, 0);
     ShowWindow(m.hwnd, SW_HIDE);
@@ -178,6 +215,10 @@ const MessageRow kFormMessages[] = {
     Row<WM_KEYDOWN,           OnKey>(),
     Row<WM_CHAR,              OnKey>(),
     Row<WM_DPICHANGED,        OnDpiChanged>(),
+    Row<WM_SIZE,              OnSize>(),
+    Row<WM_GETMINMAXINFO,     OnGetMinMaxInfo>(),
+    Row<WM_ENTERSIZEMOVE,     OnEnterSizeMove>(),
+    Row<WM_EXITSIZEMOVE,      OnExitSizeMove>(),
     Row<WM_NCCREATE,          OnNcCreate>(),
 };
 

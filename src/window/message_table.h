@@ -42,6 +42,7 @@ template <UINT Msg> struct CarriesNothing {
 template <> struct Cracker<WM_PAINT> : CarriesNothing<WM_PAINT> {};
 template <> struct Cracker<WM_DESTROY> : CarriesNothing<WM_DESTROY> {};
 template <> struct Cracker<WM_NCDESTROY> : CarriesNothing<WM_NCDESTROY> {};
+template <> struct Cracker<WM_ENTERSIZEMOVE> : CarriesNothing<WM_ENTERSIZEMOVE> {};
 template <> struct Cracker<WM_EXITSIZEMOVE> : CarriesNothing<WM_EXITSIZEMOVE> {};
 // The window that had (WM_SETFOCUS) or gets (WM_KILLFOCUS) the focus; may be null.
 template <UINT Msg> struct OtherWindow {

@@ -66,7 +66,7 @@ std::vector<KindCase> KindCases() {
         { L"AddListBox", { L"s0", 1, 120, 80, 100, L"" }, 4, "ListBox", 0x310003, WS_EX_CLIENTEDGE, "", L"" },
         { L"AddProgressBar", { L"p0", 1, 230, 80, 20 }, 5, "msctls_progress32", 0x1, 0, "PB", L"" },
         { L"AddProgressBar", { L"p1", 1, 230, 80, 20, 2 }, 5, "msctls_progress32", 0x1, 0, "PB", L"" },
-        { L"AddFrame", { L"f0", L"Options", 100, 1, 150, 200 }, 6, "Button", BS_GROUPBOX, 0, "Options", L"" },
+        { L"AddFrame", { L"f0", L"Options", 100, 1, 150, 200 }, 6, "Button", BS_GROUPBOX, WS_EX_TRANSPARENT, "Options", L"" },
         { L"AddImage", { L"i0", L"Z:\\nothing.bmp", 100, 1, 50, 50 }, 7, "Static", SS_BITMAP, WS_EX_TRANSPARENT,
           "", L"" },
         { L"AddOptionBox", { L"o0", L"Red", 110, 20, 80, 20, L"red()" }, 8, "Button", BS_AUTORADIOBUTTON, 0, "Red",

@@ -49,7 +49,9 @@ TEST_F(DesktopTest, CreateFormWithNameAndCaptionMakesAHiddenDefaultWindow) {
     GetClassNameA(h, cls, sizeof(cls));
     EXPECT_STREQ(cls, "MVVBMainWND");
     EXPECT_EQ(WindowText(h), "Caption of Main");
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE)) & ~(WS_CLIPSIBLINGS), static_cast<DWORD>(WS_OVERLAPPEDWINDOW));
+    // Its controls are left out of its own painting: a resize does not paint over them.
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE)) & ~(WS_CLIPSIBLINGS),
+              static_cast<DWORD>(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN));
     EXPECT_EQ(GetWindowLongA(h, GWL_EXSTYLE) & ~(WS_EX_WINDOWEDGE), 0);
     EXPECT_FALSE(IsWindowVisible(h));
     RECT r;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "aware_thread.h"
 #include "control_fixture.h"
 #include "core/dpi.h"
 #include "service_fixture.h"
@@ -19,41 +20,6 @@ using namespace test;
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
-
-// The test thread reads pixels as the library's windows are drawn: per-monitor aware.
-class AwareThread {
-public:
-    using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
-    AwareThread() {
-        set_ = reinterpret_cast<SetContext>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
-        if (set_) previous_ = set_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
-    }
-    ~AwareThread() {
-        if (set_ && previous_) set_(previous_);
-    }
-
-private:
-    SetContext set_ = nullptr;
-    DPI_AWARENESS_CONTEXT previous_ = nullptr;
-};
-
-UINT ScreenDpi() {
-    HDC dc = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
-    ReleaseDC(nullptr, dc);
-    return static_cast<UINT>(dpi);
-}
-
-long Px(long units, UINT dpi) { return MulDiv(units, static_cast<int>(dpi), 96); }
-
-// A control's rectangle in its form's client area, in pixels.
-RECT ClientRectOf(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 struct DpiScaling : DesktopTest {
     void SetUp() override {

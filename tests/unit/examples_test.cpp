@@ -23,6 +23,7 @@ namespace {
 //   wait:TEXT   wait until a control shows TEXT (the script has handled the last event)
 //   key:KEYS    press keys (xdotool key names: Tab, Return, Escape, space, Down, ...)
 //   type:TEXT   type text
+//   drag:DX DY  drag the form's bottom-right corner by DX, DY pixels
 // A run without a window needs no person. `args` may name the scratch folder as %DIR%.
 // `output` is a regular expression for all the script prints (lines joined by \n).
 struct ScriptRun {
@@ -80,6 +81,11 @@ const Example kExamples[] = {
           "User: grace; Installation: typical; Printers: not connected\n" },
         { "wizard.vbs", "", "New workstation", "click:Cancel", "Cancelled: nothing set up\\.\n" },
     } },
+    { "LogViewer", {
+        { "log_viewer.js", "", "Log viewer", "drag:100 60|click:Close", "Log viewer closed at 620 x 440: 40 lines shown\\.\n" },
+        { "log_viewer.vbs", "", "Log viewer", "drag:-400 -400|click:Close",
+          "Log viewer closed at 320 x 240: 40 lines shown\\.\n" },
+    } },
 };
 
 struct Search {
@@ -136,6 +142,13 @@ bool Play(HWND form, const std::string& step, std::string* why) {
         return verb == "wait" || Xdotool("mousemove " + Middle(control) + " sleep 0.1 click 1 sleep 0.2");
     }
     WaitUntilReady(form);
+    if (verb == "drag") {
+        RECT r{};
+        GetWindowRect(form, &r);
+        int dx = 0, dy = 0;
+        std::istringstream(what) >> dx >> dy;
+        return Drag(r.right - 2, r.bottom - 2, dx, dy);
+    }
     // The keyboard follows the pointer on this display: keep it over the form.
     // (xdotool's type takes the rest of its command line as the text: it comes last.)
     std::string keys = verb == "key" ? "key --delay 120 " + what + " sleep 0.2" : "type --delay 60 '" + what + "'";
