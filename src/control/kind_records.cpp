@@ -5,6 +5,7 @@
 #include "control/control.h"
 #include "control/progress.h"
 #include "core/dpi.h"
+#include "window/window_props.h"
 #include "window/window_range.h"
 
 namespace mv {
@@ -24,6 +25,12 @@ void ApplyBarStyle(Control& c, const Args& a) {
 void ApplyColumnWidth(Control& c, const Args& a) {
     const long width = UnitsToPixels(a.lng(a.indexOf(AddParam::nWidth)), c.unitDpi());
     SendMessageW(c.hwnd(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(WindowSize(width)), 0);
+}
+
+const KeyboardRecord& KeysOf(HWND hwnd) {
+    static const KeyboardRecord kNone{};
+    const KindRecord* record = hwnd ? RecordOf(static_cast<long>(GetWindowValue(hwnd, prop::kKind))) : nullptr;
+    return record ? record->keys : kNone;
 }
 
 void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(AddParam::sImageSource))); }

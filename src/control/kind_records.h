@@ -47,9 +47,24 @@ constexpr DWORD kListStyle = LBS_NOTIFY | LBS_SORT | WS_TABSTOP | WS_HSCROLL | W
 // every window text).
 extern const wchar_t kComboText[];
 
+// What a shortcut letter (the letter marked with & in a caption) does to a control of the
+// kind: nothing, click it (a button clicks, a check box toggles, an option box is
+// selected), move the focus into the controls it encloses, or to the next control after
+// it in the Tab order (form/shortcut_keys.h).
+enum class Shortcut { None, Click, FocusInside, FocusNext };
+
+// What the keyboard does with a kind beyond Tab, Enter and Escape.
+struct KeyboardRecord {
+    Shortcut shortcut = Shortcut::None;
+    bool bareLetters = false;      // while it has the focus a letter alone is a shortcut
+    bool optionGroup = false;      // a member of an option group: the arrows move in it
+    bool encloses = false;         // the controls laid out inside it are its own (a frame)
+    DWORD dialogKeysClears = 0;    // style bits it loses while the form's dialog keys are on
+};
+
 // Arguments are named as the add method's parameters; every add method takes sCtrlName
-// first and the geometry nleft, nTop, nWidth and nHeight. No control has WS_GROUP, so all
-// option boxes of a form are one group.
+// first and the geometry nleft, nTop, nWidth and nHeight. An option box that starts an
+// option group gets WS_GROUP when it is added (form/option_groups.h).
 struct KindRecord {
     ControlKind kind;
     const wchar_t* windowClass;
@@ -65,7 +80,10 @@ struct KindRecord {
     const wchar_t* alignment;     // the argument folded into the alignment bits; null: none
     StyleSwitch option;           // null param: none
     void (*afterwards)(Control&, const Args&);  // null: nothing
+    KeyboardRecord keys;
 };
+
+constexpr KeyboardRecord kClicked{Shortcut::Click, true};
 
 // The add methods' parameters the records name (generated from morvane.idl).
 using AddParam = idl::clsDefForm::param;
@@ -73,10 +91,10 @@ using AddParam = idl::clsDefForm::param;
 inline constexpr KindRecord kKindRecords[] = {
     { kCmdButton,   L"BUTTON", L"BUTTON", true, false, false, 0,
       WS_TABSTOP, 0, FromArg(AddParam::sCtrlCaption), AddParam::sOnclickEvent, nullptr,
-      { AddParam::nMultiLine, BS_MULTILINE } },
+      { AddParam::nMultiLine, BS_MULTILINE }, nullptr, kClicked },
     { kLabel,       L"Static", L"", false, false, true, 0,
       SS_NOPREFIX, WS_EX_TRANSPARENT, FromArg(AddParam::sCtrlCaption), nullptr,
-      AddParam::nTextAlignement },
+      AddParam::nTextAlignement, {}, nullptr, { Shortcut::FocusNext, false, false, false, SS_NOPREFIX } },
     { kTextBox,     L"EDIT", L"EDIT,EDITTEXT,CARET,SCROLLBAR", true, true, false, 0,
       kTextBoxStyle, WS_EX_CLIENTEDGE,
       FromArg(AddParam::sCtrlCaption), AddParam::sOnclickEvent, AddParam::nTextAlignement, { AddParam::nMultiLine, kTextBoxMultiLine } },
@@ -87,19 +105,21 @@ inline constexpr KindRecord kKindRecords[] = {
       kListStyle, WS_EX_CLIENTEDGE, Fixed(L""),
       AddParam::sOnclickEvent, nullptr, {}, ApplyColumnWidth },
     { kProgressBar, L"msctls_progress32", L"PROGRESS,BAR", false, false, false, 0,
-      PBS_SMOOTH, 0, Fixed(L"PB"), nullptr, nullptr,
+      PBS_SMOOTH, 0, Fixed(L""), nullptr, nullptr,
       {}, ApplyBarStyle },
     { kFrame,       L"BUTTON", L"BUTTON,GROUPBOX", false, false, true, 0,
-      BS_GROUPBOX, 0, FromArg(AddParam::sCtrlCaption) },
+      BS_GROUPBOX, 0, FromArg(AddParam::sCtrlCaption), nullptr, nullptr, {}, nullptr,
+      { Shortcut::FocusInside, false, false, true } },
     { kImage,       L"Static", L"", false, false, false, 0,
       SS_BITMAP, WS_EX_TRANSPARENT, Fixed(L""), nullptr, nullptr, {},
       ApplyPicture },
     { kOptionBox,   L"BUTTON", L"BUTTON,RADIOBUTTON", true, true, true, 0,
       BS_AUTORADIOBUTTON, 0, FromArg(AddParam::sCtrlCaption),
-      AddParam::sOnclickEvent, nullptr, { AddParam::nTextOnLeft, BS_LEFTTEXT } },
+      AddParam::sOnclickEvent, nullptr, { AddParam::nTextOnLeft, BS_LEFTTEXT }, nullptr,
+      { Shortcut::Click, true, true } },
     { kCheckBox,    L"BUTTON", L"BUTTON,CHECKBOX", true, true, true, 0,
       BS_AUTOCHECKBOX, 0, FromArg(AddParam::sCtrlCaption),
-      AddParam::sOnclickEvent, nullptr, { AddParam::nTextOnLeft, BS_LEFTTEXT } },
+      AddParam::sOnclickEvent, nullptr, { AddParam::nTextOnLeft, BS_LEFTTEXT }, nullptr, kClicked },
 };
 
 constexpr bool RecordsInKindOrder() {
@@ -112,6 +132,10 @@ static_assert(RecordsInKindOrder(), "one record per kind, in the order of the ki
 
 // The record of a kind; null for a number that is no kind.
 inline const KindRecord* RecordOf(long kind) { return kind >= 0 && kind < kKindCount ? &kKindRecords[kind] : nullptr; }
+
+// The keyboard record of a control window's kind (every field off for a window that is
+// no control).
+const KeyboardRecord& KeysOf(HWND hwnd);
 
 // The kinds whose controls take the keyboard focus.
 constexpr KindSet FocusTakers() {

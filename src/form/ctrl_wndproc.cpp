@@ -1,8 +1,10 @@
 // The control subclass procedure. It turns a control's clicks, double-clicks, focus
 // changes and showing or hiding into the control's event strings, gives forms their Tab
-// and Shift+Tab navigation (forms are plain windows, not dialogs), makes Enter and Space
-// click command buttons, hands Enter and Escape to the form's dialog keys, and redraws
-// images; then, unless it consumes the message, it hands the message to the procedure the
+// and Shift+Tab navigation, shortcut letters and arrows among option boxes (forms are
+// plain windows, not dialogs), makes Enter and Space click command buttons, hands Enter
+// and Escape to the form's dialog keys, moves the focus off a control being disabled,
+// shows tooltips on focus, answers screen readers with the control's accessible object,
+// and redraws images; then, unless it consumes the message, it hands the message to the procedure the
 // control's class gave it ("MVVBOldProc").
 //
 // The window's kind and its class's procedure come from the thread's record of the
@@ -14,12 +16,17 @@
 
 #include "control/control.h"
 #include "control/control_kind.h"
+#include "control/kind_records.h"
 #include "form/form.h"
 #include "form/window_objects.h"
 #include "form/dialog_keys.h"
 #include "control/progress_paint.h"
 #include "window/subclass_record.h"
 #include "form/tab_order.h"
+#include "form/option_groups.h"
+#include "form/shortcut_keys.h"
+#include "control/accessible.h"
+#include "control/tool_tips.h"
 #include "window/message_table.h"
 #include "window/window_props.h"
 
@@ -61,14 +68,17 @@ LRESULT OnPaint(const WindowMessage& m) {
     return painted;
 }
 
+// The focus shows the control's tooltip while the keyboard cues are shown.
 LRESULT OnSetFocus(const WindowMessage& m) {
     PostControlEvent(FindControl(m.hwnd), ControlEvent::OnGotfocus);
+    ShowFocusToolTip(m.hwnd, true);
     return PassOn(m);
 }
 
 // A key pressed on a button that loses the focus before the key is released clicks nothing.
 LRESULT OnKillFocus(const WindowMessage& m) {
     if (t_keyPress.button == m.hwnd) t_keyPress = KeyPress{};
+    ShowFocusToolTip(m.hwnd, false);
     PostControlEvent(FindControl(m.hwnd), ControlEvent::OnLostfocus);
     return PassOn(m);
 }
@@ -81,7 +91,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
 }
 
 // Tab moves the focus on (Shift+Tab back) and never reaches the control, whatever its
-// kind. Enter on a command button becomes Space, which its class treats as a press; the
+// kind; the arrows move among option boxes of a group. Enter on a command button becomes Space, which its class treats as a press; the
 // button remembers which of the two keys was pressed last on it (any other key forgets).
 // Enter and Escape go to the form's dialog keys first (they act only while those are on).
 LRESULT OnKeyDown(const WindowMessage& m) {
@@ -91,6 +101,8 @@ LRESULT OnKeyDown(const WindowMessage& m) {
         t_keyPress = clicks ? KeyPress{m.hwnd, key} : KeyPress{};
     }
     if (TakeDialogKey(GetParent(m.hwnd), m)) return 0;
+    ShowCuesForKey(m.hwnd, key);
+    if (MoveInOptionGroup(m.hwnd, key)) return 0;
     if (key == VK_TAB) {
         // Shift as it was when this Tab was pressed: the keyboard state of the message
         // being handled, as the dialog manager reads it. The asynchronous state tells what
@@ -110,10 +122,40 @@ LRESULT OnKeyDown(const WindowMessage& m) {
 
 // Tab's character would reach the control after the focus has left it (a multi-line text
 // box would take it as text): the key-down has done all that Tab does. So have the
-// key-downs of Enter and Escape that the dialog keys took.
+// key-downs of Enter and Escape that the dialog keys took. A letter alone on a control
+// that takes letters alone as shortcuts (buttons, check and option boxes) is one.
 LRESULT OnChar(const WindowMessage& m) {
     const WPARAM character = m.wp;
     if (character == '\t' || TakeDialogKey(GetParent(m.hwnd), m)) return 0;
+    if (KeysOf(m.hwnd).bareLetters && TakeShortcut(GetParent(m.hwnd), character)) return 0;
+    return PassOn(m);
+}
+
+// Alt+letter: the control of the form with that shortcut acts; an unmatched one goes on
+// to the system (which beeps: no menu has it).
+LRESULT OnSysChar(const WindowMessage& m) { return TakeShortcut(GetParent(m.hwnd), m.wp) ? 0 : PassOn(m); }
+
+// Alt shows the keyboard cues.
+LRESULT OnSysKeyDown(const WindowMessage& m) {
+    ShowCuesForKey(m.hwnd, m.wp);
+    return PassOn(m);
+}
+
+// A control disabled while it had the focus: the system took the focus away; it goes on
+// to the next control.
+LRESULT OnEnable(const WindowMessage& m) {
+    const bool enabled = m.wp != FALSE;
+    HWND form = GetParent(m.hwnd);
+    if (!enabled && (GetFocus() == m.hwnd || (!GetFocus() && GetActiveWindow() == form))) FocusNextControl(m.hwnd, false);
+    return PassOn(m);
+}
+
+// A screen reader asks for the control's accessible object: the system's, with the
+// control's AccessibleName and ToolTip as its name and description when it has them.
+LRESULT OnGetObject(const WindowMessage& m) {
+    ComPtr<Control> c = FindControl(m.hwnd);
+    LRESULT answer = 0;
+    if (c && AnswerGetObject(*c.get(), m.wp, m.lp, &answer)) return answer;
     return PassOn(m);
 }
 
@@ -172,6 +214,10 @@ const MessageRow kControlMessages[] = {
     { WM_KEYDOWN,       OnKeyDown     },
     { WM_CHAR,          OnChar        },
     { WM_KEYUP,         OnKeyUp       },
+    { WM_SYSCHAR,       OnSysChar     },
+    { WM_SYSKEYDOWN,    OnSysKeyDown  },
+    { WM_ENABLE,        OnEnable      },
+    { WM_GETOBJECT,     OnGetObject   },
     { WM_LBUTTONUP,     OnButtonUp    },
     { WM_LBUTTONDBLCLK, OnDoubleClick },
     { WM_NCDESTROY,     OnNcDestroy   },

@@ -3,7 +3,8 @@
 // form's combo and list boxes into their OnChange, remembers and restores the focused
 // control, keeps an owner window disabled while the form is shown, hides the form when
 // the user closes it, holds the move lock of forms without a system menu, hands Escape on
-// the form to its dialog keys, and starts the form's teardown when its window is destroyed from
+// the form to its dialog keys, Tab on the form to its first control and Alt+letter to its
+// controls' shortcuts, repaints when the system's colours change, and starts the form's teardown when its window is destroyed from
 // outside. Everything else goes to the default window procedure.
 //
 // Objects are found through form/window_objects.h. When the form or control of a
@@ -13,12 +14,14 @@
 // objects it uses for as long as it uses them.
 #include "control/control.h"
 #include "control/kind_records.h"
+#include "core/high_contrast.h"
 #include "form/window_objects.h"
 #include "form/form.h"
 #include "form/ctrl_wndproc.h"
 #include "form/dialog_keys.h"
 #include "form/form_shape.h"
 #include "form/form_wndproc.h"
+#include "form/shortcut_keys.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/message_table.h"
@@ -72,7 +75,10 @@ LRESULT OnSetFocus(const WindowMessage& m) {
         return 0;
     }
     HWND last = WindowValue(m.hwnd, prop::kLastFocused);
-    FocusWindow(last ? last : WindowValue(m.hwnd, prop::kDefaultCtl));
+    HWND fallback = WindowValue(m.hwnd, prop::kDefaultCtl);
+    if (last) FocusWindow(last);
+    else if (fallback) FocusWindow(fallback);
+    else if (DialogKeysOn(m.hwnd)) FocusEdgeControl(m.hwnd, false);  // a dialog starts on its first field
     Post(FindForm(m.hwnd), FormEvent::OnGotfocus);
     return Default(m);
 }
@@ -82,6 +88,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
     if (shown == TRUE) {
         ComPtr<Form> form = FindForm(m.hwnd);
         Post(form, FormEvent::OnShow);
+        InitKeyboardCues(m.hwnd);
         if (form && form->ownerWindow()) {
             EnableWindow(form->ownerWindow(), FALSE);
             form->setOwnerDisabled(true);
@@ -146,6 +153,9 @@ LRESULT OnCtlColor(const WindowMessage& m) {
     const KindRecord* record = from ? RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind))) : nullptr;
     if (!record || !record->onFormBackground || GetParent(from) != m.hwnd) return answer;
     SetBkColor(reinterpret_cast<HDC>(m.wp), GetSysColor(COLOR_MENU));
+    // The text colour of that background: in a high-contrast theme the window text's may
+    // be as dark (or as light) as it.
+    if (HighContrastOn()) SetTextColor(reinterpret_cast<HDC>(m.wp), GetSysColor(COLOR_MENUTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
 }
 
@@ -159,8 +169,35 @@ LRESULT OnDpiChanged(const WindowMessage& m) {
 }
 
 // Escape while the form itself has the focus (no control of it can take it), when the
-// form's dialog keys are on.
-LRESULT OnKey(const WindowMessage& m) { return TakeDialogKey(m.hwnd, m) ? 0 : Default(m); }
+// form's dialog keys are on; Tab (Shift+Tab) there goes to the first (last) control.
+LRESULT OnKey(const WindowMessage& m) {
+    if (TakeDialogKey(m.hwnd, m)) return 0;
+    if (m.wp != VK_TAB) return Default(m);
+    if (m.msg == WM_KEYDOWN) {
+        ShowCuesForKey(m.hwnd, m.wp);
+        FocusEdgeControl(m.hwnd, GetKeyState(VK_SHIFT) < 0);
+    }
+    return 0;
+}
+
+// Alt+letter while the form itself has the focus: its controls' shortcut letters.
+LRESULT OnSysChar(const WindowMessage& m) { return TakeShortcut(m.hwnd, m.wp) ? 0 : Default(m); }
+
+// Alt shows the keyboard cues.
+LRESULT OnSysKeyDown(const WindowMessage& m) {
+    ShowCuesForKey(m.hwnd, m.wp);
+    return Default(m);
+}
+
+// The system's colours or settings changed (a high-contrast theme chosen): the form and
+// its controls paint again, and the common controls hear of it, as a top-level window
+// must tell them.
+LRESULT OnColoursChanged(const WindowMessage& m) {
+    for (HWND child = GetWindow(m.hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, m.msg, m.wp, m.lp);
+    RedrawWindow(m.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return Default(m);
+}
 
 const MessageRow kFormMessages[] = {
     { WM_DESTROY,           OnDestroy           },
@@ -174,6 +211,10 @@ const MessageRow kFormMessages[] = {
     { WM_CTLCOLORBTN,       OnCtlColor          },
     { WM_KEYDOWN,           OnKey               },
     { WM_CHAR,              OnKey               },
+    { WM_SYSCHAR,           OnSysChar           },
+    { WM_SYSKEYDOWN,        OnSysKeyDown        },
+    { WM_SYSCOLORCHANGE,    OnColoursChanged    },
+    { WM_SETTINGCHANGE,     OnColoursChanged    },
     { WM_DPICHANGED,        OnDpiChanged        },
 };
 
