@@ -22,7 +22,7 @@ HWND ToolTipsOf(HWND form) { return reinterpret_cast<HWND>(GetWindowValue(form, 
 HWND MakeToolTips(HWND form) {
     HWND tips = ToolTipsOf(form);
     if (tips && IsWindow(tips)) return tips;
-    tips = CreateWindowWithText(WS_EX_TOPMOST, TOOLTIPS_CLASSW, L"", WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
+    tips = CreateWindowWithText(WS_EX_TOPMOST, TOOLTIPS_CLASSW, L"", WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE, 0, 0, 0,
                                 0, form);
     if (!tips) return nullptr;
     SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 400);  // long texts wrap
