@@ -58,6 +58,14 @@ def registry_xml(values):
     return out
 
 
+def own_file(bitness):
+    """How a component's registry rows name a DLL: its own file as [#file], the other
+    bitness's by its folder (Windows Installer's ICE69: a [#file] of another component's
+    file is an error, and the type library's key, written with the 64-bit values, names
+    both DLLs)."""
+    return lambda b: f"[#dll_{b}]" if b == bitness else f"[dir_{b}]morvane.dll"
+
+
 def wxs(names, version, package_code, idl):
     product = names["PRODUCT_NAME"]
     comment = f"Windows for host scripts. {names['COPYRIGHT']}: LICENSE.txt in its folder of Program Files."
@@ -82,7 +90,7 @@ def wxs(names, version, package_code, idl):
                 f'        <Directory Id="dir_{bitness}" Name="{product}">',
                 f'        <Component Id="dll_{bitness}" Guid="{derived("component", bitness)}" Win64="{view["win64"]}">',
                 f'          <File Id="dll_{bitness}" Name="morvane.dll" Source="{bitness}/morvane.dll" KeyPath="yes"/>']
-        out += registry_xml(registration.values(idl, bitness, "[#dll_%s]", "[dir_x64]"))
+        out += registry_xml(registration.values(idl, bitness, own_file(bitness), "[dir_x64]"))
         out.append("        </Component>")
         if bitness == "x64":
             out += [f'        <Component Id="licence" Guid="{derived("component", "licence")}" Win64="yes">',

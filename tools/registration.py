@@ -33,7 +33,7 @@ def guid(text):
 def values(idl, bitness, dll, folder):
     """Every value of that bitness's registration: (key, name or None, value). DLL and
     FOLDER are the texts written for the DLL's path and the folder of the 64-bit DLL
-    (for DLL, "%s" stands for the bitness). The ProgID and the type library are one key
+    (DLL is a function of the bitness it names the DLL of). The ProgID and the type library are one key
     for both registry views; they come with the 64-bit values."""
     (lib_name, lib_uuid, lib_attrs), interfaces, classes = idl
     lib = guid(lib_uuid)
@@ -42,7 +42,7 @@ def values(idl, bitness, dll, folder):
         if "noncreatable" in attrs:
             continue
         key, progid = f"CLSID\\{guid(class_uuid)}", f"{lib_name}.{name}"
-        out += [(key, None, name), (key + "\\InprocServer32", None, dll % bitness),
+        out += [(key, None, name), (key + "\\InprocServer32", None, dll(bitness)),
                 (key + "\\InprocServer32", "ThreadingModel", "Apartment"),
                 (key + "\\ProgID", None, progid), (key + "\\TypeLib", None, lib)]
         if bitness == "x64":
@@ -58,7 +58,7 @@ def values(idl, bitness, dll, folder):
         flags = HAS_DISK_IMAGE | sum(bit for name, bit in LIBFLAGS.items() if name in lib_attrs)
         out += [(key, None, lib_attrs["helpstring"][0].strip('"')), (key + "\\FLAGS", None, str(flags)),
                 (key + "\\HELPDIR", None, folder)]
-        out += [(f"{key}\\{lcid}\\{syskind}", None, dll % b) for b, syskind in SYSKIND.items()]
+        out += [(f"{key}\\{lcid}\\{syskind}", None, dll(b)) for b, syskind in SYSKIND.items()]
     return out
 
 

@@ -10,9 +10,11 @@ namespace mv {
 
 class CreationScope {
 public:
-    // A child window is created in its parent's awareness; a top-level window or a
-    // dialog (no parent) in the awareness the library's switch chooses.
+    // A child window is created in its parent's awareness; a form (no parent) in the
+    // awareness the library's switch chooses for forms.
     explicit CreationScope(HWND parent = nullptr) : dpi_(parent) {}
+    // A message box or a folder or file dialog: in the awareness chosen for dialogs.
+    explicit CreationScope(TopLevel kind) : dpi_(kind) {}
 
 private:
     DpiAwarenessScope dpi_;

@@ -7,19 +7,22 @@ namespace {
 
 bool g_on = true;
 
-using SetContextFn = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
 using WindowContextFn = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
 using WindowDpiFn = UINT(WINAPI*)(HWND);
 using SystemDpiFn = UINT(WINAPI*)();
 using ParametersForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+using ContextsEqualFn = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT);
+using NonClientScalingFn = BOOL(WINAPI*)(HWND);
 
 // The entry points of Windows 10 1607 and later, looked up once; null where absent.
 struct DpiFunctions {
-    SetContextFn setThreadContext = nullptr;
+    SetDpiContextFn setThreadContext = nullptr;
     WindowContextFn windowContext = nullptr;
     WindowDpiFn windowDpi = nullptr;
     SystemDpiFn systemDpi = nullptr;
     ParametersForDpiFn parametersForDpi = nullptr;
+    ContextsEqualFn contextsEqual = nullptr;
+    NonClientScalingFn nonClientScaling = nullptr;
 
     DpiFunctions() {
         HMODULE user = GetModuleHandleW(L"user32.dll");
@@ -29,6 +32,8 @@ struct DpiFunctions {
         find(user, "GetDpiForWindow", &windowDpi);
         find(user, "GetDpiForSystem", &systemDpi);
         find(user, "SystemParametersInfoForDpi", &parametersForDpi);
+        find(user, "AreDpiAwarenessContextsEqual", &contextsEqual);
+        find(user, "EnableNonClientDpiScaling", &nonClientScaling);
     }
 
     template <typename Fn>
@@ -64,17 +69,31 @@ long ScaleRounded(long value, UINT by, UINT over) {
 bool DpiAwareOn() { return g_on; }
 void SetDpiAwareOn(bool on) { g_on = on; }
 
+// Windows takes version 2 from 1703 on; 1607 (and Wine 8) refuse it and take version 1 and
+// system awareness; earlier versions have no thread contexts at all.
+EnteredContext EnterCreationContext(TopLevel kind, SetDpiContextFn setContext) {
+    const DPI_AWARENESS_CONTEXT form[] = {DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2,
+                                          DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE};
+    const DPI_AWARENESS_CONTEXT dialog[] = {DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2,
+                                            DPI_AWARENESS_CONTEXT_SYSTEM_AWARE};
+    if (!setContext) return {};
+    for (DPI_AWARENESS_CONTEXT context : kind == TopLevel::Form ? form : dialog) {
+        if (DPI_AWARENESS_CONTEXT previous = setContext(context)) return {context, previous};
+    }
+    return {};
+}
+
 DpiAwarenessScope::DpiAwarenessScope(HWND window) {
     if (window) {
         const DpiFunctions& f = Functions();
         if (f.windowContext) enter(f.windowContext(window));
         return;
     }
-    if (!g_on) return;
-    // Windows takes version 2 from 1703 on; earlier versions (and Wine 8) refuse it and
-    // take version 1.
-    enter(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    if (!previous_) enter(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    if (g_on) previous_ = EnterCreationContext(TopLevel::Form, Functions().setThreadContext).previous;
+}
+
+DpiAwarenessScope::DpiAwarenessScope(TopLevel kind) {
+    if (g_on) previous_ = EnterCreationContext(kind, Functions().setThreadContext).previous;
 }
 
 void DpiAwarenessScope::enter(DPI_AWARENESS_CONTEXT context) {
@@ -87,6 +106,7 @@ DpiAwarenessScope::~DpiAwarenessScope() {
 }
 
 UINT WindowDpi(HWND window) {
+    if (g_windowDpiForTests) return g_windowDpiForTests(window);
     const DpiFunctions& f = Functions();
     const UINT dpi = f.windowDpi && window ? f.windowDpi(window) : 0;
     return dpi ? dpi : ScreenDpi();
@@ -96,6 +116,25 @@ UINT SystemDpi() {
     const DpiFunctions& f = Functions();
     const UINT dpi = f.systemDpi ? f.systemDpi() : 0;
     return dpi ? dpi : ScreenDpi();
+}
+
+UINT DesktopDpi() {
+    const DpiFunctions& f = Functions();
+    const EnteredContext aware = EnterCreationContext(TopLevel::Form, f.setThreadContext);
+    const UINT dpi = SystemDpi();
+    if (aware.previous) f.setThreadContext(aware.previous);
+    return dpi;
+}
+
+bool CreatedPerMonitorV1(HWND window) {
+    const DpiFunctions& f = Functions();
+    return f.windowContext && f.contextsEqual && window &&
+           f.contextsEqual(f.windowContext(window), DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+}
+
+bool ScaleNonClientArea(HWND window) {
+    const DpiFunctions& f = Functions();
+    return f.nonClientScaling && f.nonClientScaling(window);
 }
 
 long UnitsToPixels(long units, UINT dpi) { return ScaleRounded(units, dpi, kUnitDpi); }

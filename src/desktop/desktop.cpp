@@ -9,6 +9,7 @@
 #include "core/dpi.h"
 #include "core/visual_styles.h"
 #include "form/form.h"
+#include "form/form_shape.h"
 #include "form/form_wndproc.h"
 #include "version.h"
 #include "window/form_class.h"
@@ -110,14 +111,11 @@ HRESULT Desktop::newEnum(IUnknown** out) const { return KeyedCollection::NewEnum
 ComPtr<Form> Desktop::createForm(const std::wstring& name, const std::wstring& caption, long left,
                                  long top, long width, long height) {
     if (forms_->byKey(name)) return {};
-    // A form created per-monitor aware takes the script's units at the system's
-    // resolution, the one it is created at.
+    // A form created per-monitor aware takes positions at the desktop-wide factor, and is
+    // made at the system's resolution, then sized again for the DPI of the monitor it
+    // opened on (form_shape.h).
     const bool scaled = DpiAwareOn();
-    UINT dpi = kUnitDpi;
-    if (scaled) {
-        DpiAwarenessScope aware;
-        dpi = SystemDpi();
-    }
+    const UINT dpi = scaled ? DesktopDpi() : kUnitDpi;
     auto position = [dpi](long v) { return v == CW_USEDEFAULT ? v : UnitsToPixels(v, dpi); };
     HWND hwnd = CreateWindowWithText(0, kFormClassName, caption, WS_OVERLAPPEDWINDOW, position(left), position(top),
                                      UnitsToPixels(width, dpi), UnitsToPixels(height, dpi), nullptr);
@@ -127,6 +125,7 @@ ComPtr<Form> Desktop::createForm(const std::wstring& name, const std::wstring& c
     form->SetFormName(name);
     form->SetFormDesktop(this);
     form->AttachFormWindow(hwnd, scaled);
+    form_shape::SizeForOwnDpi(*form.get(), width, height, dpi);
     if (!forms_->add(name, form->dispatch())) {
         ShowError(L"Error in adding object " + name, L"Addform method");
         return {};

@@ -36,6 +36,7 @@ void Form::AttachFormWindow(HWND hwnd, bool scaled) {
     hwnd_ = hwnd;
     scaled_ = scaled;
     windowDpi_ = WindowDpi(hwnd);
+    positionDpi_ = DesktopDpi();
     RememberFormWindow(hwnd, this);
     if (GetOsLevel() > 5) theme_.reset(OpenThemeData(hwnd, L"WINDOW"));
 }

@@ -60,7 +60,14 @@ public:
     bool formSinksConnected() override { return source_.point().connected(); }
     void queueForFormSinks(DISPID id, IDispatch* control) override;
     UINT windowDpi() const override { return windowDpi_; }
+    // The resolution of the script's sizes (of the form and its controls) and positions in
+    // the form: the window's own. Pixels (96) for a form created unscaled.
     UINT unitDpi() const override { return scaled_ ? windowDpi_ : kUnitDpi; }
+    // The resolution of the form's position on the desktop: the one desktop-wide factor
+    // (DesktopDpi), whichever monitor the form is on. Pixels (96) for a form created unscaled.
+    UINT positionDpi() const { return scaled_ ? positionDpi_ : kUnitDpi; }
+    // Created per-monitor aware, its units scaled by the library (Desktop.DpiAware).
+    bool scaled() const { return scaled_; }
     // The window now draws at `dpi` (WM_DPICHANGED).
     void setWindowDpi(UINT dpi) { windowDpi_ = dpi; }
 
@@ -115,6 +122,7 @@ private:
     bool destroyed_ = false;
     bool scaled_ = false;
     UINT windowDpi_ = kUnitDpi;
+    UINT positionDpi_ = kUnitDpi;
     RECT rect_{};
     std::wstring pending_;
     FormEvents events_;

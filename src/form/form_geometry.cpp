@@ -1,5 +1,8 @@
 // A form's position and size (the outer window rectangle on the screen, frame and title
 // bar included, in the script's units: see core/dpi.h), its frame refresh and its focus.
+// The one rule of a form's geometry: positions (Left, Top, MoveResize's and CreateForm's
+// first two) are converted with the desktop-wide factor (Form::positionDpi), sizes with
+// the window's own DPI (Form::unitDpi), through PositionToPixels / SizeToPixels and back.
 #include "form/form_shape.h"
 
 #include "core/dpi.h"
@@ -36,11 +39,11 @@ HRESULT ReadPlacement(Form& f, Placement* out) {
     return S_OK;
 }
 
-template <long Placement::*Field>
+template <long Placement::*Field, bool position>
 HRESULT GetPlacement(Form& f, Result& r) {
     Placement p;
     RETURN_IF_FAILED(ReadPlacement(f, &p));
-    r.setLong(PixelsToUnits(p.*Field, f.unitDpi()));
+    r.setLong(position ? PositionToUnits(f, p.*Field) : SizeToUnits(f, p.*Field));
     return S_OK;
 }
 
@@ -54,11 +57,10 @@ HRESULT Place(Form& f, long left, long top, long width, long height) {
     RETURN_IF_FAILED(ReadPlacement(f, &p));
     HWND w = LiveWindow(f);
     if (!w) return S_OK;
-    const UINT dpi = f.unitDpi();
-    if (left >= 0) p.left = UnitsToPixels(left, dpi);
-    if (top >= 0) p.top = UnitsToPixels(top, dpi);
-    if (width >= 0) p.width = UnitsToPixels(width, dpi);
-    if (height >= 0) p.height = UnitsToPixels(height, dpi);
+    if (left >= 0) p.left = PositionToPixels(f, left);
+    if (top >= 0) p.top = PositionToPixels(f, top);
+    if (width >= 0) p.width = SizeToPixels(f, width);
+    if (height >= 0) p.height = SizeToPixels(f, height);
     DpiAwarenessScope aware(w);
     if (GetWindowValue(w, prop::kNotMoveable) == 1) SetWindowValue(w, prop::kNotMoveable, 2);
     UpdateLock frozen(w);
@@ -69,10 +71,15 @@ HRESULT Place(Form& f, long left, long top, long width, long height) {
 
 }  // namespace
 
-HRESULT GetLeft(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::left>(f, r); }
-HRESULT GetTop(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::top>(f, r); }
-HRESULT GetWidth(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::width>(f, r); }
-HRESULT GetHeight(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::height>(f, r); }
+long PositionToPixels(const Form& f, long units) { return UnitsToPixels(units, f.positionDpi()); }
+long PositionToUnits(const Form& f, long pixels) { return PixelsToUnits(pixels, f.positionDpi()); }
+long SizeToPixels(const Form& f, long units) { return UnitsToPixels(units, f.unitDpi()); }
+long SizeToUnits(const Form& f, long pixels) { return PixelsToUnits(pixels, f.unitDpi()); }
+
+HRESULT GetLeft(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::left, true>(f, r); }
+HRESULT GetTop(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::top, true>(f, r); }
+HRESULT GetWidth(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::width, false>(f, r); }
+HRESULT GetHeight(Form& f, const Args&, Result& r) { return GetPlacement<&Placement::height, false>(f, r); }
 
 HRESULT PutLeft(Form& f, const Args& a, Result&) { return Place(f, a.lng(0), -1, -1, -1); }
 HRESULT PutTop(Form& f, const Args& a, Result&) { return Place(f, -1, a.lng(0), -1, -1); }
@@ -83,10 +90,19 @@ HRESULT MoveResize(Form& f, const Args& a, Result&) {
     return Place(f, a.lng(0), a.lng(1), a.lng(2), a.lng(3));
 }
 
-void FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
+void SizeForOwnDpi(Form& f, long width, long height, UINT createdAt) {
+    HWND w = LiveWindow(f);
+    if (!w || f.unitDpi() == createdAt) return;
+    DpiAwarenessScope aware(w);
+    SetWindowPos(w, nullptr, 0, 0, WindowSize(SizeToPixels(f, width)), WindowSize(SizeToPixels(f, height)),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
     HWND w = LiveWindow(f);
     const UINT from = f.windowDpi();
-    if (!w || dpi == 0 || from == dpi || f.unitDpi() != from) return;
+    if (!w || !f.scaled()) return false;
+    if (dpi == 0 || from == dpi) return true;
     f.setWindowDpi(dpi);
     ComPtr<Form> keep(&f);  // moving and repainting dispatch messages
     if (suggested) {
@@ -96,6 +112,7 @@ void FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
     }
     for (size_t i = 1; i <= f.controls().count(); ++i)
         if (Control* c = f.controlAt(static_cast<long>(i))) c->followDpi(from, dpi);
+    return true;
 }
 
 // Recomputes and redraws the frame after style changes.

@@ -26,11 +26,24 @@ MemberHandler<Form> GetCaption, PutCaption, GetLayered, PutLayered, GetWindowSta
 // form_geometry.cpp
 MemberHandler<Form> GetLeft, PutLeft, GetTop, PutTop, GetHeight, PutHeight, GetWidth, PutWidth, MoveResize, Refresh, SetFocus;
 
-// The form's window now draws at `dpi` (WM_DPICHANGED): a form whose units follow its
-// resolution takes the suggested rectangle (in pixels; null keeps its own) and its
-// controls' positions, sizes and fonts follow. A form created in the host's awareness
-// (units are pixels) is left as it is.
-void FollowDpi(Form& f, UINT dpi, const RECT* suggested);
+// A form's geometry between the script's units and pixels, the one rule for every member:
+// a position on the desktop with the one desktop-wide factor, whichever monitor the form is
+// on (Form::positionDpi); a size with the window's own DPI (Form::unitDpi).
+long PositionToPixels(const Form& f, long units);
+long PositionToUnits(const Form& f, long pixels);
+long SizeToPixels(const Form& f, long units);
+long SizeToUnits(const Form& f, long pixels);
+
+// A new form's window, made `width` x `height` units at `createdAt` DPI, still hidden:
+// sized again for its own DPI when that is another (a monitor of another scaling than
+// the system's gets no WM_DPICHANGED at creation).
+void SizeForOwnDpi(Form& f, long width, long height, UINT createdAt);
+
+// The form's window now draws at `dpi` (WM_DPICHANGED): a form the library created scaled
+// takes the suggested rectangle (in pixels; null keeps its own) and its controls'
+// positions, sizes and fonts follow; true. A form created in the host's awareness (units
+// are pixels) leaves the message to the system: false.
+bool FollowDpi(Form& f, UINT dpi, const RECT* suggested);
 
 // The form's window while it exists as the form's; null once the form is destroyed.
 HWND LiveWindow(const Form& f);

@@ -13,6 +13,7 @@
 // inside the style tests and focus hand-overs), so each one holds a reference to the
 // objects it uses for as long as it uses them.
 #include "control/control.h"
+#include "core/dpi.h"
 #include "control/kind_records.h"
 #include "core/high_contrast.h"
 #include "form/window_objects.h"
@@ -159,13 +160,20 @@ LRESULT OnCtlColor(const WindowMessage& m) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
 }
 
-// The form's monitor or its resolution changed: the form takes the rectangle the system
-// suggests, and its controls follow.
+// The form's monitor or its resolution changed: a form the library created scaled takes
+// the rectangle the system suggests, and its controls follow; any other is left to the
+// system.
 LRESULT OnDpiChanged(const WindowMessage& m) {
     ComPtr<Form> form = FindForm(m.hwnd);
     if (!form || form->hwnd() != m.hwnd) return Default(m);
-    form_shape::FollowDpi(*form.get(), LOWORD(m.wp), reinterpret_cast<const RECT*>(m.lp));
-    return 0;
+    return form_shape::FollowDpi(*form.get(), LOWORD(m.wp), reinterpret_cast<const RECT*>(m.lp)) ? 0 : Default(m);
+}
+
+// A form created per-monitor aware version 1 asks for its title bar and frame to be
+// scaled with its monitor (version 2 does that unasked).
+LRESULT OnNcCreate(const WindowMessage& m) {
+    if (CreatedPerMonitorV1(m.hwnd)) ScaleNonClientArea(m.hwnd);
+    return Default(m);
 }
 
 // Escape while the form itself has the focus (no control of it can take it), when the
@@ -216,6 +224,7 @@ const MessageRow kFormMessages[] = {
     { WM_SYSCOLORCHANGE,    OnColoursChanged    },
     { WM_SETTINGCHANGE,     OnColoursChanged    },
     { WM_DPICHANGED,        OnDpiChanged        },
+    { WM_NCCREATE,          OnNcCreate          },
 };
 
 }  // namespace

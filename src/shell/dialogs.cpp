@@ -64,7 +64,7 @@ std::wstring ShowFileDialog(HWND owner, FileDialogFn show, DWORD flags) {
     request.nMaxFile = static_cast<DWORD>(buffer.size());
     request.Flags = flags;
     CurrentDirectoryKeeper keep;
-    CreationScope scope;
+    CreationScope scope(TopLevel::Dialog);
     if (!show(&request)) return L"";
     // The dialog wrote the path and a NUL over the start of the blanks.
     std::wstring file(buffer.data(), wcsnlen(buffer.data(), buffer.size()));
@@ -92,7 +92,7 @@ std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::w
     request.lpszTitle = title.c_str();
     request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
     request.lpfn = &BrowseCallback;
-    CreationScope scope;
+    CreationScope scope(TopLevel::Dialog);
     UniqueTaskMem<ITEMIDLIST> chosen(SHBrowseForFolderW(&request));
     if (!chosen) return L"";
     wchar_t path[300] = {};

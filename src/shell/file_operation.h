@@ -14,7 +14,10 @@ constexpr long kFileOpDone = -1;      // everything asked happened
 constexpr long kFileOpCancelled = ERROR_CANCELLED;
 constexpr long kFileOpIntoItself = 0x76;  // DE_DESTSUBTREE: a folder into a folder inside it
 constexpr long kFileOpSameFile = 0x71;    // DE_SAMEFILE: a copy or move onto the source itself
-constexpr long kFileOpMissing = 0x402;    // a source of a copy is missing (the shell's own code)
+// A source of a copy is missing: 1026, the library's own documented result, which it gives
+// itself from the plan. It was the shell's answer before Windows Vista (and is Wine's);
+// Windows Vista and later answer 2 there.
+constexpr long kFileOpMissing = 0x402;
 // The shell reported success, yet a planned file is not at its destination with its
 // source's bytes, or a moved or recycled one is still where it was (ERROR_PARTIAL_COPY).
 constexpr long kFileOpUnfinished = ERROR_PARTIAL_COPY;
@@ -44,7 +47,8 @@ constexpr long kFileOpUnfinished = ERROR_PARTIAL_COPY;
 // would grow too long at its destination, a missing source of a move, a recycle entry
 // without wildcards naming nothing, a recycle of the current folder or one holding it, a
 // wildcard whose matches take in its own target, items landing on or in each other's
-// sources); kFileOpIntoItself when a folder would go into a folder inside itself (as
+// sources, a file whose destination is an existing folder or a folder whose destination
+// is an existing file, also inside a folder merged into another); kFileOpIntoItself when a folder would go into a folder inside itself (as
 // Windows' shell answers); kFileOpSameFile when an item would land on itself;
 // kFileOpMissing when a source of a copy is missing; kFileOpDone on success;
 // kFileOpUnfinished when the shell reported success but part of the plan did not happen;

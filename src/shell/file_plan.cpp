@@ -157,7 +157,11 @@ long CheckItems(const FilePlan& plan) {
 }
 
 // Lists `source` and everything below it with the places they land; false when a path on
-// either side is longer than the shell handles (it then skips the file and reports success).
+// either side is longer than the shell handles (it then skips the file and reports success),
+// or when a file would land on an existing folder or a folder on an existing file: Windows'
+// shell (Vista and later) then fails the whole request (DE_FILEDESTISFLD) where Wine's
+// copies the file into the folder. `destinationMayExist` is false below a folder whose own
+// destination does not exist: nothing there is looked up.
 // A folder kept in cloud storage is walked as any other: its listing comes from the
 // system's search, which fetches no file.
 // Every folder is listed, also for an item the shell will move by a rename: a file that is
@@ -165,8 +169,11 @@ long CheckItems(const FilePlan& plan) {
 // rename of a folder above it) is refused wherever it lands, and only the listing shows its
 // length. Under Wine the listing is nearly all of a plan's time (a folder of 1 500 files:
 // about 9-18 ms, against about 1 ms for the shell's rename).
-bool Walk(const Found& source, const std::wstring& destination, size_t item, FilePlan* plan) {
+bool Walk(const Found& source, const std::wstring& destination, size_t item, FilePlan* plan,
+          bool destinationMayExist = true) {
     const PlanEntry::Kind kind = KindOf(source);
+    const DWORD there = destinationMayExist ? AttributesOf(destination) : INVALID_FILE_ATTRIBUTES;
+    if (there != INVALID_FILE_ATTRIBUTES && IsFolder(there) != IsFolder(source.attributes)) return false;
     if (!IsFolder(source.attributes)) {
         plan->entries.push_back({source.path, destination, kind, source.size, item});
         return source.path.size() < MAX_PATH && destination.size() < MAX_PATH;
@@ -174,7 +181,8 @@ bool Walk(const Found& source, const std::wstring& destination, size_t item, Fil
     if (source.path.size() + kListing >= MAX_PATH || destination.size() >= kLongestFolder) return false;
     if (kind == PlanEntry::Folder) {
         for (const Found& inner : Matches(Join(source.path, L"*"))) {
-            if (!Walk(inner, Join(destination, NameOf(inner.path)), item, plan)) return false;
+            if (!Walk(inner, Join(destination, NameOf(inner.path)), item, plan, there != INVALID_FILE_ATTRIBUTES))
+                return false;
         }
     }
     plan->entries.push_back({source.path, destination, kind, 0, item});

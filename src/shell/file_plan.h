@@ -29,7 +29,8 @@ struct PlanItem {
 
 // One file or folder at or below an item, with the place it lands.
 struct PlanEntry {
-    // Link: a mount point or a symbolic link, taken as it is, never looked into.
+    // Link: a name surrogate (a mount point, a symbolic link, ...), taken as it is, never
+    // looked into.
     enum Kind { File, Folder, Link };
     std::wstring source, destination;
     Kind kind;
@@ -37,8 +38,9 @@ struct PlanEntry {
     size_t item;     // the index of its item
 };
 
-// How the plan takes what the system's search found: only mount points and symbolic links
-// are links; a cloud placeholder or any other reparse point is a file or folder.
+// How the plan takes what the system's search found: only name surrogates (mount points,
+// symbolic links, WSL's links, ...) are links; a cloud placeholder or any other reparse
+// point is a file or folder.
 PlanEntry::Kind KindOf(const Found& found);
 
 struct FilePlan {

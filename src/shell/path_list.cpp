@@ -174,8 +174,7 @@ bool Look(const std::wstring& path, Found* out) {
 }
 
 bool IsLink(const Found& f) {
-    return (f.attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
-           (f.tag == static_cast<DWORD>(IO_REPARSE_TAG_MOUNT_POINT) || f.tag == static_cast<DWORD>(IO_REPARSE_TAG_SYMLINK));
+    return (f.attributes & FILE_ATTRIBUTE_REPARSE_POINT) && IsReparseTagNameSurrogate(f.tag);
 }
 
 bool IsPlaceholder(DWORD attributes) {

@@ -56,7 +56,8 @@ std::vector<Found> Matches(const std::wstring& pattern);
 // What the search knows of `path` itself; false when it is not there.
 bool Look(const std::wstring& path, Found* out);
 
-// Only mount points and symbolic links lead elsewhere: a folder kept in cloud storage, a
+// Name surrogates (IsReparseTagNameSurrogate: mount points, symbolic links, WSL's links and
+// every other tag marked so) lead elsewhere: a folder kept in cloud storage, a
 // deduplicated file and every other reparse point hold their own content.
 bool IsLink(const Found& f);
 // A file whose bytes are not all on this machine (a cloud placeholder, a file moved to

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "control_fixture.h"
+#include "core/dpi.h"
 #include "service_fixture.h"
 
 using namespace test;
@@ -265,4 +266,74 @@ TEST_F(DpiScaling, DpiAwareZeroKeepsPixels) {
     EXPECT_EQ(80, b.num(L"Width"));
     script.put(L"DpiAware", 5);
     EXPECT_EQ(1, script.num(L"DpiAware")) << "any value but 0 is on";
+}
+
+// Windows gives each monitor its own DPI, and a form opened on a monitor of another scaling
+// than the system's gets no WM_DPICHANGED: the form reads its window's own DPI (here
+// answered by the test in the platform's place) and is sized for it, while its position
+// names the same point of the desktop at the one desktop-wide factor.
+namespace {
+
+UINT g_otherDpi = 96;
+UINT OtherMonitorsDpi(HWND) { return g_otherDpi; }
+
+struct OnAnotherMonitor {
+    explicit OnAnotherMonitor(UINT dpi) {
+        g_otherDpi = dpi;
+        mv::g_windowDpiForTests = &OtherMonitorsDpi;
+    }
+    ~OnAnotherMonitor() { mv::g_windowDpiForTests = nullptr; }
+};
+
+}  // namespace
+
+TEST_F(DpiScaling, AFormOnAMonitorOfAnotherDpiIsSizedForItAndReadsBackWhatWasSet) {
+    const UINT other = dpi == 96 ? 144 : 96;
+    OnAnotherMonitor monitor(other);
+    Obj there = script.obj(L"CreateForm", {L"there", L"There", 40, 30, 300, 200});
+    ASSERT_TRUE(there);
+    Obj b = there.obj(L"AddCmdButton", {L"b", L"OK", 20, 30, 80, 28, L""});
+    RECT r{};
+    GetWindowRect(there.hwnd(), &r);
+    EXPECT_EQ(Px(300, other), r.right - r.left) << "sized for its own DPI";
+    EXPECT_EQ(Px(200, other), r.bottom - r.top);
+    EXPECT_EQ(Px(40, dpi), r.left) << "placed at the desktop-wide factor";
+    EXPECT_EQ(Px(30, dpi), r.top);
+    EXPECT_EQ(Px(80, other), ClientRectOf(b.hwnd()).right - ClientRectOf(b.hwnd()).left) << "its controls too";
+    const wchar_t* names[] = {L"Width", L"Height", L"Left", L"Top"};
+    const long created[] = {300, 200, 40, 30};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(created[i], there.num(names[i])) << names[i];
+    there.call(L"MoveResize", {17, 23, 333, 211});
+    GetWindowRect(there.hwnd(), &r);
+    EXPECT_EQ(Px(333, other), r.right - r.left);
+    EXPECT_EQ(Px(17, dpi), r.left);
+    const long moved[] = {333, 211, 17, 23};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(moved[i], there.num(names[i])) << "after MoveResize, " << names[i];
+    there.put(L"Left", 101);
+    EXPECT_EQ(101, there.num(L"Left"));
+    EXPECT_EQ(333, there.num(L"Width")) << "a move keeps the size";
+}
+
+// A form created unscaled (DpiAware = 0) leaves WM_DPICHANGED to the system: nothing of it
+// changes. A scaled one follows the change, and back.
+TEST_F(DpiScaling, ADpiChangeIsActedOnOnlyByFormsCreatedScaled) {
+    script.put(L"DpiAware", 0);
+    Obj pixels = script.obj(L"CreateForm", {L"pixels", L"Pixels", 40, 30, 300, 200});
+    script.put(L"DpiAware", 1);
+    Obj b = pixels.obj(L"AddCmdButton", {L"b", L"OK", 20, 30, 80, 28, L""});
+    for (UINT to : {dpi * 3 / 2, dpi}) {
+        RECT suggested{10, 10, 10 + Px(300, to), 10 + Px(200, to)};
+        SendMessageW(pixels.hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+        RECT r{};
+        GetWindowRect(pixels.hwnd(), &r);
+        EXPECT_EQ(300, r.right - r.left) << "unscaled, at " << to;
+        EXPECT_EQ(40, r.left) << "unscaled, at " << to;
+        EXPECT_EQ(80, ClientRectOf(b.hwnd()).right - ClientRectOf(b.hwnd()).left) << "unscaled, at " << to;
+        EXPECT_EQ(300, pixels.num(L"Width"));
+
+        SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(form.hwnd(), &r);
+        EXPECT_EQ(Px(300, to), r.right - r.left) << "scaled, at " << to;
+        EXPECT_EQ(300, form.num(L"Width")) << "scaled, at " << to;
+    }
 }

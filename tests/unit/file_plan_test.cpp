@@ -213,12 +213,14 @@ TEST_F(FilePlans, OddlyWrittenPathsStillAskBeforeReplacing) {
 // the known folders moved into it as reparse points of the cloud tags (a folder's content
 // is the user's files, listed without fetching them), deduplicated files as reparse points
 // of their own tag: each is planned, refused when too long and checked as the file or
-// folder it is. Only mount points and symbolic links lead elsewhere. Wine makes no such
+// folder it is. Only name surrogates (mount points, symbolic links, WSL's links, and every
+// tag Windows marks so) lead elsewhere. Wine makes no such
 // placeholders, so the plan's reading of each tag is checked here; a file whose bytes are
 // elsewhere (the recall and offline attributes) is never read by the library's checks.
-TEST(PlanKinds, OnlyMountPointsAndSymbolicLinksAreLinks) {
+TEST(PlanKinds, OnlyNameSurrogatesAreLinks) {
     constexpr DWORD kReparse = FILE_ATTRIBUTE_REPARSE_POINT, kFolder = FILE_ATTRIBUTE_DIRECTORY;
     constexpr DWORD kCloud = 0x9000601A, kCloudRoot = 0x9000001A, kDedup = 0x80000013;
+    constexpr DWORD kWslLink = 0xA000001D, kGlobal = 0xA0000019, kAppAlias = 0x8000001B, kProjected = 0x9000001C;
     constexpr DWORD kRecallOnDataAccess = 0x00400000, kRecallOnOpen = 0x00040000;
     struct Case { DWORD attributes, tag; mv::PlanEntry::Kind kind; bool placeholder; const char* what; };
     const Case cases[] = {
@@ -227,6 +229,10 @@ TEST(PlanKinds, OnlyMountPointsAndSymbolicLinksAreLinks) {
         { kFolder | kReparse, IO_REPARSE_TAG_MOUNT_POINT, mv::PlanEntry::Link, false, "a mount point" },
         { kFolder | kReparse, IO_REPARSE_TAG_SYMLINK, mv::PlanEntry::Link, false, "a link to a folder" },
         { kReparse, IO_REPARSE_TAG_SYMLINK, mv::PlanEntry::Link, false, "a link to a file" },
+        { kReparse, kWslLink, mv::PlanEntry::Link, false, "a link made in WSL" },
+        { kFolder | kReparse, kGlobal, mv::PlanEntry::Link, false, "a global link to a folder" },
+        { kReparse, kAppAlias, mv::PlanEntry::File, false, "an app's execution alias" },
+        { kFolder | kReparse, kProjected, mv::PlanEntry::Folder, false, "a projected folder" },
         { kFolder | kReparse | kRecallOnOpen, kCloud, mv::PlanEntry::Folder, true, "a cloud folder" },
         { kFolder | kReparse, kCloudRoot, mv::PlanEntry::Folder, false, "a known folder in the cloud" },
         { kReparse | kRecallOnDataAccess, kCloud, mv::PlanEntry::File, true, "a file on demand" },
