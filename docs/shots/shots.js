@@ -132,17 +132,17 @@ dialog.AddCheckBox("sound", "Play a sound", 16, 16, 200, 22).Value = 1;
 dialog.AddCmdButton("ok", "OK", 150, 56, 80, 28).SetAsDefault();
 shot("form_owned_dialog", [main, dialog]);
 
-// Keyboard use: Tab shows the underlined shortcut letters; the pointer rests on the check
-// box, whose tooltip shows below the form (a window over another one of the same program
-// stays black on the virtual display).
+// Keyboard use: Tab, from the first field to the check box, shows the underlined shortcut
+// letters and the check box's tooltip, below the form (a window over another one of the
+// same program stays black on the virtual display).
 f = form("Sign in", 330, 146);
 f.DialogKeys = 1;
 f.AddLabel("nameLabel", "&Name:", 16, 18, 70, 20);
 f.AddTextbox("name", "", 90, 16, 210, 24);
-f.AddCmdButton("ok", "&OK", 130, 52, 80, 28).SetAsDefault();
+f.AddCheckBox("remember", "&Remember me", 90, 97, 200, 22).ToolTip = "Stay signed in on this computer";
+f.AddCmdButton("ok", "&OK", 130, 52, 80, 28);
 f.AddCmdButton("cancel", "Cancel", 220, 52, 80, 28).SetAsCancel();
-f.AddCheckBox("remember", "&Remember me", 90, 90, 200, 22).ToolTip = "Stay signed in on this computer";
-keyShot("accessibility", [f], 200, 196, "Tab");
+keyShot("accessibility", [f], 100, 130, "Tab");
 
 // ---- Dialogs: their owner stays hidden, so each picture shows the dialog alone.
 function modal(name) { WScript.Echo("modal " + name); }
