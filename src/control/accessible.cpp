@@ -16,6 +16,9 @@ namespace mv {
 
 namespace {
 
+// The interface's id as oleacc.h declares it: the IID_IAccessible of the 64-bit import
+// library here is not the one the system answers to (its objects then answer
+// E_NOINTERFACE), so the id is taken from the declaration, never from that library.
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT Text(const std::wstring& text, BSTR* out) {
@@ -33,7 +36,7 @@ public:
     // what else it offers (IEnumVARIANT, IOleWindow, ...).
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
             *out = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -110,12 +113,12 @@ bool AnswerGetObject(Control& c, WPARAM wp, LPARAM lp, LRESULT* answer) {
     const LONG object = static_cast<LONG>(static_cast<DWORD>(lp));
     if (object != OBJID_CLIENT || (c.accessibleName().empty() && c.toolTip().empty())) return false;
     ComPtr<IAccessible> standard;
-    if (FAILED(CreateStdAccessibleObject(c.hwnd(), OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(CreateStdAccessibleObject(c.hwnd(), OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void**>(standard.put()))) || !standard)
         return false;
     auto* named = new (std::nothrow) NamedAccessible(standard, c.accessibleName(), c.toolTip());
     if (!named) return false;
-    *answer = LresultFromObject(IID_IAccessible, wp, static_cast<IAccessible*>(named));
+    *answer = LresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(named));
     named->Release();
     return *answer > 0;
 }

@@ -33,7 +33,7 @@ std::wstring Text(Get get) {
 
 Read ReadOf(HWND hwnd) {
     IAccessible* acc = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&acc))) || !acc)
         return {L"<no object>", L"<no object>"};
     VARIANT self;
