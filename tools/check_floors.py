@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Fails (exit 1) when an include climbs a floor of src/, or when two modules of com/ (a .h
-with its .cpp) include each other's headers.
+"""Fails (exit 1) when an include climbs a floor of src/, or when modules of one floor (a
+.h with its .cpp) include each other, directly or round a longer cycle.
 
-The folders are floors, each including only from those below it:
-core; com and shell; window; control; form; desktop. In com/, the floor every object and
-event rests on, a module may include another one's header, but never both ways.
+The folders are floors, each including only from those below it: core; com, shell and
+window (side by side: none includes another); control; form; desktop. Within a folder the
+modules run one way too: what two modules both need is split into a lower one.
 
     tools/check_floors.py SRC_DIR [STAMP]   (the build writes STAMP when all is well)
 """
@@ -12,14 +12,45 @@ import pathlib
 import re
 import sys
 
-FLOORS = {"core": 0, "com": 1, "shell": 1, "window": 2, "control": 3, "form": 4, "desktop": 5}
+FLOORS = {"core": 0, "com": 1, "shell": 1, "window": 1, "control": 2, "form": 3, "desktop": 4}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z_]+)/([A-Za-z0-9_]+)\.h"', re.M)
+
+
+def cycles(uses):
+    """The strongly connected groups of more than one module (Tarjan), each sorted."""
+    index, low, stack, on_stack, found = {}, {}, [], set(), []
+
+    def visit(node):
+        index[node] = low[node] = len(index)
+        stack.append(node)
+        on_stack.add(node)
+        for other in sorted(uses.get(node, ())):
+            if other not in index:
+                visit(other)
+                low[node] = min(low[node], low[other])
+            elif other in on_stack:
+                low[node] = min(low[node], index[other])
+        if low[node] == index[node]:
+            group = []
+            while True:
+                member = stack.pop()
+                on_stack.discard(member)
+                group.append(member)
+                if member == node:
+                    break
+            if len(group) > 1:
+                found.append(sorted(group))
+
+    for node in sorted(uses):
+        if node not in index:
+            visit(node)
+    return sorted(found)
 
 
 def main(src, stamp=None):
     src = pathlib.Path(src)
     faults = []
-    uses = {}  # (folder, module) -> modules of the same folder it includes
+    uses = {}  # "folder/module" -> modules of the same folder it includes
     for path in sorted(src.glob("*/*")):
         if path.suffix not in (".h", ".cpp") or path.parent.name not in FLOORS:
             continue
@@ -29,14 +60,12 @@ def main(src, stamp=None):
                 continue
             where = f"{path.relative_to(src)}: includes {to_folder}/{to_module}.h"
             if to_folder == folder:
-                if folder == "com" and to_module != module:
-                    uses.setdefault((folder, module), set()).add(to_module)
+                if to_module != module:
+                    uses.setdefault(f"{folder}/{module}", set()).add(f"{folder}/{to_module}")
             elif FLOORS[to_folder] >= FLOORS[folder]:
                 faults.append(f"{where}, which is not below {folder}/")
-    for (folder, module), others in sorted(uses.items()):
-        for other in sorted(others):
-            if module < other and module in uses.get((folder, other), ()):
-                faults.append(f"{folder}/{module} and {folder}/{other} include each other")
+    for group in cycles(uses):
+        faults.append(f"{', '.join(group)} include each other (a module cycle)")
     for fault in faults:
         print(f"check_floors: {fault}", file=sys.stderr)
     if faults:

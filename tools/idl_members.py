@@ -263,23 +263,51 @@ def emit(library, interfaces, classes):
     return "\n".join(out) + "\n"
 
 
+def braced(text, opening):
+    """The text inside the brace at `opening` up to its matching brace (strings read as
+    strings), and the index after that brace."""
+    depth, i, quoted = 0, opening, False
+    while i < len(text):
+        c = text[i]
+        if quoted:
+            if c == "\\":
+                i += 1
+            elif c == '"':
+                quoted = False
+        elif c == '"':
+            quoted = True
+        elif c == "{":
+            depth += 1
+        elif c == "}":
+            depth -= 1
+            if depth == 0:
+                return text[opening + 1:i], i + 1
+        i += 1
+    fail("an unclosed brace in the IDL")
+
+
 def read_idl(path):
     """The library (name, uuid, attributes), its interfaces and its classes (name, uuid,
     attributes), as the IDL describes them; tools/msi.py writes the MSI's registration
     from them too."""
     text = open(path, encoding="utf-8").read()
-    text = re.sub(r"//[^\n]*", "", text)
+    text = re.sub(r"/\*.*?\*/", "", re.sub(r"//[^\n]*", "", text), flags=re.S)
     lib = re.search(r"\[([^\]]*)\]\s*library\s+(\w+)", text, re.S)
     lib_attrs = attributes(lib.group(1))
     library = (lib.group(2), lib_attrs["uuid"][0], lib_attrs)
     interfaces, classes = [], []
-    for m in re.finditer(r"\[((?:[^\[\]]|\[[^\]]*\])*)\]\s*(interface|dispinterface|coclass)\s+(\w+)[^{]*\{(.*?)\n    \};",
-                         text, re.S):
+    head = re.compile(r"\[((?:[^\[\]]|\[[^\]]*\])*)\]\s*(interface|dispinterface|coclass)\s+(\w+)[^{;]*\{", re.S)
+    at = 0
+    while True:
+        m = head.search(text, at)
+        if not m:
+            break
+        body, at = braced(text, m.end() - 1)
         if m.group(2) == "coclass":
             attrs = attributes(m.group(1))
             classes.append((m.group(3), attrs["uuid"][0], attrs))
         else:
-            interfaces.append(Interface(m.group(1), m.group(2), m.group(3), m.group(4)))
+            interfaces.append(Interface(m.group(1), m.group(2), m.group(3), body))
     if not interfaces:
         fail("no interfaces in " + path)
     return library, interfaces, classes

@@ -80,12 +80,9 @@ void ConnectionPoint::fire(DISPID id, IDispatch* arg) {
         V_DISPATCH(&value) = arg;
         DISPPARAMS params{arg ? &value : nullptr, nullptr, arg ? 1u : 0u, 0};
         Variant result;
-        EXCEPINFO error{};
+        ExcepInfo error;
         UINT argError = 0;
-        sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result.get(), &error, &argError);
-        SysFreeString(error.bstrSource);
-        SysFreeString(error.bstrDescription);
-        SysFreeString(error.bstrHelpFile);
+        sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result.get(), error.put(), &argError);
     }
 }
 

@@ -123,7 +123,7 @@ private:
 
 namespace {
 
-bool sameName(const wchar_t* a, const wchar_t* b) {
+bool SameName(const wchar_t* a, const wchar_t* b) {
     return std::towlower(*a) == std::towlower(*b) && _wcsicmp(a, b) == 0;
 }
 
@@ -132,7 +132,7 @@ std::vector<std::unique_ptr<NameIndex>>& Indexes() {
     return all;
 }
 
-bool answers(Kind kind, WORD flags) {
+bool Answers(Kind kind, WORD flags) {
     if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) return kind == Kind::Put;
     // A property get may be called as a method (script hosts call `x.Caption()`), but a
     // read alone never runs a method: hosts that read an attribute first and call it
@@ -184,7 +184,7 @@ bool empty(const VARIANT* v) {
 }
 
 // Converts one argument into the parameter's type.
-HRESULT convert(const Param& p, VARIANT* src, VARIANT* out) {
+HRESULT Convert(const Param& p, VARIANT* src, VARIANT* out) {
     VARIANT plain;
     VariantInit(&plain);
     HRESULT hr = VariantCopyInd(&plain, src);
@@ -216,7 +216,7 @@ size_t ChooseRow(const void* table, size_t n, RowFn row, DISPID id, WORD flags) 
     size_t chosen = n;
     for (size_t i = 0; i < n; ++i) {
         MemberView m = row(table, i);
-        if (m.id != id || !answers(m.kind, flags)) continue;
+        if (m.id != id || !Answers(m.kind, flags)) continue;
         bool exact = (m.kind == Kind::Get && (flags & DISPATCH_PROPERTYGET)) ||
                      (m.kind == Kind::Method && (flags & DISPATCH_METHOD)) || m.kind == Kind::Put;
         if (exact) return i;
@@ -270,7 +270,7 @@ HRESULT BindArg(const Param& param, VARIANT* rgvarg, long at, VARIANT* out, EXCE
         RETURN_HR_IF(DISP_E_PARAMNOTOPTIONAL, !param.optional);
         return takeDefault(param, out);
     }
-    HRESULT hr = convert(param, src, out);
+    HRESULT hr = Convert(param, src, out);
     if (FAILED(hr) && argErr) *argErr = static_cast<UINT>(at);
     if (hr == DISP_E_OVERFLOW) {
         fillException(excep, kScriptOverflow, L"Overflow");
@@ -305,7 +305,7 @@ HRESULT LookupNames(const void* table, size_t n, RowFn row, const NameIndex*& in
             MemberView m = row(table, i);
             if (m.id != member) continue;
             for (size_t p = 0; p < m.count; ++p)
-                if (sameName(m.params[p].name, names[k])) { ids[k] = static_cast<DISPID>(p); break; }
+                if (SameName(m.params[p].name, names[k])) { ids[k] = static_cast<DISPID>(p); break; }
         }
         if (ids[k] == DISPID_UNKNOWN) hr = DISP_E_UNKNOWNNAME;
     }

@@ -42,7 +42,7 @@ public:
     size_t size() const { return count_; }
     long lng(size_t i) const { return v_[i].lVal; }
     bool flag(size_t i) const { return v_[i].boolVal != VARIANT_FALSE; }
-    std::wstring text(size_t i) const { return toWide(v_[i].bstrVal); }
+    std::wstring text(size_t i) const { return ToWide(v_[i].bstrVal); }
     const VARIANT& var(size_t i) const { return v_[i]; }
 
     VARIANT* slot(size_t i) { return &v_[i]; }

@@ -22,6 +22,10 @@
 
 namespace mv {
 
+// Tests only: runs before the teardown of an object's last release, and may throw, as a
+// teardown that fails to allocate would.
+inline void (*g_teardownFaultForTests)() = nullptr;
+
 template <typename Self, typename Interface = IDispatch>
 class DispatchObject : public Interface, public IProvideClassInfo2, private CountedObject {
 public:
@@ -44,31 +48,43 @@ public:
         return QueryFor(static_cast<Interface*>(this), iid, {&IID_IUnknown, &IID_IDispatch, &Self::interfaceId()}, out);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    // The last release runs the teardown (which may allocate) inside the one guard of this
+    // edge: what it lets escape is traced, and the object is then left, not deleted.
     ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (n == 0) {
-            refs_ = 1;  // keep nested AddRef/Release pairs during the teardown harmless
-            static_cast<Self*>(this)->finalRelease();
-            delete this;
-            return 0;
+        const ULONG n = --refs_;
+        try {
+            if (n == 0) {
+                refs_ = 1;  // keep nested AddRef/Release pairs during the teardown harmless
+                if (g_teardownFaultForTests) g_teardownFaultForTests();
+                static_cast<Self*>(this)->finalRelease();
+                delete this;
+                return 0;
+            }
+            static_cast<Self*>(this)->countDropped(n);  // may end the object: return n only
+        } catch (...) {
+            TraceCaught(__FILE__, __LINE__, L"Release");
         }
-        static_cast<Self*>(this)->countDropped(n);  // may end the object: return n only
         return n;
     }
 
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         if (!count) RETURN_HR(E_INVALIDARG);
-        ITypeInfo* info = nullptr;
-        *count = SUCCEEDED(Self::typeInfo(&info)) ? 1 : 0;
-        if (info) info->Release();
-        return S_OK;
+        try {
+            ComPtr<ITypeInfo> info;
+            *count = SUCCEEDED(Self::typeInfo(info.put())) ? 1 : 0;
+            return S_OK;
+        }
+        CATCH_RETURN()
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** out) override {
         if (!out) RETURN_HR(E_INVALIDARG);
         *out = nullptr;
         if (index != 0) RETURN_HR(DISP_E_BADINDEX);
-        return Self::typeInfo(out);
+        try {
+            return Self::typeInfo(out);
+        }
+        CATCH_RETURN()
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                             DISPID* ids) override {
@@ -93,7 +109,10 @@ public:
     HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** out) override {
         if (!out) RETURN_HR(E_POINTER);
         *out = nullptr;
-        return described() ? TypeInfoOf(Self::classId(), out) : E_NOTIMPL;
+        try {
+            return described() ? TypeInfoOf(Self::classId(), out) : E_NOTIMPL;
+        }
+        CATCH_RETURN()
     }
 
     // IProvideClassInfo2, for classes with events: their default source interface, where

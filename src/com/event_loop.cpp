@@ -8,6 +8,7 @@
 #include "core/hresult.h"
 #include "core/module_instance.h"
 #include "core/unique.h"
+#include "core/window_class.h"
 
 namespace mv {
 
@@ -58,10 +59,9 @@ ThreadEvents& Here() {
 constexpr UINT kDeliverEventsMessage = WM_APP + 0x0D56;
 constexpr wchar_t kWakeClass[] = L"MVEventWake";
 
-// The wake windows of all threads share one class, registered while any exists (the class
-// would outlive the library's unload otherwise).
-SRWLOCK g_classLock = SRWLOCK_INIT;
-long g_wakeWindows = 0;
+// The wake windows of all threads share one class, registered while any exists.
+void DescribeWake(WNDCLASSEXW& wc);
+SharedWindowClass g_wakeClass{DescribeWake};
 
 void DeliverQueuedEvents();
 
@@ -77,19 +77,20 @@ LRESULT CALLBACK WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return 0;
 }
 
+void DescribeWake(WNDCLASSEXW& wc) {
+    wc.lpfnWndProc = &WakeProc;
+    wc.lpszClassName = kWakeClass;
+}
+
 HWND WakeWindow(ThreadEvents& t) {
     if (t.wake) return t.wake;
-    AcquireSRWLockExclusive(&g_classLock);
-    if (g_wakeWindows == 0) {
-        WNDCLASSEXW wc{sizeof wc};
-        wc.lpfnWndProc = &WakeProc;
-        wc.hInstance = ModuleInstance();
-        wc.lpszClassName = kWakeClass;
-        RegisterClassExW(&wc);
+    if (FAILED(g_wakeClass.addUser())) {
+        g_wakeClass.dropUser();
+        return nullptr;
     }
-    t.wake = CreateWindowExW(0, kWakeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr);
-    if (t.wake) ++g_wakeWindows;
-    ReleaseSRWLockExclusive(&g_classLock);
+    t.wake = LOG_IF_WIN32_BOOL_FALSE(
+        CreateWindowExW(0, kWakeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr));
+    if (!t.wake) g_wakeClass.dropUser();
     return t.wake;
 }
 
@@ -112,8 +113,8 @@ void DeliverQueuedEvents() {
         t.queue.pop_front();
         try {
             e.point->fire(e.id, e.arg.get());
-        } catch (...) {  // out of memory for the list of sinks: this event is lost, not the rest
-            TraceFailure(__FILE__, __LINE__, E_OUTOFMEMORY, L"event delivery");
+        } catch (...) {  // this event is lost, not the rest
+            TraceCaught(__FILE__, __LINE__, L"event delivery");
         }
     }
 }
@@ -130,10 +131,6 @@ LibraryCall::~LibraryCall() {
     ThreadEvents& t = Here();
     if (--t.callDepth == 0) PostWake(t);
 }
-
-bool InLibraryCall() { return Here().callDepth > 0; }
-
-unsigned long CallCount() { return Here().calls; }
 
 void QueueEvent(ConnectionPoint& point, DISPID id, IDispatch* arg) {
     ThreadEvents& t = Here();
@@ -204,9 +201,7 @@ void EndThreadEvents() {
     DestroyWindow(t.wake);
     t.wake = nullptr;
     t.wakePosted = false;
-    AcquireSRWLockExclusive(&g_classLock);
-    if (--g_wakeWindows == 0) UnregisterClassW(kWakeClass, ModuleInstance());
-    ReleaseSRWLockExclusive(&g_classLock);
+    g_wakeClass.dropUser();
 }
 
 }  // namespace mv

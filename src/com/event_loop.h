@@ -38,12 +38,6 @@ public:
     LibraryCall& operator=(const LibraryCall&) = delete;
 };
 
-// True while a call into the library runs on this thread.
-bool InLibraryCall();
-
-// Calls answered so far on this thread: whether the script did anything else between two.
-unsigned long CallCount();
-
 // Queues one call of the sinks connected to `point` when its turn comes; the point's
 // object is held until then.
 void QueueEvent(ConnectionPoint& point, DISPID id, IDispatch* arg);

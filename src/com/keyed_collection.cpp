@@ -13,7 +13,7 @@ namespace {
 
 std::wstring folded(const std::wstring& key) {
     std::wstring f = key;
-    foldCase(f);
+    FoldCase(f);
     return f;
 }
 
@@ -93,8 +93,8 @@ IDispatch* KeyedCollection::byPosition(long position) const {
 IDispatch* KeyedCollection::lookup(const VARIANT& keyOrPosition) const {
     const VARIANT* v = &keyOrPosition;
     if (V_VT(v) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(v)) v = V_VARIANTREF(v);
-    if (V_VT(v) == VT_BSTR) return byKey(toWide(V_BSTR(v)));
-    if (V_VT(v) == (VT_BYREF | VT_BSTR) && V_BSTRREF(v)) return byKey(toWide(*V_BSTRREF(v)));
+    if (V_VT(v) == VT_BSTR) return byKey(ToWide(V_BSTR(v)));
+    if (V_VT(v) == (VT_BYREF | VT_BSTR) && V_BSTRREF(v)) return byKey(ToWide(*V_BSTRREF(v)));
     switch (V_VT(v) & ~VT_BYREF) {
     case VT_I1: case VT_I2: case VT_I4: case VT_I8: case VT_INT:
     case VT_UI1: case VT_UI2: case VT_UI4: case VT_UI8: case VT_UINT:

@@ -56,14 +56,12 @@ struct Layout {
 // RegisterTypeLib writes them.
 enum class Shown { helpString, name };
 std::wstring Documentation(ITypeLib* lib, INT index, Shown what) {
-    BSTR name = nullptr, doc = nullptr;
+    Bstr name, doc;
     std::wstring text;
-    if (SUCCEEDED(lib->GetDocumentation(index, &name, &doc, nullptr, nullptr))) {
-        BSTR shown = what == Shown::helpString && doc && *doc ? doc : name;
+    if (SUCCEEDED(lib->GetDocumentation(index, name.put(), doc.put(), nullptr, nullptr))) {
+        BSTR shown = what == Shown::helpString && doc.get() && *doc.get() ? doc.get() : name.get();
         if (shown) text.assign(shown, SysStringLen(shown));
     }
-    SysFreeString(name);
-    SysFreeString(doc);
     return text;
 }
 

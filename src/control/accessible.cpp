@@ -109,8 +109,7 @@ private:
 
 }  // namespace
 
-bool AnswerGetObject(Control& c, WPARAM wp, LPARAM lp, LRESULT* answer) {
-    const LONG object = static_cast<LONG>(static_cast<DWORD>(lp));
+bool AnswerGetObject(Control& c, WPARAM wp, LONG object, LRESULT* answer) {
     if (object != OBJID_CLIENT || (c.accessibleName().empty() && c.toolTip().empty())) return false;
     ComPtr<IAccessible> standard;
     if (FAILED(CreateStdAccessibleObject(c.hwnd(), OBJID_CLIENT, __uuidof(IAccessible),

@@ -12,10 +12,11 @@ namespace mv {
 
 class Control;
 
-// Answers WM_GETOBJECT (wp, lp) for the control's window: true, with the answer, when it
-// asks for the client object and the control has a name or a description of its own;
+// Answers WM_GETOBJECT (its flags and object identifier) for the control's window: true,
+// with the answer, when it asks for the client object and the control has a name or a
+// description of its own;
 // false leaves the message to the window's class and the system.
-bool AnswerGetObject(Control& c, WPARAM wp, LPARAM lp, LRESULT* answer);
+bool AnswerGetObject(Control& c, WPARAM wp, LONG object, LRESULT* answer);
 
 // Gives the control its name for screen readers (empty: the system's), and tells them.
 void SetAccessibleName(Control& c, const std::wstring& name);

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "control/control.h"
-#include "control/control_kind.h"
 #include "window/dialog_buttons.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
@@ -46,12 +45,12 @@ void SelectComboItem(HWND w, const std::wstring& text) {
 }
 
 void SetCaption(Control& c, HWND w, const Args& a) {
-    if (c.kind() == kImage) ShowPicture(c, a.text(0));
+    if (c.record().drawsPicture) ShowPicture(c, a.text(0));
     else SetWindowCaption(w, a.text(0));
 }
 
 std::wstring ReadCaption(Control& c, HWND w) {
-    return c.kind() == kImage ? c.imageSource() : GetWindowCaption(w);
+    return c.record().drawsPicture ? c.imageSource() : GetWindowCaption(w);
 }
 
 // The style setters redraw only the frame, and a style bit changed in place sends no
@@ -161,8 +160,7 @@ HRESULT PutValue(Control& c, const Args& a, Result&) {
 // A text box's text is its caption; a combo box's is the text of its selection field.
 HRESULT GetText(Control& c, const Args&, Result& r) {
     HWND w = LiveWindow(c);
-    if (!w) r.setText(std::wstring());
-    else r.setText(c.kind() == kComboBox ? GetWindowCaption(w) : ReadCaption(c, w));
+    r.setText(w ? ReadCaption(c, w) : std::wstring());
     return S_OK;
 }
 
@@ -171,7 +169,7 @@ HRESULT GetText(Control& c, const Args&, Result& r) {
 HRESULT PutText(Control& c, const Args& a, Result&) {
     HWND w = LiveWindow(c);
     if (!w) return S_OK;
-    if (c.kind() == kComboBox) SelectComboItem(w, a.text(0));
+    if (c.record().textSelectsItem) SelectComboItem(w, a.text(0));
     else SetCaption(c, w, a);
     return S_OK;
 }

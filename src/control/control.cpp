@@ -5,10 +5,7 @@
 #include <uxtheme.h>
 
 #include "com/event_loop.h"
-#include "control/control_kind.h"
-#include "control/fonts.h"
 #include "control/image_draw.h"
-#include "control/kind_records.h"
 #include "control/member_check.h"
 #include "core/dpi.h"
 #include "core/hresult.h"
@@ -35,17 +32,14 @@ LONG WithBits(LONG value, LONG mask, bool on) { return on ? (value | mask) : (va
 
 }  // namespace
 
-HRESULT Control::AttachWindow(HWND hwnd, long kind) {
-    const KindRecord* record = RecordOf(kind);
-    if (!record) RETURN_HR(DISP_E_BADINDEX);  // no such kind
+void Control::AttachWindow(HWND hwnd, const KindRecord& record) {
     hwnd_ = hwnd;
-    kind_ = kind;
-    if (GetOsLevel() > 5 && *record->themeClasses) theme_.reset(OpenThemeData(hwnd, record->themeClasses));
-    return S_OK;
+    record_ = &record;
+    if (GetOsLevel() > 5 && record.themeClasses) theme_.reset(OpenThemeData(hwnd, record.themeClasses));
 }
 
 bool Control::memberApplies(KindSet kinds, const wchar_t* member) const {
-    return MemberApplies(kinds, kind_, member, name_, false);
+    return MemberApplies(kinds, kind(), member, name_, false);
 }
 
 HWND LiveWindow(const Control& c) {
@@ -86,6 +80,7 @@ void Control::countDropped(ULONG refs) {
 }
 
 void Control::forgetParent() {
+    itemWidths_.releaseContext();
     form_ = nullptr;
     formRef_.reset();
 }
@@ -144,8 +139,6 @@ HRESULT Control::size(long* width, long* height) const {
 
 // The values given are converted to pixels; those kept stay the pixels they are.
 HRESULT Control::moveResize(long left, long top, long width, long height) {
-    long w = 0, h = 0;
-    RETURN_IF_FAILED(size(&w, &h));
     const UINT dpi = unitDpi();
     DpiAwarenessScope aware(hwnd_);
     POINT at = pixelPosition();
@@ -155,7 +148,7 @@ HRESULT Control::moveResize(long left, long top, long width, long height) {
     const long pw = width >= 0 ? UnitsToPixels(width, dpi) : now.cx;
     const long ph = height >= 0 ? UnitsToPixels(height, dpi) : now.cy;
     MoveWindow(hwnd_, WindowPosition(at.x), WindowPosition(at.y), WindowSize(pw), WindowSize(ph), TRUE);
-    if (kind_ == kImage) refresh();
+    if (record_->drawsPicture) refresh();
     return S_OK;
 }
 
@@ -167,14 +160,13 @@ void Control::followDpi(UINT from, UINT to) {
     auto scale = [from, to](long v) { return MulDiv(v, static_cast<int>(to), static_cast<int>(from)); };
     MoveWindow(hwnd_, WindowPosition(scale(at.x)), WindowPosition(scale(at.y)), WindowSize(scale(now.cx)),
                WindowSize(scale(now.cy)), TRUE);
-    FollowDpi(*this, from, to);
-    if (kind_ == kImage) refresh();
+    if (record_->drawsPicture) refresh();
 }
 
 // An image also draws its picture again (and keeps its source path lower-cased).
 void Control::refresh() {
     RefreshFrame(hwnd_);
-    if (kind_ == kImage) DrawImage(hwnd_, imageSource_);
+    if (record_->drawsPicture) DrawImage(hwnd_, imageSource_);
 }
 
 }  // namespace mv

@@ -12,6 +12,7 @@
 #include "com/dispatch_object.h"
 #include "control/control_kind.h"
 #include "control/item_widths.h"
+#include "control/kind_record.h"
 #include "core/unique.h"
 
 namespace mv {
@@ -54,7 +55,7 @@ public:
     IConnectionPointContainer* eventContainer() { return &source_; }
 
     // Set up by the form's Addcontrol, in this order.
-    HRESULT AttachWindow(HWND hwnd, long kind);
+    void AttachWindow(HWND hwnd, const KindRecord& record);
     void SetName(const std::wstring& name) { name_ = name; }
     void SetParentForm(ControlOwner* form);
     // Whether an event is awaited: its string is set, or sinks are connected to the
@@ -70,7 +71,9 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     const std::wstring& name() const { return name_; }
-    long kind() const { return kind_; }
+    long kind() const { return record_->kind; }
+    // What its kind does unlike the others (control/kind_record.h).
+    const KindRecord& record() const { return *record_; }
     ControlOwner* form() const { return form_; }
     ControlEvents& events() { return events_; }
     // An image's picture file, as its Caption was given (the drawing may lower-case it).
@@ -90,8 +93,8 @@ public:
     // the platform's range (window_range.h).
     HRESULT moveResize(long left, long top, long width, long height);
     void refresh();
-    // The form's window now draws at `to` DPI instead of `from`: the control's position,
-    // size and font follow.
+    // The form's window now draws at `to` DPI instead of `from`: the control's position
+    // and size follow (its font follows through FollowDpi, control/fonts.h).
     void followDpi(UINT from, UINT to);
     // The resolutions of the form's (96 for a control without a form).
     UINT windowDpi() const;
@@ -127,7 +130,7 @@ private:
     SIZE pixelSize() const;
 
     std::wstring name_;
-    long kind_ = 0;
+    const KindRecord* record_ = &kUnattached;
     std::wstring imageSource_;
     HWND hwnd_ = nullptr;
     UniqueTheme theme_;

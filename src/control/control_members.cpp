@@ -50,7 +50,7 @@ constexpr KindSet kCaptioned = Kinds({kCmdButton, kLabel, kTextBox, kFrame, kIma
 constexpr KindSet kAligned = Kinds({kLabel, kTextBox});
 constexpr KindSet kTexted = Kinds({kTextBox, kComboBox});
 constexpr KindSet kChecked = Kinds({kOptionBox, kCheckBox});
-constexpr KindSet kLists = Kinds({kComboBox, kListBox});
+constexpr KindSet kLists = ListHolders();
 constexpr KindSet kLocks = Kinds({kTextBox, kComboBox, kListBox});
 constexpr KindSet kBars = Kinds({kProgressBar});
 

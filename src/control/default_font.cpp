@@ -34,7 +34,7 @@ LONG SampleWidth(HDC dc, const LOGFONTW& lf) {
 UniqueFont FittingMessageFont(UINT dpi) {
     LOGFONTW lf = MessageFontAt(kUnitDpi);
     const LONG step = lf.lfHeight < 0 ? 1 : -1;  // towards a smaller font
-    WindowDc screen(nullptr, GetDC(nullptr));
+    WindowDc screen(nullptr);
     while (screen && lf.lfHeight * -step > kSmallest && SampleWidth(screen.get(), lf) > kRoom) lf.lfHeight += step;
     lf.lfHeight = UnitsToPixels(lf.lfHeight, dpi);
     lf.lfWidth = UnitsToPixels(lf.lfWidth, dpi);

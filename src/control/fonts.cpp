@@ -9,7 +9,6 @@
 #include <cwchar>
 
 #include "control/control.h"
-#include "control/control_kind.h"
 #include "control/default_font.h"
 #include "control/list_ops.h"
 #include "core/dpi.h"
@@ -41,7 +40,7 @@ std::wstring FontText(const Control& c, std::wstring (*field)(const LOGFONTW&)) 
 
 bool GetFontInfo(const Control& c, LOGFONTW* out) {
     HWND w = LiveWindow(c);
-    if (c.kind() == kImage || !w) return false;
+    if (c.record().drawsPicture || !w) return false;  // a picture has no font
     auto font = reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0));
     if (!font) return false;
     LOGFONTW lf{};
@@ -82,6 +81,7 @@ void GiveFont(Control& c, const LOGFONTW& lf) {
     // The control takes the new font before the old one is deleted, so it never holds a
     // deleted font.
     SendMessageW(LiveWindow(c), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    c.itemWidths().releaseFont();  // it may hold the old font, deleted next
     c.ownFont() = std::move(font);
     MeasureItemsAgain(c);
 }
@@ -93,7 +93,7 @@ void ApplyFont(Control& c, const std::wstring& name, long height, const std::wst
     if (!GetFontInfo(c, &lf)) return;
     if (!name.empty()) {
         std::wmemset(lf.lfFaceName, L' ', LF_FACESIZE);
-        const std::wstring face = cutWhole(name, kFaceLength);
+        const std::wstring face = CutWhole(name, kFaceLength);
         std::wmemcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
     }
     lf.lfWeight = Has(style, L'b') ? kBold : kRegular;
@@ -105,7 +105,7 @@ void ApplyFont(Control& c, const std::wstring& name, long height, const std::wst
 
 void FollowDpi(Control& c, UINT from, UINT to) {
     HWND w = LiveWindow(c);
-    if (!w || c.kind() == kImage || from == to) return;
+    if (!w || c.record().drawsPicture || from == to) return;
     auto font = reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0));
     if (!c.ownFont() || font != c.ownFont().get()) {
         // The shared default font of the new resolution, in the look the control has.
@@ -151,7 +151,7 @@ HRESULT GetFontStyle(Control& c, const Args&, Result& r) {
 
 HRESULT PutFontStyle(Control& c, const Args& a, Result&) {
     std::wstring style = a.text(0);
-    foldCase(style);
+    FoldCase(style);
     ApplyFont(c, std::wstring(), 0, style);
     return S_OK;
 }

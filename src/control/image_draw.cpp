@@ -96,7 +96,7 @@ bool IsDrawablePath(const std::wstring& p) {
 }
 
 bool DrawImage(HWND window, std::wstring& path) {
-    foldCase(path);
+    FoldCase(path);
     if (!IsDrawablePath(path)) return false;
     ComPtr<IPicture> picture = LoadPicture(path);
     if (!picture) return false;
@@ -112,7 +112,7 @@ bool DrawImage(HWND window, std::wstring& path) {
     picture->get_Height(&hmHeight);
     picture->get_Handle(&handle);
     picture->get_Type(&type);
-    WindowDc target(window, GetDC(window));
+    WindowDc target(window);
     if (!target) return false;
     if (type == PICTYPE_BITMAP) {
         StretchBitmap(target.get(), reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), dest,

@@ -5,7 +5,8 @@
 #include "control/control.h"
 #include "control/progress.h"
 #include "core/dpi.h"
-#include "window/window_props.h"
+#include "window/message_table.h"
+#include "window/subclass_record.h"
 #include "window/window_range.h"
 
 namespace mv {
@@ -27,11 +28,7 @@ void ApplyColumnWidth(Control& c, const Args& a) {
     SendMessageW(c.hwnd(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(WindowSize(width)), 0);
 }
 
-const KeyboardRecord& KeysOf(HWND hwnd) {
-    static const KeyboardRecord kNone{};
-    const KindRecord* record = hwnd ? RecordOf(static_cast<long>(GetWindowValue(hwnd, prop::kKind))) : nullptr;
-    return record ? record->keys : kNone;
-}
+const KeyboardRecord& KeysOf(HWND hwnd) { return RecordOrNone(hwnd ? SubclassKind(hwnd) : kNoKind).keys; }
 
 void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(AddParam::sImageSource))); }
 

@@ -13,7 +13,6 @@
 #include <cwchar>
 
 #include "control/control.h"
-#include "control/control_kind.h"
 #include "core/dpi.h"
 #include "core/unique.h"
 #include "window/message_pass.h"
@@ -23,43 +22,40 @@ namespace mv {
 
 namespace {
 
-constexpr UINT kNone = 0;
-
 // Room beside the text of an item, in 96-DPI units: the box draws its items a little
 // inside their rectangle.
 constexpr long kItemMargin = 4;
 
 // The width of the text the box stores for the item (up to the first NUL, as Item reads
-// it back) in the box's font; 0 for a combo box.
+// it back) in the box's font; 0 for a list that is not measured.
+// A list box is measured; a combo box never gets a scrolling extent.
+bool MeasuresItems(const Control& c) { return c.record().list && c.record().list->measuresItems; }
+
 long TextWidth(const Control& c, HDC dc, const std::wstring& item) {
-    if (c.kind() != kListBox || !dc) return 0;
+    if (!MeasuresItems(c) || !dc) return 0;
     SIZE size{};
     GetTextExtentPoint32W(dc, item.c_str(), static_cast<int>(std::wcslen(item.c_str())), &size);
     return size.cx;
 }
 
-// The list box's device context with its font selected.
-class MeasuringDc {
-public:
-    explicit MeasuringDc(const Control& c)
-        : window_(LiveWindow(c)), dc_(window_, c.kind() == kListBox && window_ ? GetDC(window_) : nullptr),
-          font_(dc_.get(), reinterpret_cast<HGDIOBJ>(dc_ ? SendMessageW(window_, WM_GETFONT, 0, 0) : 0)) {}
-    HDC get() const { return dc_.get(); }
+// The context the list's items are measured in, with the list's font selected: kept by
+// the list (ItemWidths) while its font stays the same.
+HDC MeasuringDc(Control& c, HWND w) { return MeasuresItems(c) && w ? c.itemWidths().measuring(w) : nullptr; }
+HDC MeasuringDc(Control& c) { return MeasuringDc(c, LiveWindow(c)); }
 
-private:
-    HWND window_;
-    WindowDc dc_;
-    SelectGuard font_;
-};
-
-// LB_SETHORIZONTALEXTENT for the widest item held (1 when none).
-void SetExtent(Control& c) {
+// LB_SETHORIZONTALEXTENT for the widest item held (1 when none), sent to the list's
+// window `w` only when it is not the extent the list has.
+void SetExtent(Control& c, HWND w) {
     const long widest = c.itemWidths().widest();
     const long extent = widest > 0 ? widest + UnitsToPixels(kItemMargin, c.windowDpi()) : 1;
-    SendListMessage(c, kNone, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
+    if (w && c.itemWidths().extentChanges(extent))
+        SendMessageW(w, c.record().list->message[kListExtent], static_cast<WPARAM>(extent), 0);
+}
+void SetExtent(Control& c) {
+    if (MeasuresItems(c)) SetExtent(c, LiveWindow(c));
 }
 
-LONG SortBit(const Control& c) { return c.kind() == kComboBox ? CBS_SORT : LBS_SORT; }
+LONG SortBit(const Control& c) { return c.record().list ? c.record().list->sortBit : 0; }
 
 // True while AutoSort is 1, read without a message pass: nothing runs between this and
 // the message that adds the item.
@@ -67,22 +63,22 @@ bool SortsNow(HWND w, const Control& c) { return (GetWindowLongW(w, GWL_STYLE) &
 
 }  // namespace
 
-LRESULT SendListMessage(const Control& c, UINT comboMsg, UINT listMsg, WPARAM wp, LPARAM lp) {
-    UINT msg = c.kind() == kComboBox ? comboMsg : c.kind() == kListBox ? listMsg : kNone;
+LRESULT SendListMessage(const Control& c, ListOp op, WPARAM wp, LPARAM lp) {
+    const UINT msg = c.record().list ? c.record().list->message[op] : 0;
     HWND w = LiveWindow(c);
-    if (msg == kNone || !w) return 0;
+    if (msg == 0 || !w) return 0;
     return SendMessageW(w, msg, wp, lp);
 }
 
 bool ReadListItem(const Control& c, long index, std::wstring* text) {
     text->clear();
     const WPARAM at = static_cast<WPARAM>(index);
-    LRESULT length = SendListMessage(c, CB_GETLBTEXTLEN, LB_GETTEXTLEN, at, 0);
+    LRESULT length = SendListMessage(c, kListTextLength, at, 0);
     if (length < 0) return false;  // outside the list
     // Asked first, so an item of any length is read whole; the control may report more
     // than it then writes, never less.
     std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    LRESULT n = SendListMessage(c, CB_GETLBTEXT, LB_GETTEXT, at, reinterpret_cast<LPARAM>(buffer.data()));
+    LRESULT n = SendListMessage(c, kListText, at, reinterpret_cast<LPARAM>(buffer.data()));
     if (n > 0) *text = buffer.substr(0, static_cast<size_t>(n < length ? n : length));
     return n >= 0;
 }
@@ -90,12 +86,12 @@ bool ReadListItem(const Control& c, long index, std::wstring* text) {
 namespace ctl {
 
 HRESULT PutListIndex(Control& c, const Args& a, Result&) {
-    if (LiveWindow(c)) SendListMessage(c, CB_SETCURSEL, LB_SETCURSEL, static_cast<WPARAM>(a.lng(0)), 0);
+    if (LiveWindow(c)) SendListMessage(c, kListSelect, static_cast<WPARAM>(a.lng(0)), 0);
     return S_OK;
 }
 
 HRESULT GetListIndex(Control& c, const Args&, Result& r) {
-    r.setLong(LiveWindow(c) ? static_cast<long>(SendListMessage(c, CB_GETCURSEL, LB_GETCURSEL, 0, 0)) : 0);
+    r.setLong(LiveWindow(c) ? static_cast<long>(SendListMessage(c, kListSelection, 0, 0)) : 0);
     return S_OK;
 }
 
@@ -103,7 +99,7 @@ HRESULT GetListIndex(Control& c, const Args&, Result& r) {
 HRESULT GetCount(Control& c, const Args&, Result& r) {
     long count = 0;
     if (LiveWindow(c)) {
-        count = static_cast<long>(SendListMessage(c, CB_GETCOUNT, LB_GETCOUNT, 0, 0));
+        count = static_cast<long>(SendListMessage(c, kListCount, 0, 0));
         DoEvents();
     }
     r.setLong(count);
@@ -112,7 +108,7 @@ HRESULT GetCount(Control& c, const Args&, Result& r) {
 
 HRESULT Clear(Control& c, const Args&, Result&) {
     if (!LiveWindow(c)) return S_OK;
-    SendListMessage(c, CB_RESETCONTENT, LB_RESETCONTENT, 0, 0);
+    SendListMessage(c, kListReset, 0, 0);
     c.itemWidths().clear();
     SetExtent(c);
     return S_OK;
@@ -128,16 +124,18 @@ HRESULT Item(Control& c, const Args& a, Result& r) {
 HRESULT AddItem(Control& c, const Args& a, Result&) {
     const std::wstring item = a.text(0);
     HWND w = LiveWindow(c);
-    if (!w || item.empty()) return S_OK;
+    if (!w || !c.record().list || item.empty()) return S_OK;
     // Every list and combo box is created sorted, and keeps sorting what the add message
     // gives it whatever its style says later; while AutoSort is 0 the insert message puts
     // the item at the end.
+    // The window is looked up once: each look-up asks the window server.
     const LPARAM text = reinterpret_cast<LPARAM>(item.c_str());
-    LRESULT at = SortsNow(w, c) ? SendListMessage(c, CB_ADDSTRING, LB_ADDSTRING, 0, text)
-                                : SendListMessage(c, CB_INSERTSTRING, LB_INSERTSTRING, static_cast<WPARAM>(-1), text);
-    if (at >= 0 && c.kind() == kListBox) {
-        c.itemWidths().add(TextWidth(c, MeasuringDc(c).get(), item));
-        SetExtent(c);
+    const ListMessages& list = *c.record().list;  // the member applies to lists only
+    LRESULT at = SortsNow(w, c) ? SendMessageW(w, list.message[kListAdd], 0, text)
+                                : SendMessageW(w, list.message[kListInsert], static_cast<WPARAM>(-1), text);
+    if (at >= 0 && list.measuresItems) {
+        c.itemWidths().add(TextWidth(c, MeasuringDc(c, w), item));
+        SetExtent(c, w);
     }
     return S_OK;
 }
@@ -149,9 +147,9 @@ HRESULT RemoveItem(Control& c, const Args& a, Result&) {
     const long index = a.lng(0);
     std::wstring text;
     const bool exists = ReadListItem(c, index, &text);
-    if (SendListMessage(c, CB_DELETESTRING, LB_DELETESTRING, static_cast<WPARAM>(index), 0) >= 0 && exists &&
-        c.kind() == kListBox)
-        c.itemWidths().remove(TextWidth(c, MeasuringDc(c).get(), text));
+    if (SendListMessage(c, kListDelete, static_cast<WPARAM>(index), 0) >= 0 && exists &&
+        MeasuresItems(c))
+        c.itemWidths().remove(TextWidth(c, MeasuringDc(c), text));
     DoEvents();  // the message pass of the recount (Count)
     if (LiveWindow(c)) SetExtent(c);
     return S_OK;
@@ -160,13 +158,13 @@ HRESULT RemoveItem(Control& c, const Args& a, Result&) {
 }  // namespace ctl
 
 void MeasureItemsAgain(Control& c) {
-    if (c.kind() != kListBox || !LiveWindow(c)) return;
+    if (!MeasuresItems(c) || !LiveWindow(c)) return;
     c.itemWidths().clear();
-    MeasuringDc dc(c);
-    const long count = static_cast<long>(SendListMessage(c, kNone, LB_GETCOUNT, 0, 0));
+    HDC dc = MeasuringDc(c);
+    const long count = static_cast<long>(SendListMessage(c, kListCount, 0, 0));
     std::wstring text;
     for (long i = 0; i < count; ++i)
-        if (ReadListItem(c, i, &text)) c.itemWidths().add(TextWidth(c, dc.get(), text));
+        if (ReadListItem(c, i, &text)) c.itemWidths().add(TextWidth(c, dc, text));
     SetExtent(c);
 }
 

@@ -1,5 +1,5 @@
-// Operations of list boxes and combo boxes: one set of members that sends the combo-box
-// message or the list-box message for its operation, as the control's kind asks.
+// Operations of list boxes and combo boxes: one set of members that sends, for each
+// operation, the message the control's kind record names.
 #pragma once
 
 #include <windows.h>
@@ -7,14 +7,15 @@
 #include <string>
 
 #include "com/dispatch.h"
+#include "control/kind_record.h"
 
 namespace mv {
 
 class Control;
 
-// Sends the combo message to a combo box, the list message to a list box; nothing (and
-// 0 back) for another kind or a message of 0 ("none").
-LRESULT SendListMessage(const Control& c, UINT comboMsg, UINT listMsg, WPARAM wp, LPARAM lp);
+// Sends the message the control's kind takes for the list operation (its record's list
+// messages); nothing (and 0 back) when its kind holds no items or has no such message.
+LRESULT SendListMessage(const Control& c, ListOp op, WPARAM wp, LPARAM lp);
 
 // The text of the item at the 0-based index, whole whatever its length. False (and an
 // empty text) when the index is outside the list.

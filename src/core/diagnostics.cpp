@@ -21,7 +21,7 @@ void ShowError(const std::wstring& message, const std::wstring& title) {
 
 int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) {
     CreationScope scope(TopLevel::Dialog);
-    return MessageBoxW(owner, cutWhole(text, kLongestBoxText).c_str(), cutWhole(caption, kLongestBoxText).c_str(),
+    return MessageBoxW(owner, CutWhole(text, kLongestBoxText).c_str(), CutWhole(caption, kLongestBoxText).c_str(),
                        style);
 }
 

@@ -1,5 +1,6 @@
 // The thread's DPI awareness around window creation, and the resolution of windows.
 #include "core/dpi.h"
+#include "core/unique.h"
 
 namespace mv {
 
@@ -48,9 +49,8 @@ const DpiFunctions& Functions() {
 }
 
 UINT ScreenDpi() {
-    HDC dc = GetDC(nullptr);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 0;
-    if (dc) ReleaseDC(nullptr, dc);
+    const WindowDc screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
     return dpi > 0 ? static_cast<UINT>(dpi) : kUnitDpi;
 }
 

@@ -12,9 +12,18 @@ namespace mv {
 HRESULT TraceFailure(const char* file, int line, HRESULT hr, const wchar_t* context = nullptr);
 
 // Inside a catch block at a boundary no exception may cross (a window procedure, a COM
-// method): traces what escaped, with the boundary's file and line, and returns it as a
-// code: E_OUTOFMEMORY for a failed allocation, E_UNEXPECTED for anything else.
+// method): traces what escaped (its what() text), with the boundary's file and line, and
+// returns it as a code: E_OUTOFMEMORY for a failed allocation, E_UNEXPECTED for anything
+// else.
 HRESULT TraceCaught(const char* file, int line, const wchar_t* context = nullptr);
+
+// The last error as an HRESULT (E_FAIL when none is set), traced with the failed call.
+HRESULT TraceLastError(const char* file, int line, const wchar_t* call);
+template <typename T>
+T LogIfFalse(T value, const char* file, int line, const wchar_t* call) {
+    if (!value) TraceLastError(file, line, call);
+    return value;
+}
 
 // Where the trace's lines also go, besides the debug log (null: nowhere else); the tests
 // read it.
@@ -40,11 +49,9 @@ void SetTraceListener(void (*listener)(const char* line));
         if (cond) return ::mv::TraceFailure(__FILE__, __LINE__, (hr));      \
     } while (0)
 
-#define RETURN_LAST_ERROR_IF(cond)                                          \
-    do {                                                                    \
-        if (cond) {                                                         \
-            DWORD e_ = GetLastError();                                      \
-            return ::mv::TraceFailure(__FILE__, __LINE__,                   \
-                                      e_ ? HRESULT_FROM_WIN32(e_) : E_FAIL); \
-        }                                                                   \
-    } while (0)
+// A Win32 call whose failure matters but does not end the caller's work: a BOOL (or a
+// handle, an atom) of zero is traced with the call's text and its last error; the value
+// is given back either way.
+#define MV_WIDE_(text) L##text
+#define MV_WIDE(text) MV_WIDE_(text)
+#define LOG_IF_WIN32_BOOL_FALSE(call) ::mv::LogIfFalse((call), __FILE__, __LINE__, MV_WIDE(#call))

@@ -8,13 +8,13 @@
 
 namespace mv {
 
-inline std::wstring toWide(BSTR s) { return std::wstring(s ? s : L"", SysStringLen(s)); }
+inline std::wstring ToWide(BSTR s) { return std::wstring(s ? s : L"", SysStringLen(s)); }
 
 // At most the first `limit` UTF-16 characters of s, one fewer where the last of them would
 // be the first half of a surrogate pair whose second half is cut off.
-std::wstring cutWhole(const std::wstring& s, size_t limit);
+std::wstring CutWhole(const std::wstring& s, size_t limit);
 
 // Lower-cases in place, as the library compares names and keys without regard to case.
-void foldCase(std::wstring& s);
+void FoldCase(std::wstring& s);
 
 }  // namespace mv

@@ -55,8 +55,6 @@ struct WindowClose { void operator()(HWND h) const { DestroyWindow(h); } };
 struct TaskMemClose { void operator()(void* p) const { CoTaskMemFree(p); } };
 
 using UniqueFont = Unique<HFONT, GdiClose>;
-using UniquePen = Unique<HPEN, GdiClose>;
-using UniqueBrush = Unique<HBRUSH, GdiClose>;
 using UniqueBitmap = Unique<HBITMAP, GdiClose>;
 using UniqueTheme = Unique<HTHEME, ThemeClose>;
 using UniqueKey = Unique<HKEY, KeyClose>;
@@ -64,10 +62,12 @@ using UniqueWindow = Unique<HWND, WindowClose>;
 template <typename T>
 using UniqueTaskMem = Unique<T*, TaskMemClose>;  // memory the system handed over (CoTaskMemAlloc)
 
-// A window's device context from GetDC/GetWindowDC, released with ReleaseDC.
+// A window's device context from GetDC/GetWindowDC, released with ReleaseDC; the screen's
+// for a null window.
 class WindowDc {
 public:
     WindowDc(HWND hwnd, HDC dc) : hwnd_(hwnd), dc_(dc) {}
+    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     ~WindowDc() { if (dc_) ReleaseDC(hwnd_, dc_); }
@@ -120,6 +120,18 @@ private:
     bool locked_;
 };
 
+// A slim reader/writer lock held exclusively for the length of a scope.
+class ExclusiveLock {
+public:
+    explicit ExclusiveLock(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+    ExclusiveLock(const ExclusiveLock&) = delete;
+    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
+    ~ExclusiveLock() { ReleaseSRWLockExclusive(&lock_); }
+
+private:
+    SRWLOCK& lock_;
+};
+
 // Counts one level of a re-entrant routine for the length of a scope.
 class NestingGuard {
 public:
@@ -152,6 +164,23 @@ public:
 
 private:
     BSTR s_ = nullptr;
+};
+
+// The error a called IDispatch::Invoke may fill: its strings are freed with it.
+class ExcepInfo {
+public:
+    ExcepInfo() = default;
+    ExcepInfo(const ExcepInfo&) = delete;
+    ExcepInfo& operator=(const ExcepInfo&) = delete;
+    ~ExcepInfo() {
+        SysFreeString(e_.bstrSource);
+        SysFreeString(e_.bstrDescription);
+        SysFreeString(e_.bstrHelpFile);
+    }
+    EXCEPINFO* put() { return &e_; }
+
+private:
+    EXCEPINFO e_{};
 };
 
 // VariantInit/VariantClear.
@@ -195,7 +224,7 @@ private:
     T* p_ = nullptr;
 };
 
-// A counted reference kept in a process-wide slot. Unlike ComPtr it does not release at
+// A counted reference kept in a static or thread-local slot. Unlike ComPtr it does not release at
 // process exit: the library's static destructors run while the process is being torn
 // down, when windows must not be destroyed and other modules may already be gone.
 template <typename T>

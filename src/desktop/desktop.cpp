@@ -8,13 +8,13 @@
 #include "core/diagnostics.h"
 #include "core/dpi.h"
 #include "core/visual_styles.h"
+#include "core/window_class.h"
 #include "form/form.h"
 #include "form/form_shape.h"
 #include "form/form_wndproc.h"
 #include "version.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
-#include "window/subclass_record.h"
 #include "window/window_props.h"
 #include "window/window_text.h"
 
@@ -27,14 +27,13 @@ thread_local StaticRef<Desktop> t_current;
 thread_local long t_desktops = 0;  // the thread's living Desktops
 
 // The form class is the process's: registered while any Desktop lives, on any thread.
-SRWLOCK g_classLock = SRWLOCK_INIT;
-long g_desktops = 0;
+void DescribeForms(WNDCLASSEXW& wc) { DescribeFormClass(wc, kFormClassName, &FormWndProc); }
+SharedWindowClass g_formClass{DescribeForms};
 
 // Primary screen size in twips (at the display's logical resolution), divided by 15.
 long ScreenTwipsBy15(int metric, int logPixels) {
-    HDC dc = GetDC(nullptr);
-    int dpi = dc ? GetDeviceCaps(dc, logPixels) : 96;
-    if (dc) ReleaseDC(nullptr, dc);
+    const WindowDc screen(nullptr);
+    int dpi = screen ? GetDeviceCaps(screen.get(), logPixels) : 96;
     if (dpi <= 0) dpi = 96;
     double twips = GetSystemMetrics(metric) * 1440.0 / dpi;
     return static_cast<long>(std::floor(twips / 15.0));
@@ -59,10 +58,7 @@ ComPtr<Desktop> Desktop::Create() {
     SetDebugFlag(false);
     SetVisualStylesOn(true);
     SetDpiAwareOn(true);
-    AcquireSRWLockExclusive(&g_classLock);
-    ++g_desktops;
-    RegisterFormClass(kFormClassName, &FormWndProc);
-    ReleaseSRWLockExclusive(&g_classLock);
+    g_formClass.addUser();  // a refusal is traced; CreateForm then makes no window
     InitControlLibrary();
     return d;
 }
@@ -74,9 +70,7 @@ void Desktop::finalRelease() {
     // The class is the process's, not this Desktop's: while another Desktop lives (the
     // script made a new one before letting this one go, or another thread has one), its
     // forms still need it.
-    AcquireSRWLockExclusive(&g_classLock);
-    if (--g_desktops == 0) UnregisterFormClass(kFormClassName);
-    ReleaseSRWLockExclusive(&g_classLock);
+    g_formClass.dropUser();
 }
 
 std::wstring Desktop::version(bool infoEx) {
@@ -164,20 +158,6 @@ long Desktop::waitEvents(long milliseconds) {
     until.milliseconds = milliseconds < 0 ? INFINITE : static_cast<DWORD>(milliseconds);
     WaitForEvents(until);
     return answer;
-}
-
-Form* Desktop::FormFromHwnd(HWND hwnd) const {
-    long position = static_cast<long>(GetWindowValue(hwnd, prop::kPosition));
-    return static_cast<Form*>(forms_->byPosition(position));
-}
-
-Control* Desktop::ControlFromHwnd(HWND hwnd) const {
-    // A window without a position names no control (a control is given its position last,
-    // once its add method has made it): its parent is then not looked up at all.
-    const long position = SubclassPosition(hwnd);
-    if (position < 1) return nullptr;
-    Form* form = FormFromHwnd(GetParent(hwnd));
-    return form ? form->controlAt(position) : nullptr;
 }
 
 void Desktop::RemoveForm(const std::wstring& key) {

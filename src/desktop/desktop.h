@@ -40,9 +40,7 @@ public:
     static constexpr long kWaitTimeUp = 0, kWaitNoFormShown = 1, kWaitEventString = 2;
     long waitEvents(long milliseconds);
 
-    // Friends of the window procedures and forms.
-    Form* FormFromHwnd(HWND hwnd) const;        // borrowed; null when none
-    Control* ControlFromHwnd(HWND hwnd) const;  // borrowed; null when none
+    // Friends of the forms.
     void RemoveForm(const std::wstring& key) override;
     IDispatch* desktopObject() override { return dispatch(); }
     size_t formCount() const { return forms_->count(); }

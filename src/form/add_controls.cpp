@@ -81,7 +81,7 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     RememberSubclass(hwnd, s.kind, reinterpret_cast<WNDPROC>(oldProc));
 
     ComPtr<Control> control = Control::Create();
-    if (FAILED(control->AttachWindow(hwnd, s.kind))) return Fail(s.name);
+    control->AttachWindow(hwnd, *record);
     control->SetName(s.name);
     control->SetParentForm(&form);
     ShowWindow(hwnd, SW_SHOWNORMAL);

@@ -15,12 +15,10 @@
 #include "form/ctrl_wndproc.h"
 
 #include "control/control.h"
-#include "control/control_kind.h"
 #include "control/kind_records.h"
 #include "form/form.h"
 #include "form/window_objects.h"
 #include "form/dialog_keys.h"
-#include "control/progress_paint.h"
 #include "window/subclass_record.h"
 #include "form/tab_order.h"
 #include "form/option_groups.h"
@@ -34,8 +32,9 @@ namespace mv {
 
 namespace {
 
-// A click waits this long before it posts, so that the double-click that may follow is
-// seen first; the wait dispatches nothing.
+// A release that posts OnClick pauses this long first (SleepEx, which dispatches no
+// message: no double-click is looked for meanwhile; a double-click's own release is told
+// apart by "DblClkDone").
 constexpr DWORD kClickDelayMs = 25;
 
 // The key press that a release of Enter or Space may turn into a click: the command button
@@ -57,50 +56,51 @@ LRESULT PassOn(const WindowMessage& m) {
 
 ComPtr<Control> FindControl(HWND hwnd) { return CachedControlOfWindow(hwnd); }
 
-// A progress bar in the library's style is drawn here and validated, so its class then
-// finds nothing to paint; an image draws its picture once its class has painted (the
-// version 6 class fills its whole window with the background).
+// A kind that paints itself (a progress bar in the library's style) is drawn here and
+// validated, so its class then finds nothing to paint; a picture is drawn once its class
+// has painted (the version 6 class fills its whole window with the background).
 LRESULT OnPaint(const WindowMessage& m) {
-    if (m.kind == kProgressBar) PaintProgressBar(m.hwnd, FindControl(m.hwnd).get());
+    const KindRecord& kind = RecordOrNone(m.kind);
+    if (kind.paintsItself) kind.paintsItself(m.hwnd, FindControl(m.hwnd).get());
     const LRESULT painted = PassOn(m);
-    if (m.kind == kImage)
+    if (kind.drawsPicture)
         if (ComPtr<Control> c = FindControl(m.hwnd)) c->refresh();
     return painted;
 }
 
 // The focus shows the control's tooltip while the keyboard cues are shown.
-LRESULT OnSetFocus(const WindowMessage& m) {
+LRESULT OnSetFocus(const WindowMessage& m, HWND) {
     PostControlEvent(FindControl(m.hwnd), ControlEvent::OnGotfocus);
     ShowFocusToolTip(m.hwnd, true);
     return PassOn(m);
 }
 
 // A key pressed on a button that loses the focus before the key is released clicks nothing.
-LRESULT OnKillFocus(const WindowMessage& m) {
+LRESULT OnKillFocus(const WindowMessage& m, HWND) {
     if (t_keyPress.button == m.hwnd) t_keyPress = KeyPress{};
     ShowFocusToolTip(m.hwnd, false);
     PostControlEvent(FindControl(m.hwnd), ControlEvent::OnLostfocus);
     return PassOn(m);
 }
 
-LRESULT OnShowWindow(const WindowMessage& m) {
-    const WPARAM shown = m.wp;  // TRUE when the window is being shown
+LRESULT OnShowWindow(const WindowMessage& m, BOOL shown, UINT) {
     if (shown == TRUE) PostControlEvent(FindControl(m.hwnd), ControlEvent::OnShow);
     if (shown == FALSE) PostControlEvent(FindControl(m.hwnd), ControlEvent::OnHide);
     return PassOn(m);
 }
 
 // Tab moves the focus on (Shift+Tab back) and never reaches the control, whatever its
-// kind; the arrows move among option boxes of a group. Enter on a command button becomes Space, which its class treats as a press; the
-// button remembers which of the two keys was pressed last on it (any other key forgets).
+// kind; the arrows move among option boxes of a group. On a kind that keys click (a
+// command button) Enter becomes Space, which its class treats as a press; the button
+// remembers which of the two keys was pressed last on it (any other key forgets).
 // Enter and Escape go to the form's dialog keys first (they act only while those are on).
-LRESULT OnKeyDown(const WindowMessage& m) {
-    const UINT key = static_cast<UINT>(m.wp);
-    if (m.kind == kCmdButton) {
+LRESULT OnKeyDown(const WindowMessage& m, UINT key, KeyFlags flags) {
+    const bool keysClick = RecordOrNone(m.kind).keysClick;
+    if (keysClick) {
         const bool clicks = key == VK_RETURN || key == VK_SPACE;
         t_keyPress = clicks ? KeyPress{m.hwnd, key} : KeyPress{};
     }
-    if (TakeDialogKey(GetParent(m.hwnd), m)) return 0;
+    if (TakeDialogKey(GetParent(m.hwnd), m, key, flags)) return 0;
     ShowCuesForKey(m.hwnd, key);
     if (MoveInOptionGroup(m.hwnd, key)) return 0;
     if (key == VK_TAB) {
@@ -112,8 +112,8 @@ LRESULT OnKeyDown(const WindowMessage& m) {
         FocusNextControl(m.hwnd, reverse);
         return 0;
     }
-    if (key == VK_RETURN && m.kind == kCmdButton) {
-        SendMessageW(m.hwnd, WM_KEYDOWN, VK_SPACE, m.lp);
+    if (key == VK_RETURN && keysClick) {
+        SendMessageW(m.hwnd, WM_KEYDOWN, VK_SPACE, flags.bits);
         t_keyPress = KeyPress{m.hwnd, VK_RETURN};  // the Space sent above noted itself
         return 0;
     }
@@ -124,27 +124,27 @@ LRESULT OnKeyDown(const WindowMessage& m) {
 // box would take it as text): the key-down has done all that Tab does. So have the
 // key-downs of Enter and Escape that the dialog keys took. A letter alone on a control
 // that takes letters alone as shortcuts (buttons, check and option boxes) is one.
-LRESULT OnChar(const WindowMessage& m) {
-    const WPARAM character = m.wp;
-    if (character == '\t' || TakeDialogKey(GetParent(m.hwnd), m)) return 0;
-    if (KeysOf(m.hwnd).bareLetters && TakeShortcut(GetParent(m.hwnd), character)) return 0;
+LRESULT OnChar(const WindowMessage& m, UINT character, KeyFlags flags) {
+    if (character == '\t' || TakeDialogKey(GetParent(m.hwnd), m, character, flags)) return 0;
+    if (RecordOrNone(m.kind).keys.bareLetters && TakeShortcut(GetParent(m.hwnd), character)) return 0;
     return PassOn(m);
 }
 
 // Alt+letter: the control of the form with that shortcut acts; an unmatched one goes on
 // to the system (which beeps: no menu has it).
-LRESULT OnSysChar(const WindowMessage& m) { return TakeShortcut(GetParent(m.hwnd), m.wp) ? 0 : PassOn(m); }
+LRESULT OnSysChar(const WindowMessage& m, UINT character, KeyFlags) {
+    return TakeShortcut(GetParent(m.hwnd), character) ? 0 : PassOn(m);
+}
 
 // Alt shows the keyboard cues.
-LRESULT OnSysKeyDown(const WindowMessage& m) {
-    ShowCuesForKey(m.hwnd, m.wp);
+LRESULT OnSysKeyDown(const WindowMessage& m, UINT key, KeyFlags) {
+    ShowCuesForKey(m.hwnd, key);
     return PassOn(m);
 }
 
 // A control disabled while it had the focus: the system took the focus away; it goes on
 // to the next control.
-LRESULT OnEnable(const WindowMessage& m) {
-    const bool enabled = m.wp != FALSE;
+LRESULT OnEnable(const WindowMessage& m, bool enabled) {
     HWND form = GetParent(m.hwnd);
     if (!enabled && (GetFocus() == m.hwnd || (!GetFocus() && GetActiveWindow() == form))) FocusNextControl(m.hwnd, false);
     return PassOn(m);
@@ -152,17 +152,16 @@ LRESULT OnEnable(const WindowMessage& m) {
 
 // A screen reader asks for the control's accessible object: the system's, with the
 // control's AccessibleName and ToolTip as its name and description when it has them.
-LRESULT OnGetObject(const WindowMessage& m) {
+LRESULT OnGetObject(const WindowMessage& m, WPARAM flags, LONG object) {
     ComPtr<Control> c = FindControl(m.hwnd);
     LRESULT answer = 0;
-    if (c && AnswerGetObject(*c.get(), m.wp, m.lp, &answer)) return answer;
+    if (c && AnswerGetObject(*c.get(), flags, object, &answer)) return answer;
     return PassOn(m);
 }
 
 // Releasing Enter or Space on a command button clicks it, through the click handling,
 // when that key was pressed on this button.
-LRESULT OnKeyUp(const WindowMessage& m) {
-    const UINT key = static_cast<UINT>(m.wp);
+LRESULT OnKeyUp(const WindowMessage& m, UINT key, KeyFlags) {
     if (t_keyPress.button == m.hwnd && t_keyPress.key == key) {  // only Enter and Space on buttons are noted
         t_keyPress = KeyPress{};
         SendMessageW(m.hwnd, WM_LBUTTONUP, 0, 0);
@@ -177,7 +176,7 @@ constexpr LONG_PTR kDoubleClickPosted = 1;
 constexpr LONG_PTR kDoubleClickToSinksOnly = 2;
 
 // A release posts OnClick, unless it ends a double-click that has just been posted.
-LRESULT OnButtonUp(const WindowMessage& m) {
+LRESULT OnButtonUp(const WindowMessage& m, POINT, UINT) {
     ComPtr<Control> c = FindControl(m.hwnd);
     if (c && c->listens(ControlEvent::OnClick)) {
         SleepEx(kClickDelayMs, FALSE);
@@ -189,13 +188,20 @@ LRESULT OnButtonUp(const WindowMessage& m) {
     return PassOn(m);
 }
 
-LRESULT OnDoubleClick(const WindowMessage& m) {
+LRESULT OnDoubleClick(const WindowMessage& m, POINT, UINT) {
     ComPtr<Control> c = FindControl(m.hwnd);
     if (c && c->listens(ControlEvent::OnDoubleClick)) {
         PostControlEvent(c, ControlEvent::OnDoubleClick);
         SetWindowValue(m.hwnd, prop::kDblClkDone,
                        c->events()[ControlEvent::OnDoubleClick].empty() ? kDoubleClickToSinksOnly : kDoubleClickPosted);
     }
+    return PassOn(m);
+}
+
+// The control's font changes: a list lets go of the font it measures its items in (the
+// old font may be deleted next) and asks for the new one at its next measuring.
+LRESULT OnSetFont(const WindowMessage& m, HFONT, BOOL) {
+    if (ComPtr<Control> c = FindControl(m.hwnd)) c->itemWidths().releaseFont();
     return PassOn(m);
 }
 
@@ -207,20 +213,21 @@ LRESULT OnNcDestroy(const WindowMessage& m) {
 }
 
 const MessageRow kControlMessages[] = {
-    { WM_PAINT,         OnPaint       },
-    { WM_SETFOCUS,      OnSetFocus    },
-    { WM_KILLFOCUS,     OnKillFocus   },
-    { WM_SHOWWINDOW,    OnShowWindow  },
-    { WM_KEYDOWN,       OnKeyDown     },
-    { WM_CHAR,          OnChar        },
-    { WM_KEYUP,         OnKeyUp       },
-    { WM_SYSCHAR,       OnSysChar     },
-    { WM_SYSKEYDOWN,    OnSysKeyDown  },
-    { WM_ENABLE,        OnEnable      },
-    { WM_GETOBJECT,     OnGetObject   },
-    { WM_LBUTTONUP,     OnButtonUp    },
-    { WM_LBUTTONDBLCLK, OnDoubleClick },
-    { WM_NCDESTROY,     OnNcDestroy   },
+    Row<WM_PAINT,         OnPaint>(),
+    Row<WM_SETFOCUS,      OnSetFocus>(),
+    Row<WM_KILLFOCUS,     OnKillFocus>(),
+    Row<WM_SHOWWINDOW,    OnShowWindow>(),
+    Row<WM_KEYDOWN,       OnKeyDown>(),
+    Row<WM_CHAR,          OnChar>(),
+    Row<WM_KEYUP,         OnKeyUp>(),
+    Row<WM_SYSCHAR,       OnSysChar>(),
+    Row<WM_SYSKEYDOWN,    OnSysKeyDown>(),
+    Row<WM_ENABLE,        OnEnable>(),
+    Row<WM_GETOBJECT,     OnGetObject>(),
+    Row<WM_LBUTTONUP,     OnButtonUp>(),
+    Row<WM_LBUTTONDBLCLK, OnDoubleClick>(),
+    Row<WM_SETFONT,       OnSetFont>(),
+    Row<WM_NCDESTROY,     OnNcDestroy>(),
 };
 
 }  // namespace

@@ -14,22 +14,20 @@ namespace mv {
 
 namespace {
 
-constexpr LPARAM kKeyWasDown = 0x40000000;  // a key-down repeated while the key is held
-
 enum class Role { None, Accept, Cancel };
 
 // What Enter or Escape does in this window of the form.
 Role RoleOf(HWND form, const WindowMessage& m, UINT key) {
     const bool onControl = m.hwnd != form;
     // An open list takes both keys itself: they close it.
-    if (onControl && m.kind == kComboBox && SendMessageW(m.hwnd, CB_GETDROPPEDSTATE, 0, 0)) return Role::None;
+    const KindRecord& kind = RecordOrNone(m.kind);
+    if (onControl && kind.openListTakesKeys && SendMessageW(m.hwnd, CB_GETDROPPEDSTATE, 0, 0)) return Role::None;
     if (key == VK_ESCAPE) return Role::Cancel;
     if (!onControl) return Role::None;
     // A command button clicks itself; the kinds that take no focus see no key.
-    const KindRecord* record = RecordOf(m.kind);
-    if (!record || !record->enterAccepts) return Role::None;
+    if (!kind.enterAccepts) return Role::None;
     // A multi-line box takes Enter as a line break.
-    const bool lineBreaks = m.kind == kTextBox && (GetWindowLongW(m.hwnd, GWL_STYLE) & ES_MULTILINE);
+    const bool lineBreaks = kind.enterStyle && (GetWindowLongW(m.hwnd, GWL_STYLE) & kind.enterStyle);
     return lineBreaks ? Role::None : Role::Accept;
 }
 
@@ -49,12 +47,12 @@ void Click(HWND button) {
 
 }  // namespace
 
-bool TakeDialogKey(HWND form, const WindowMessage& m) {
-    const UINT key = static_cast<UINT>(m.wp);  // the characters of Enter and Escape have the keys' codes
+bool TakeDialogKey(HWND form, const WindowMessage& m, UINT key, KeyFlags flags) {
+    // The characters of Enter and Escape have the keys' codes.
     if ((key != VK_RETURN && key != VK_ESCAPE) || !DialogKeysOn(form)) return false;
     const Role role = RoleOf(form, m, key);
     if (role == Role::None) return false;
-    if (m.msg != WM_KEYDOWN || (m.lp & kKeyWasDown)) return true;
+    if (m.msg != WM_KEYDOWN || flags.repeated()) return true;
     if (role == Role::Accept) {
         if (HWND ok = UsableButton(form, prop::kDefaultCtl)) Click(ok);
     } else if (HWND cancel = UsableButton(form, prop::kCancelCtl)) {

@@ -14,8 +14,9 @@ namespace mv {
 // For a WM_KEYDOWN or WM_CHAR of the form window `form` or of one of its controls: true
 // when the form's dialog keys took it, and the caller then answers 0 and passes nothing
 // on. The keys act at the key-down (once, not while held); the character that
-// TranslateMessage makes of the key-down is taken too, so the field never sees it.
-bool TakeDialogKey(HWND form, const WindowMessage& m);
+// TranslateMessage makes of the key-down is taken too, so the field never sees it. `key`
+// and `flags` are what the message carries (its key or character, and its key flags).
+bool TakeDialogKey(HWND form, const WindowMessage& m, UINT key, KeyFlags flags);
 
 bool DialogKeysOn(HWND form);
 // Switches the form's dialog keys on or off; the default button takes or loses its look.

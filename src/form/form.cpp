@@ -14,8 +14,7 @@
 #include "com/event_loop.h"
 #include "control/control.h"
 #include "core/os_level.h"
-#include "form/form_shape.h"
-#include "form/window_objects.h"
+#include "form/form_windows.h"
 #include "window/message_pass.h"
 #include "window/window_props.h"
 
@@ -57,10 +56,10 @@ Control* Form::controlAt(long position) const {
 
 // A destroyed form's handle may by then name another window: it acts on none, and still
 // passes the messages.
-long Form::visible() const { return HasStyle(form_shape::LiveWindow(*this), WS_VISIBLE) ? 1 : 0; }
+long Form::visible() const { return HasStyle(LiveWindow(*this), WS_VISIBLE) ? 1 : 0; }
 
 void Form::setVisible(long value) {
-    if (HWND w = form_shape::LiveWindow(*this)) {
+    if (HWND w = LiveWindow(*this)) {
         if (value != 0) {
             ShowWindow(w, SW_SHOWNORMAL);
             UpdateWindow(w);

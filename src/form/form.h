@@ -129,4 +129,7 @@ private:
     EventSource source_{*dispatch(), DIID__clsDefFormEvents};
 };
 
+// The form's window while it exists as the form's; null once the form is destroyed.
+inline HWND LiveWindow(const Form& f) { return f.destroyed() ? nullptr : f.hwnd(); }
+
 }  // namespace mv

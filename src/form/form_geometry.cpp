@@ -5,6 +5,7 @@
 // the window's own DPI (Form::unitDpi), through PositionToPixels / SizeToPixels and back.
 #include "form/form_shape.h"
 
+#include "control/fonts.h"
 #include "core/dpi.h"
 #include "core/rounding.h"
 #include "core/unique.h"
@@ -111,7 +112,10 @@ bool FollowDpi(Form& f, UINT dpi, const RECT* suggested) {
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (size_t i = 1; i <= f.controls().count(); ++i)
-        if (Control* c = f.controlAt(static_cast<long>(i))) c->followDpi(from, dpi);
+        if (Control* c = f.controlAt(static_cast<long>(i))) {
+            c->followDpi(from, dpi);
+            mv::FollowDpi(*c, from, dpi);  // its font
+        }
     return true;
 }
 

@@ -34,7 +34,6 @@ HRESULT StyleFlag(Form& f, Result& r, LONG mask, bool exStyle, bool inverted) {
 
 }  // namespace
 
-HWND LiveWindow(const Form& f) { return f.destroyed() ? nullptr : f.hwnd(); }
 
 HRESULT GetCaption(Form& f, const Args&, Result& r) {
     r.setText(GetWindowCaption(LiveWindow(f)));

@@ -45,9 +45,6 @@ void SizeForOwnDpi(Form& f, long width, long height, UINT createdAt);
 // are pixels) leaves the message to the system: false.
 bool FollowDpi(Form& f, UINT dpi, const RECT* suggested);
 
-// The form's window while it exists as the form's; null once the form is destroyed.
-HWND LiveWindow(const Form& f);
-
 }  // namespace form_shape
 
 }  // namespace mv

@@ -26,6 +26,7 @@
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/message_table.h"
+#include "window/subclass_record.h"
 #include "form/tab_order.h"
 #include "window/window_props.h"
 
@@ -57,9 +58,7 @@ LRESULT OnDestroy(const WindowMessage& m) {
 }
 
 // Deactivation (not by minimising): remember the focused window for the next activation.
-LRESULT OnActivate(const WindowMessage& m) {
-    const WORD state = LOWORD(m.wp);
-    const bool minimised = HIWORD(m.wp) != 0;
+LRESULT OnActivate(const WindowMessage& m, WORD state, bool minimised, HWND) {
     if (state == WA_INACTIVE && !minimised) {
         SetWindowValue(m.hwnd, prop::kLastFocused, reinterpret_cast<LONG_PTR>(GetFocus()));
         Post(FindForm(m.hwnd), FormEvent::OnLostfocus);
@@ -69,7 +68,7 @@ LRESULT OnActivate(const WindowMessage& m) {
 
 // While a form this window owns is shown, the focus goes on to that form. Otherwise the
 // last focused control (or the default control) gets it back.
-LRESULT OnSetFocus(const WindowMessage& m) {
+LRESULT OnSetFocus(const WindowMessage& m, HWND) {
     HWND owned = WindowValue(m.hwnd, prop::kOwnedChild);
     if (owned && (GetWindowLongW(owned, GWL_STYLE) & WS_VISIBLE)) {
         FocusWindow(owned);
@@ -84,8 +83,7 @@ LRESULT OnSetFocus(const WindowMessage& m) {
     return Default(m);
 }
 
-LRESULT OnShowWindow(const WindowMessage& m) {
-    const WPARAM shown = m.wp;  // TRUE when the window is being shown
+LRESULT OnShowWindow(const WindowMessage& m, BOOL shown, UINT) {
     if (shown == TRUE) {
         ComPtr<Form> form = FindForm(m.hwnd);
         Post(form, FormEvent::OnShow);
@@ -109,8 +107,7 @@ LRESULT OnShowWindow(const WindowMessage& m) {
 
 // The move lock: without a system menu (close switched off), a form marked not moveable
 // keeps its place and size; a pending programmatic move (2) goes through once.
-LRESULT OnWindowPosChanging(const WindowMessage& m) {
-    auto* pos = reinterpret_cast<WINDOWPOS*>(m.lp);
+LRESULT OnWindowPosChanging(const WindowMessage& m, WINDOWPOS* pos) {
     if (pos && GetWindowValue(m.hwnd, prop::kCloseDeactivated) == 1) {
         LONG_PTR lock = GetWindowValue(m.hwnd, prop::kNotMoveable);
         if (lock == 1) pos->flags |= SWP_NOSIZE | SWP_NOMOVE;
@@ -120,11 +117,9 @@ LRESULT OnWindowPosChanging(const WindowMessage& m) {
 }
 
 // A selection change in a combo or list box posts the control's OnChange.
-LRESULT OnCommand(const WindowMessage& m) {
-    const HWND from = reinterpret_cast<HWND>(m.lp);
-    const WORD code = HIWORD(m.wp);
+LRESULT OnCommand(const WindowMessage& m, WORD, WORD code, HWND from) {
     if (!from || !IsWindow(from)) return Default(m);
-    const KindRecord* record = RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind)));
+    const KindRecord* record = RecordOf(SubclassKind(from));
     if (record && record->selectionChange && code == record->selectionChange)
         PostControlEvent(CachedControlOfWindow(from), ControlEvent::OnChange);
     return Default(m);
@@ -136,9 +131,8 @@ LRESULT OnCommand(const WindowMessage& m) {
 // command, and the default procedure would destroy the form for it.
 constexpr WPARAM kSysCommandMask = 0xFFF0;
 
-LRESULT OnSysCommand(const WindowMessage& m) {
-    const WPARAM command = m.wp & kSysCommandMask;
-    if (command != SC_CLOSE) return Default(m);
+LRESULT OnSysCommand(const WindowMessage& m, UINT command) {
+    if ((command & kSysCommandMask) != SC_CLOSE) return Default(m);
     if (!HasStyle(m.hwnd, WS_SYSMENU)) return 0;
     SetWindowValue(m.hwnd, prop::kLastFocused, 0);
     ShowWindow(m.hwnd, SW_HIDE);
@@ -148,89 +142,92 @@ LRESULT OnSysCommand(const WindowMessage& m) {
 // Labels, frames, option and check boxes paint their background with the brush the form
 // gives them: the form's own colour, not the button face the default answer would give
 // (a box of another colour around their text wherever the two colours differ).
-LRESULT OnCtlColor(const WindowMessage& m) {
+LRESULT OnCtlColor(const WindowMessage& m, HDC dc, HWND from) {
     const LRESULT answer = Default(m);  // the text colour
-    const HWND from = reinterpret_cast<HWND>(m.lp);
-    const KindRecord* record = from ? RecordOf(static_cast<long>(GetWindowValue(from, prop::kKind))) : nullptr;
+    const KindRecord* record = from ? RecordOf(SubclassKind(from)) : nullptr;
     if (!record || !record->onFormBackground || GetParent(from) != m.hwnd) return answer;
-    SetBkColor(reinterpret_cast<HDC>(m.wp), GetSysColor(COLOR_MENU));
+    SetBkColor(dc, GetSysColor(COLOR_MENU));
     // The text colour of that background: in a high-contrast theme the window text's may
     // be as dark (or as light) as it.
-    if (HighContrastOn()) SetTextColor(reinterpret_cast<HDC>(m.wp), GetSysColor(COLOR_MENUTEXT));
+    if (HighContrastOn()) SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
 }
 
 // The form's monitor or its resolution changed: a form the library created scaled takes
 // the rectangle the system suggests, and its controls follow; any other is left to the
 // system.
-LRESULT OnDpiChanged(const WindowMessage& m) {
+LRESULT OnDpiChanged(const WindowMessage& m, UINT dpi, const RECT* suggested) {
     ComPtr<Form> form = FindForm(m.hwnd);
     if (!form || form->hwnd() != m.hwnd) return Default(m);
-    return form_shape::FollowDpi(*form.get(), LOWORD(m.wp), reinterpret_cast<const RECT*>(m.lp)) ? 0 : Default(m);
+    return form_shape::FollowDpi(*form.get(), dpi, suggested) ? 0 : Default(m);
 }
 
 // A form created per-monitor aware version 1 asks for its title bar and frame to be
 // scaled with its monitor (version 2 does that unasked).
-LRESULT OnNcCreate(const WindowMessage& m) {
+LRESULT OnNcCreate(const WindowMessage& m, CREATESTRUCTW*) {
     if (CreatedPerMonitorV1(m.hwnd)) ScaleNonClientArea(m.hwnd);
     return Default(m);
 }
 
 // Escape while the form itself has the focus (no control of it can take it), when the
 // form's dialog keys are on; Tab (Shift+Tab) there goes to the first (last) control.
-LRESULT OnKey(const WindowMessage& m) {
-    if (TakeDialogKey(m.hwnd, m)) return 0;
-    if (m.wp != VK_TAB) return Default(m);
+LRESULT OnKey(const WindowMessage& m, UINT key, KeyFlags flags) {
+    if (TakeDialogKey(m.hwnd, m, key, flags)) return 0;
+    if (key != VK_TAB) return Default(m);
     if (m.msg == WM_KEYDOWN) {
-        ShowCuesForKey(m.hwnd, m.wp);
+        ShowCuesForKey(m.hwnd, key);
         FocusEdgeControl(m.hwnd, GetKeyState(VK_SHIFT) < 0);
     }
     return 0;
 }
 
 // Alt+letter while the form itself has the focus: its controls' shortcut letters.
-LRESULT OnSysChar(const WindowMessage& m) { return TakeShortcut(m.hwnd, m.wp) ? 0 : Default(m); }
+LRESULT OnSysChar(const WindowMessage& m, UINT character, KeyFlags) {
+    return TakeShortcut(m.hwnd, character) ? 0 : Default(m);
+}
 
 // Alt shows the keyboard cues.
-LRESULT OnSysKeyDown(const WindowMessage& m) {
-    ShowCuesForKey(m.hwnd, m.wp);
+LRESULT OnSysKeyDown(const WindowMessage& m, UINT key, KeyFlags) {
+    ShowCuesForKey(m.hwnd, key);
     return Default(m);
 }
 
 // The system's colours or settings changed (a high-contrast theme chosen): the form and
 // its controls paint again, and the common controls hear of it, as a top-level window
 // must tell them.
-LRESULT OnColoursChanged(const WindowMessage& m) {
+LRESULT RepaintForColours(const WindowMessage& m) {
     for (HWND child = GetWindow(m.hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageW(child, m.msg, m.wp, m.lp);
     RedrawWindow(m.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return Default(m);
 }
+LRESULT OnSysColorChange(const WindowMessage& m) { return RepaintForColours(m); }
+LRESULT OnSettingChange(const WindowMessage& m, UINT, const wchar_t*) { return RepaintForColours(m); }
 
 const MessageRow kFormMessages[] = {
-    { WM_DESTROY,           OnDestroy           },
-    { WM_ACTIVATE,          OnActivate          },
-    { WM_SETFOCUS,          OnSetFocus          },
-    { WM_SHOWWINDOW,        OnShowWindow        },
-    { WM_WINDOWPOSCHANGING, OnWindowPosChanging },
-    { WM_COMMAND,           OnCommand           },
-    { WM_SYSCOMMAND,        OnSysCommand        },
-    { WM_CTLCOLORSTATIC,    OnCtlColor          },
-    { WM_CTLCOLORBTN,       OnCtlColor          },
-    { WM_KEYDOWN,           OnKey               },
-    { WM_CHAR,              OnKey               },
-    { WM_SYSCHAR,           OnSysChar           },
-    { WM_SYSKEYDOWN,        OnSysKeyDown        },
-    { WM_SYSCOLORCHANGE,    OnColoursChanged    },
-    { WM_SETTINGCHANGE,     OnColoursChanged    },
-    { WM_DPICHANGED,        OnDpiChanged        },
-    { WM_NCCREATE,          OnNcCreate          },
+    Row<WM_DESTROY,           OnDestroy>(),
+    Row<WM_ACTIVATE,          OnActivate>(),
+    Row<WM_SETFOCUS,          OnSetFocus>(),
+    Row<WM_SHOWWINDOW,        OnShowWindow>(),
+    Row<WM_WINDOWPOSCHANGING, OnWindowPosChanging>(),
+    Row<WM_COMMAND,           OnCommand>(),
+    Row<WM_SYSCOMMAND,        OnSysCommand>(),
+    Row<WM_CTLCOLORSTATIC,    OnCtlColor>(),
+    Row<WM_CTLCOLORBTN,       OnCtlColor>(),
+    Row<WM_KEYDOWN,           OnKey>(),
+    Row<WM_CHAR,              OnKey>(),
+    Row<WM_SYSCHAR,           OnSysChar>(),
+    Row<WM_SYSKEYDOWN,        OnSysKeyDown>(),
+    Row<WM_SYSCOLORCHANGE,    OnSysColorChange>(),
+    Row<WM_SETTINGCHANGE,     OnSettingChange>(),
+    Row<WM_DPICHANGED,        OnDpiChanged>(),
+    Row<WM_NCCREATE,          OnNcCreate>(),
 };
 
 }  // namespace
 
 LRESULT CALLBACK FormWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return Dispatch(kFormMessages, {hwnd, msg, wp, lp, 0}, Default);
+    return Dispatch(kFormMessages, {hwnd, msg, wp, lp, kNoKind}, Default);
 }
 
 }  // namespace mv

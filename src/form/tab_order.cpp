@@ -6,12 +6,12 @@
 #include "form/form.h"
 #include "form/window_objects.h"
 #include "window/focus.h"
-#include "window/window_props.h"
+#include "window/subclass_record.h"
 
 namespace mv {
 
 bool CanTakeFocus(HWND hwnd) {
-    const KindRecord* record = RecordOf(static_cast<long>(GetWindowValue(hwnd, prop::kKind)));
+    const KindRecord* record = RecordOf(SubclassKind(hwnd));
     if (!record || !record->takesFocus) return false;
     LONG style = GetWindowLongW(hwnd, GWL_STYLE);
     return (style & WS_VISIBLE) && !(style & WS_DISABLED);

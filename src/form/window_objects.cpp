@@ -1,38 +1,15 @@
-// The one way from a window to its form or control.
+// The one way from a window to its form or control, over the records of
+// form/form_windows.h.
 #include "form/window_objects.h"
-
-#include <unordered_map>
 
 #include "control/control.h"
 #include "form/form.h"
+#include "form/form_windows.h"
 #include "window/subclass_record.h"
 
 namespace mv {
 
-namespace {
-
-// A thread's forms by window, and its cached control: windows belong to the thread that
-// made them, and so do their objects. Made on first use; a thread that ends with forms
-// left leaks them in any case.
-struct ThreadWindows {
-    std::unordered_map<HWND, Form*> forms;  // borrowed: a form forgets its window in its teardown
-    ComPtr<Control> cached;                 // emptied when its form's window goes
-};
-thread_local ThreadWindows* t_windows = nullptr;
-
-ThreadWindows& Here() {
-    if (!t_windows) t_windows = new ThreadWindows;
-    return *t_windows;
-}
-
-}  // namespace
-
-ComPtr<Form> FormOfWindow(HWND hwnd) {
-    if (!hwnd) return {};
-    auto& forms = Here().forms;
-    auto found = forms.find(hwnd);
-    return ComPtr<Form>(found == forms.end() ? nullptr : found->second);
-}
+ComPtr<Form> FormOfWindow(HWND hwnd) { return ComPtr<Form>(hwnd ? RecordedForm(hwnd) : nullptr); }
 
 ComPtr<Control> ControlOfWindow(HWND hwnd) {
     // A window without a position names no control (a control is given its position last,
@@ -43,20 +20,10 @@ ComPtr<Control> ControlOfWindow(HWND hwnd) {
     return ComPtr<Control>(form ? form->controlAt(position) : nullptr);
 }
 
-void RememberFormWindow(HWND hwnd, Form* form) { Here().forms[hwnd] = form; }
-
-void ForgetFormWindow(HWND hwnd) {
-    ThreadWindows& t = Here();
-    t.forms.erase(hwnd);
-    if (t.cached && t.cached->form() && t.cached->form()->formWindow() == hwnd) {
-        ComPtr<Control> gone = std::move(t.cached);  // released after the slot is empty: the release may end it
-    }
-}
-
 ComPtr<Control> CachedControlOfWindow(HWND hwnd) {
-    ThreadWindows& t = Here();
-    if (!t.cached || t.cached->hwnd() != hwnd) t.cached = ControlOfWindow(hwnd);
-    return t.cached;
+    ComPtr<Control>& cached = CachedControl();
+    if (!cached || cached->hwnd() != hwnd) cached = ControlOfWindow(hwnd);
+    return cached;
 }
 
 }  // namespace mv

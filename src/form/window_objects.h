@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "core/unique.h"
+#include "form/form_windows.h"
 
 namespace mv {
 
@@ -17,10 +18,6 @@ class Control;
 
 ComPtr<Form> FormOfWindow(HWND hwnd);
 ComPtr<Control> ControlOfWindow(HWND hwnd);
-
-// The form's window is its own from AttachFormWindow until its teardown.
-void RememberFormWindow(HWND hwnd, Form* form);
-void ForgetFormWindow(HWND hwnd);
 
 // The window procedures' one-entry cache of the control looked up last, so that a stream
 // of messages to one control looks it up once: ControlOfWindow through the cache.

@@ -10,7 +10,7 @@
 #include <set>
 #include <unordered_set>
 
-#include "shell/file_operation.h"
+#include "shell/file_op_result.h"
 
 namespace mv {
 

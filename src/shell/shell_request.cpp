@@ -18,7 +18,7 @@
 #include <algorithm>
 
 #include "core/visual_styles.h"
-#include "shell/file_operation.h"
+#include "shell/file_op_result.h"
 
 namespace mv {
 

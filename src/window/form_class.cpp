@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "core/hresult.h"
 #include "core/module_instance.h"
 #include "core/visual_styles.h"
 
@@ -10,8 +11,7 @@ namespace mv {
 
 // Registered through the wide entry point, so the class's windows are Unicode windows:
 // their texts hold any character, and the default procedure answers in UTF-16.
-void RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
-    WNDCLASSEXW wc{};
+void DescribeFormClass(WNDCLASSEXW& wc, const wchar_t* className, WNDPROC procedure) {
     wc.cbSize = sizeof wc;
     wc.style = CS_VREDRAW | CS_HREDRAW;  // redraw all when the width or height changes
     wc.lpfnWndProc = procedure;
@@ -24,16 +24,13 @@ void RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENU + 1));
     wc.lpszMenuName = nullptr;
     wc.lpszClassName = className;
-    RegisterClassExW(&wc);
 }
-
-void UnregisterFormClass(const wchar_t* className) { UnregisterClassW(className, ModuleInstance()); }
 
 // Inside the library's context the classes registered are those of version 6.
 void InitControlLibrary() {
     VisualStyleScope styles;
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&classes);
+    LOG_IF_WIN32_BOOL_FALSE(InitCommonControlsEx(&classes));
 }
 
 }  // namespace mv

@@ -1,4 +1,4 @@
-// The form window class and the common-controls initialisation.
+// The form window class's registration and the common controls' registration.
 #pragma once
 
 #include <windows.h>
@@ -7,12 +7,12 @@ namespace mv {
 
 constexpr const wchar_t* kFormClassName = L"MVVBMainWND";
 
-// Registers the form class with the form window procedure; a refused registration (the
-// class exists already) is not reported: the first registration goes on serving.
-void RegisterFormClass(const wchar_t* className, WNDPROC procedure);
-void UnregisterFormClass(const wchar_t* className);
+// Fills the registration of the form class with the form window procedure (the caller
+// registers it while forms may be made: core/window_class.h).
+void DescribeFormClass(WNDCLASSEXW& wc, const wchar_t* className, WNDPROC procedure);
 
-// InitCommonControls, so that progress bars can be created; failures are ignored.
+// InitCommonControlsEx inside the library's context, so that the common controls of
+// version 6 (progress bars among them) can be created; a failure is traced.
 void InitControlLibrary();
 
 }  // namespace mv

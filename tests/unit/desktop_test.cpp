@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "core/diagnostics.h"
+#include "core/module_instance.h"
 #include "fixtures.h"
 #include "form/form_wndproc.h"
 #include "window/form_class.h"
@@ -252,12 +253,15 @@ TEST_F(DesktopTest, NewEnumYieldsTheFormsInRegistryOrder) {
 TEST_F(DesktopTest, CreateFormFailureIsReportedOnlyWithDiagnostics) {
     // A name the registry cannot take is impossible to pass; a window the system refuses
     // (a class that does not exist after unregistering) returns nothing silently.
-    mv::UnregisterFormClass(mv::kFormClassName);
+    UnregisterClassW(mv::kFormClassName, mv::ModuleInstance());
     Put(desktop(), L"DebugOption", Arg(1));
     Outcome o = Call(desktop(), L"CreateForm", {Arg(L"NoClass"), Arg(L"x")});
     EXPECT_EQ(o.hr, S_OK);
     EXPECT_EQ(o.object(), nullptr);
     EXPECT_EQ(FindWindowA("#32770", "Addform method"), nullptr);
     Put(desktop(), L"DebugOption", Arg(0));
-    mv::RegisterFormClass(mv::kFormClassName, &mv::FormWndProc);
+    WNDCLASSEXW wc{};
+    wc.hInstance = mv::ModuleInstance();
+    mv::DescribeFormClass(wc, mv::kFormClassName, &mv::FormWndProc);
+    RegisterClassExW(&wc);
 }

@@ -7,11 +7,15 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "com/dispatch_object.h"
+#include "com/module.h"
+#include "control/control.h"
 #include "core/hresult.h"
 #include "desktop/desktop.h"
 #include "dialog_answer.h"
@@ -187,6 +191,26 @@ TEST(EventLoop, AnExceptionInAWindowProceduresHandlerIsCaughtAndTraced) {
         SendMessageW(c.window, c.msg, 0, 0);
         EXPECT_EQ(c.posted, form.str(L"PendingEvent")) << "the next message is handled as ever";
     }
+}
+
+// The last Release of an object runs its teardown inside the edge's guard: a fault there
+// (a teardown that fails to allocate) is traced with what was thrown and reaches no host.
+// The object is then left as it was, its one reference kept, so a later release ends it.
+TEST(EventLoop, AFaultInTheTeardownOfTheLastReleaseIsCaughtAndTraced) {
+    const long before = mv::LiveObjects();
+    mv::ComPtr<mv::Control> control = mv::Control::Create();
+    g_traced.clear();
+    mv::SetTraceListener([](const char* line) { g_traced.emplace_back(line); });
+    mv::g_teardownFaultForTests = [] { throw std::bad_alloc(); };
+    EXPECT_EQ(0u, control.get()->Release());
+    mv::g_teardownFaultForTests = nullptr;
+    mv::SetTraceListener(nullptr);
+    ASSERT_EQ(1u, g_traced.size());
+    EXPECT_NE(std::string::npos, g_traced[0].find("src/com/dispatch_object.h(")) << g_traced[0];
+    EXPECT_NE(std::string::npos, g_traced[0].find("0x8007000E Release (thrown: std::bad_alloc)")) << g_traced[0];
+    EXPECT_EQ(before + 1, mv::LiveObjects()) << "the object is left, not half deleted";
+    control.detach()->Release();  // the teardown runs whole this time
+    EXPECT_EQ(before, mv::LiveObjects());
 }
 
 // A window of the test's own that adds a control of the same name while the add method

@@ -8,9 +8,11 @@
 #include "com/module.h"
 #include "control/control.h"
 #include "control/control_kind.h"
+#include "control/kind_records.h"
 #include "fixtures.h"
 #include "real_input.h"
 #include "form/form_wndproc.h"
+#include "form/window_objects.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/window_props.h"
@@ -28,7 +30,7 @@ mv::Control* JoinControl(mv::Form* form, const wchar_t* name) {
                              nullptr, nullptr);
     mv::SetWindowValue(h, mv::prop::kKind, mv::kCmdButton);
     mv::ComPtr<mv::Control> c = mv::Control::Create();
-    c->AttachWindow(h, mv::kCmdButton);
+    c->AttachWindow(h, *mv::RecordOf(mv::kCmdButton));
     c->SetName(name);
     c->SetParentForm(form);
     form->controls().add(name, c->dispatch());
@@ -274,10 +276,10 @@ TEST_F(DesktopTest, ControlsAreFoundByNameOrPosition) {
     EXPECT_EQ(Call(f, L"controls", {Arg(1)}).object(), one->dispatch());
     EXPECT_EQ(Call(f, L"controls", {Arg(0)}).object(), nullptr);
     EXPECT_EQ(Call(f, L"controls", {Arg(L"three")}).object(), nullptr);
-    EXPECT_EQ(desktop_->ControlFromHwnd(two->hwnd()), two);
-    EXPECT_EQ(desktop_->FormFromHwnd(hwndOf(f)), AsForm(f));
-    EXPECT_EQ(desktop_->ControlFromHwnd(hwndOf(f)), nullptr);  // a form is not a control
-    EXPECT_EQ(desktop_->FormFromHwnd(nullptr), nullptr);
+    EXPECT_EQ(mv::ControlOfWindow(two->hwnd()).get(), two);
+    EXPECT_EQ(mv::FormOfWindow(hwndOf(f)).get(), AsForm(f));
+    EXPECT_EQ(mv::ControlOfWindow(hwndOf(f)).get(), nullptr);  // a form is not a control
+    EXPECT_EQ(mv::FormOfWindow(nullptr).get(), nullptr);
     Call(desktop(), L"CloseAll");
     EXPECT_EQ(GetLong(f, L"Count"), 2);  // the collection outlives the windows
 }

@@ -49,16 +49,6 @@ TEST(KindRecords, MembersApplyPerKindWithoutRegardToCase) {
     EXPECT_EQ(mv::RecordOf(-1), nullptr);
 }
 
-TEST(KindRecords, ClassesAndStyleListsAreExact) {
-    EXPECT_STREQ(mv::RecordOf(mv::kComboBox)->windowClass, L"ComboBox");
-    EXPECT_STREQ(mv::RecordOf(mv::kProgressBar)->windowClass, L"msctls_progress32");
-    EXPECT_STREQ(mv::RecordOf(mv::kImage)->windowClass, L"Static");
-    EXPECT_STREQ(mv::RecordOf(mv::kComboBox)->themeClasses, L"COMBOBOX, DROPDOWNBUTTON,SCROLLBAR");
-    EXPECT_STREQ(mv::RecordOf(mv::kListBox)->themeClasses, L"LISTVIEW,SCROLLBAR");
-    EXPECT_STREQ(mv::RecordOf(mv::kLabel)->themeClasses, L"");  // labels and images open no theme
-    EXPECT_STREQ(mv::RecordOf(mv::kImage)->themeClasses, L"");
-}
-
 TEST(KindRecords, BadPropertyIsShownOnlyWithDiagnosticsAndNotWhenSilent) {
     const mv::KindSet texts = mv::Kinds({mv::kTextBox, mv::kComboBox});
     mv::SetDebugFlag(true);
