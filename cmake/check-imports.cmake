@@ -3,7 +3,7 @@
 # Usage: cmake -DOBJDUMP=i686-w64-mingw32-objdump -DBINARY=file.dll -P check-imports.cmake
 cmake_minimum_required(VERSION 3.20)
 set(system_dlls
-    kernel32 user32 gdi32 comctl32 shell32 comdlg32 uxtheme ole32 oleaut32 advapi32
+    kernel32 user32 gdi32 comctl32 shell32 comdlg32 uxtheme ole32 oleaut32 oleacc advapi32
     msvcrt shlwapi rpcrt4 version winmm ws2_32 bcrypt ntdll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${BINARY}

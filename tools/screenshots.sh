@@ -44,6 +44,11 @@ take_shots() {   # command...
         line=${line%$'\r'}
         case $line in
             "shot "*) sleep 0.8; photograph "${line#shot }"; touch "$work/${line#shot }.done" ;;
+            "keys "*)
+                local keys=(${line#keys })
+                sleep 0.8
+                xdotool mousemove "${keys[1]}" "${keys[2]}" key "${keys[3]}"
+                sleep 1.2; photograph "${keys[0]}"; touch "$work/${keys[0]}.done" ;;
             "modal "*) sleep 1.5; photograph "${line#modal }"; xdotool key Escape ;;
             end) ;;
             *) echo "shots: $line" >&2 ;;

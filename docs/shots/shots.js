@@ -2,6 +2,8 @@
 // tools/screenshots.sh runs this script and answers its requests:
 //   "shot NAME": the windows are ready; the tool photographs the screen, crops the picture
 //       to the windows and creates DONE\NAME.done, which this script waits for;
+//   "keys NAME X Y KEYS": as "shot", after the tool has rested the pointer at the screen
+//       point X, Y and pressed KEYS there (xdotool's names);
 //   "modal NAME": a dialog is about to open; the tool photographs it and closes it with
 //       Escape, which returns from the dialog.
 //   cscript //nologo docs/shots/shots.js DONE-FOLDER
@@ -15,6 +17,12 @@ function shot(name, forms) {
     for (var i = 0; i < forms.length; i++) forms[i].Visible = 1;
     WScript.Echo("shot " + name);
     while (!fso.FileExists(done + "\\" + name + ".done")) desk.Count;   // Count lets windows paint
+    desk.CloseAll();
+}
+function keyShot(name, forms, x, y, keys) {
+    for (var i = 0; i < forms.length; i++) forms[i].Visible = 1;
+    WScript.Echo("keys " + name + " " + x + " " + y + " " + keys);
+    while (!fso.FileExists(done + "\\" + name + ".done")) desk.Count;
     desk.CloseAll();
 }
 function form(caption, width, height) { return desk.CreateForm(caption, caption, 60, 60, width, height); }
@@ -140,6 +148,17 @@ function logViewer(width, height) {
 }
 shot("resize_small", [logViewer(420, 300)]);
 shot("resize_large", [logViewer(600, 380)]);
+// Keyboard use: Tab, from the first field to the check box, shows the underlined shortcut
+// letters and the check box's tooltip, below the form (a window over another one of the
+// same program stays black on the virtual display).
+f = form("Sign in", 330, 146);
+f.DialogKeys = 1;
+f.AddLabel("nameLabel", "&Name:", 16, 18, 70, 20);
+f.AddTextbox("name", "", 90, 16, 210, 24);
+f.AddCheckBox("remember", "&Remember me", 90, 97, 200, 22).ToolTip = "Stay signed in on this computer";
+f.AddCmdButton("ok", "&OK", 130, 52, 80, 28);
+f.AddCmdButton("cancel", "Cancel", 220, 52, 80, 28).SetAsCancel();
+keyShot("accessibility", [f], 100, 130, "Tab");
 
 // ---- Dialogs: their owner stays hidden, so each picture shows the dialog alone.
 function modal(name) { WScript.Echo("modal " + name); }

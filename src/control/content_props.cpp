@@ -75,12 +75,11 @@ void ShowPicture(Control& c, const std::wstring& path) {
 
 HRESULT GetEnable(Control& c, const Args&, Result& r) { return StyleFlag(c, r, WS_DISABLED, true); }
 
-// Through the style bit, not EnableWindow.
+// The system's way: a control being disabled loses the focus (the control procedure
+// hands it on, form/ctrl_wndproc.h), takes no more input, and screen readers hear of the
+// change; the window repaints itself (WM_ENABLE).
 HRESULT PutEnable(Control& c, const Args& a, Result&) {
-    HWND w = LiveWindow(c);
-    if (!w) return S_OK;
-    SetStyleBit(w, WS_DISABLED, AsFlag(a.lng(0) == 0));
-    Repaint(w);
+    if (HWND w = LiveWindow(c)) EnableWindow(w, a.lng(0) != 0);
     return S_OK;
 }
 
@@ -141,8 +140,20 @@ HRESULT GetValue(Control& c, const Args&, Result& r) {
     return S_OK;
 }
 
+// Ticks or clears this box alone, as BM_SETCHECK does on Windows: an automatic option box
+// ticked by a script leaves the others of its group as they are (only a click, by the
+// user or a shortcut, clears them). Some systems' automatic option box clears them on
+// BM_SETCHECK too, so the check is set while the box is, for that one message, a plain
+// option box, which no system ties to its group.
 HRESULT PutValue(Control& c, const Args& a, Result&) {
-    if (HWND w = LiveWindow(c)) SendMessageW(w, BM_SETCHECK, a.lng(0) != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    HWND w = LiveWindow(c);
+    if (!w) return S_OK;
+    const WPARAM check = a.lng(0) != 0 ? BST_CHECKED : BST_UNCHECKED;
+    const LONG style = GetWindowLongW(w, GWL_STYLE);
+    const bool automatic = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    if (automatic) SetWindowLongW(w, GWL_STYLE, (style & ~BS_TYPEMASK) | BS_RADIOBUTTON);
+    SendMessageW(w, BM_SETCHECK, check, 0);
+    if (automatic) SetWindowLongW(w, GWL_STYLE, (GetWindowLongW(w, GWL_STYLE) & ~BS_TYPEMASK) | BS_AUTORADIOBUTTON);
     return S_OK;
 }
 

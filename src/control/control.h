@@ -132,6 +132,10 @@ public:
     bool customPainted() const { return customPainted_; }
     void setCustomPainted(bool on) { customPainted_ = on; }
     ItemWidths& itemWidths() { return itemWidths_; }
+    // What a screen reader announces and the tooltip shows (accessible.h, tool_tips.h);
+    // empty: the system's own name, no tooltip.
+    std::wstring& accessibleName() { return accessibleName_; }
+    std::wstring& toolTip() { return toolTip_; }
 
     Control() = default;
 
@@ -155,6 +159,8 @@ private:
     bool customPainted_ = false;
     ItemWidths itemWidths_;
     Anchor anchor_;
+    std::wstring accessibleName_;
+    std::wstring toolTip_;
     ControlEvents events_;
     EventSource source_{*dispatch(), DIID__clsDefCtrlEvents};
 };

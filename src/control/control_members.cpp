@@ -4,11 +4,13 @@
 // control class has no default member.
 #include "control/control.h"
 
+#include "control/accessible.h"
 #include "control/content_props.h"
 #include "control/fonts.h"
 #include "control/kind_records.h"
 #include "control/list_ops.h"
 #include "control/progress.h"
+#include "control/tool_tips.h"
 
 namespace mv {
 
@@ -134,6 +136,10 @@ constexpr Member<C> kRows[] = {
     { K::SetAsCancel, content_props::SetAsCancel, ForKinds(Kinds({kCmdButton})) },
     { K::Anchor_get, [](C& c, const Args&, Result& r) { r.setText(AnchorLetters(c.anchor().edges)); return S_OK; } },
     { K::Anchor_let, PutAnchor },
+    { K::ToolTip_get, [](C& c, const Args&, Result& r) { r.setText(c.toolTip()); return S_OK; } },
+    { K::ToolTip_let, [](C& c, const Args& a, Result&) { SetToolTip(c, a.text(0)); return S_OK; } },
+    { K::AccessibleName_get, [](C& c, const Args&, Result& r) { r.setText(c.accessibleName()); return S_OK; } },
+    { K::AccessibleName_let, [](C& c, const Args& a, Result&) { SetAccessibleName(c, a.text(0)); return S_OK; } },
 };
 static_assert(BindsEveryMemberInOrder(kRows), "one row per member of the interface, in its order");
 static_assert(FactsAreSound(K::facts), "a member has more parameters than Args holds, or no plain help");

@@ -1,6 +1,6 @@
 // What a record of a kind of control holds: how its add method creates it (class, styles,
 // text, click event, what is set once it exists) and every way its behaviour differs from
-// the other kinds' (its theme, focus, the keys it takes, its painting, its text, its list
+// the other kinds' (its theme, focus, the keys it takes, its shortcut letter, its painting, its text, its list
 // messages). Code that acts differently for some kinds reads a field or calls a hook here;
 // it never asks which kind a control is. The records themselves are in kind_records.h.
 #pragma once
@@ -38,6 +38,21 @@ struct ListMessages {
     bool measuresItems;   // gets a horizontal scrolling extent as wide as its widest item
 };
 
+// What a shortcut letter (the letter marked with & in a caption) does to a control of the
+// kind: nothing, click it (a button clicks, a check box toggles, an option box is
+// selected), move the focus into the controls it encloses, or to the next control after
+// it in the Tab order (form/shortcut_keys.h).
+enum class Shortcut { None, Click, FocusInside, FocusNext };
+
+// What the keyboard does with a kind beyond Tab, Enter and Escape.
+struct KeyboardRecord {
+    Shortcut shortcut = Shortcut::None;
+    bool bareLetters = false;      // while it has the focus a letter alone is a shortcut
+    bool optionGroup = false;      // a member of an option group: the arrows move in it
+    bool encloses = false;         // the controls laid out inside it are its own (a frame)
+    DWORD dialogKeysClears = 0;    // style bits it loses while the form's dialog keys are on
+};
+
 // Arguments are named as the add method's parameters; every add method takes sCtrlName
 // first and the geometry nleft, nTop, nWidth and nHeight. Fields left out are 0, false or
 // null: the kind does not have that difference.
@@ -68,6 +83,7 @@ struct KindRecord {
     DWORD enterStyle;             // ... except while it has this style (Enter is its own); 0: none
     bool openListTakesKeys;       // Enter and Escape close its open drop-down list
     bool keysClick;               // releasing Enter or Space pressed on it clicks it; Enter presses it as Space does
+    KeyboardRecord keys;          // shortcut letters, option groups
     // Content.
     const ListMessages* list;     // null: holds no items
     WORD selectionChange;         // the notification of a changed selection (OnChange); 0: none

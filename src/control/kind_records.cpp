@@ -5,6 +5,8 @@
 #include "control/control.h"
 #include "control/progress.h"
 #include "core/dpi.h"
+#include "window/message_table.h"
+#include "window/subclass_record.h"
 #include "window/window_range.h"
 
 namespace mv {
@@ -25,6 +27,8 @@ void ApplyColumnWidth(Control& c, const Args& a) {
     const long width = UnitsToPixels(a.lng(a.indexOf(AddParam::nWidth)), c.unitDpi());
     SendMessageW(c.hwnd(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(WindowSize(width)), 0);
 }
+
+const KeyboardRecord& KeysOf(HWND hwnd) { return RecordOrNone(hwnd ? SubclassKind(hwnd) : kNoKind).keys; }
 
 void ApplyPicture(Control& c, const Args& a) { content_props::ShowPicture(c, a.text(a.indexOf(AddParam::sImageSource))); }
 

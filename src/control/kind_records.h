@@ -45,18 +45,23 @@ inline constexpr ListMessages kListBoxMessages = {
       LB_GETTEXTLEN, LB_GETCURSEL, LB_SETCURSEL, LB_SETHORIZONTALEXTENT },
     LBS_SORT, true };
 
+// A button's, a check box's: its shortcut letter clicks it, alone too while it has the focus.
+constexpr KeyboardRecord kClicked{.shortcut = Shortcut::Click, .bareLetters = true};
+
 // The add methods' parameters the records name (generated from morvane.idl).
 using AddParam = idl::clsDefForm::param;
 
-// No control has WS_GROUP, so all option boxes of a form are one group.
+// An option box that starts an option group gets WS_GROUP when it is added
+// (form/option_groups.h).
 inline constexpr KindRecord kKindRecords[] = {
     { .kind = kCmdButton, .windowClass = L"BUTTON", .style = WS_TABSTOP,
       .text = FromArg(AddParam::sCtrlCaption), .onClick = AddParam::sOnclickEvent,
       .option = { AddParam::nMultiLine, BS_MULTILINE },
-      .themeClasses = L"BUTTON", .takesFocus = true, .keysClick = true },
+      .themeClasses = L"BUTTON", .takesFocus = true, .keysClick = true, .keys = kClicked },
     { .kind = kLabel, .windowClass = L"Static", .style = SS_NOPREFIX, .exStyle = WS_EX_TRANSPARENT,
       .text = FromArg(AddParam::sCtrlCaption), .alignment = AddParam::nTextAlignement,
-      .onFormBackground = true },
+      .onFormBackground = true,
+      .keys = { .shortcut = Shortcut::FocusNext, .dialogKeysClears = SS_NOPREFIX } },
     { .kind = kTextBox, .windowClass = L"EDIT", .style = kTextBoxStyle, .exStyle = WS_EX_CLIENTEDGE,
       .text = FromArg(AddParam::sCtrlCaption), .onClick = AddParam::sOnclickEvent,
       .alignment = AddParam::nTextAlignement, .option = { AddParam::nMultiLine, kTextBoxMultiLine },
@@ -72,23 +77,25 @@ inline constexpr KindRecord kKindRecords[] = {
       .themeClasses = L"LISTVIEW,SCROLLBAR", .takesFocus = true, .enterAccepts = true,
       .list = &kListBoxMessages, .selectionChange = LBN_SELCHANGE },
     { .kind = kProgressBar, .windowClass = L"msctls_progress32", .style = PBS_SMOOTH,
-      .text = Fixed(L"PB"), .afterwards = ApplyBarStyle,
+      .text = Fixed(L""), .afterwards = ApplyBarStyle,
       .themeClasses = L"PROGRESS,BAR", .paintsItself = PaintProgressBar },
     { .kind = kFrame, .windowClass = L"BUTTON", .style = BS_GROUPBOX, .exStyle = WS_EX_TRANSPARENT,
       .text = FromArg(AddParam::sCtrlCaption),
-      .themeClasses = L"BUTTON,GROUPBOX", .onFormBackground = true },
+      .themeClasses = L"BUTTON,GROUPBOX", .onFormBackground = true,
+      .keys = { .shortcut = Shortcut::FocusInside, .encloses = true } },
     { .kind = kImage, .windowClass = L"Static", .style = SS_BITMAP, .exStyle = WS_EX_TRANSPARENT,
       .text = Fixed(L""), .afterwards = ApplyPicture, .drawsPicture = true },
     { .kind = kOptionBox, .windowClass = L"BUTTON", .style = BS_AUTORADIOBUTTON,
       .text = FromArg(AddParam::sCtrlCaption), .onClick = AddParam::sOnclickEvent,
       .option = { AddParam::nTextOnLeft, BS_LEFTTEXT },
       .themeClasses = L"BUTTON,RADIOBUTTON", .onFormBackground = true,
-      .takesFocus = true, .enterAccepts = true },
+      .takesFocus = true, .enterAccepts = true,
+      .keys = { .shortcut = Shortcut::Click, .bareLetters = true, .optionGroup = true } },
     { .kind = kCheckBox, .windowClass = L"BUTTON", .style = BS_AUTOCHECKBOX,
       .text = FromArg(AddParam::sCtrlCaption), .onClick = AddParam::sOnclickEvent,
       .option = { AddParam::nTextOnLeft, BS_LEFTTEXT },
       .themeClasses = L"BUTTON,CHECKBOX", .onFormBackground = true,
-      .takesFocus = true, .enterAccepts = true },
+      .takesFocus = true, .enterAccepts = true, .keys = kClicked },
 };
 
 constexpr bool RecordsInKindOrder() {
@@ -117,6 +124,10 @@ constexpr KindSet KindsWhere(bool (*has)(const KindRecord&)) {
         if (has(r)) s |= 1u << r.kind;
     return s;
 }
+// The keyboard record of a control window's kind (every field off for a window that is
+// no control).
+const KeyboardRecord& KeysOf(HWND hwnd);
+
 constexpr KindSet FocusTakers() { return KindsWhere([](const KindRecord& r) { return r.takesFocus; }); }
 constexpr KindSet ListHolders() { return KindsWhere([](const KindRecord& r) { return r.list != nullptr; }); }
 constexpr KindSet SelfPainters() { return KindsWhere([](const KindRecord& r) { return r.paintsItself != nullptr; }); }

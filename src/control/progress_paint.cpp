@@ -8,6 +8,10 @@
 //   (156 x / w + 10, 166 x / w + 36, 134 x / w + 106), each rounded halves to even,
 // which depends on the column and the width only: a growing bar extends its gradient.
 //
+// While the system's high-contrast setting is on, every column of the bar has the
+// system's highlight colour instead (the gradient's fixed blues are not the user's
+// colours).
+//
 // The columns are drawn as one row of pixels stretched over the inner height (the same
 // pixels as one-pixel vertical lines, without a pen per column), and the end column is
 // kept in "MVVBPBPreviousPos". The ring outside the inner rectangle is the form's
@@ -22,6 +26,7 @@
 #include "control/control.h"
 #include "control/progress.h"
 #include "core/dpi.h"
+#include "core/high_contrast.h"
 #include "core/rounding.h"
 #include "core/unique.h"
 #include "window/subclass_record.h"
@@ -69,14 +74,18 @@ void DrawRing(HWND window, HDC dc, long width, long height) {
     for (const RECT& r : strips)
         if (r.left < r.right && r.top < r.bottom) FillRect(dc, &r, brush);
 }
+// A 32-bit DIB pixel (blue in the low byte) of a colour.
+DWORD Pixel(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
 // Columns first..last of the gradient, one row stretched over rows top to bottom.
 void DrawColumns(HDC dc, long first, long last, long w, long top, long bottom) {
     const long n = last - first + 1;
     if (n <= 0 || bottom <= top) return;
+    const bool highContrast = HighContrastOn();
+    const DWORD highlight = Pixel(GetSysColor(COLOR_HIGHLIGHT));
     std::vector<DWORD> row(static_cast<size_t>(n));
     for (long x = first; x <= last; ++x)
-        row[x - first] = (Level(kRed, x, w) << 16) | (Level(kGreen, x, w) << 8) | Level(kBlue, x, w);
+        row[x - first] = highContrast ? highlight : Pixel(RGB(Level(kRed, x, w), Level(kGreen, x, w), Level(kBlue, x, w)));
     BITMAPINFO bmi{};
     bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
     bmi.bmiHeader.biWidth = n;

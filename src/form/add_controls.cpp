@@ -13,6 +13,8 @@
 #include "core/visual_styles.h"
 #include "form/form.h"
 #include "form/ctrl_wndproc.h"
+#include "form/option_groups.h"
+#include "form/shortcut_keys.h"
 #include "window/message_pass.h"
 #include "window/style_bits.h"
 #include "window/subclass_record.h"
@@ -90,6 +92,8 @@ ComPtr<Control> Addcontrol(Form& form, const ControlSpec& s) {
     const long position = static_cast<long>(form.controls().count());
     SetWindowValue(hwnd, prop::kPosition, position);
     RememberPosition(hwnd, position);
+    MarkOptionGroup(hwnd);
+    FollowDialogKeys(hwnd);
     made.release();
     return control;
 }

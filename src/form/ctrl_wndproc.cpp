@@ -1,8 +1,10 @@
 // The control subclass procedure. It turns a control's clicks, double-clicks, focus
 // changes and showing or hiding into the control's event strings, gives forms their Tab
-// and Shift+Tab navigation (forms are plain windows, not dialogs), makes Enter and Space
-// click command buttons, hands Enter and Escape to the form's dialog keys, and redraws
-// images; then, unless it consumes the message, it hands the message to the procedure the
+// and Shift+Tab navigation, shortcut letters and arrows among option boxes (forms are
+// plain windows, not dialogs), makes Enter and Space click command buttons, hands Enter
+// and Escape to the form's dialog keys, moves the focus off a control being disabled,
+// shows tooltips on focus, answers screen readers with the control's accessible object,
+// and redraws images; then, unless it consumes the message, it hands the message to the procedure the
 // control's class gave it ("MVVBOldProc").
 //
 // The window's kind and its class's procedure come from the thread's record of the
@@ -19,6 +21,10 @@
 #include "form/dialog_keys.h"
 #include "window/subclass_record.h"
 #include "form/tab_order.h"
+#include "form/option_groups.h"
+#include "form/shortcut_keys.h"
+#include "control/accessible.h"
+#include "control/tool_tips.h"
 #include "window/message_table.h"
 #include "window/window_props.h"
 
@@ -62,14 +68,17 @@ LRESULT OnPaint(const WindowMessage& m) {
     return painted;
 }
 
+// The focus shows the control's tooltip while the keyboard cues are shown.
 LRESULT OnSetFocus(const WindowMessage& m, HWND) {
     PostControlEvent(FindControl(m.hwnd), ControlEvent::OnGotfocus);
+    ShowFocusToolTip(m.hwnd, true);
     return PassOn(m);
 }
 
 // A key pressed on a button that loses the focus before the key is released clicks nothing.
 LRESULT OnKillFocus(const WindowMessage& m, HWND) {
     if (t_keyPress.button == m.hwnd) t_keyPress = KeyPress{};
+    ShowFocusToolTip(m.hwnd, false);
     PostControlEvent(FindControl(m.hwnd), ControlEvent::OnLostfocus);
     return PassOn(m);
 }
@@ -81,9 +90,9 @@ LRESULT OnShowWindow(const WindowMessage& m, BOOL shown, UINT) {
 }
 
 // Tab moves the focus on (Shift+Tab back) and never reaches the control, whatever its
-// kind. On a kind that keys click (a command button) Enter becomes Space, which its class
-// treats as a press; the button remembers which of the two keys was pressed last on it
-// (any other key forgets).
+// kind; the arrows move among option boxes of a group. On a kind that keys click (a
+// command button) Enter becomes Space, which its class treats as a press; the button
+// remembers which of the two keys was pressed last on it (any other key forgets).
 // Enter and Escape go to the form's dialog keys first (they act only while those are on).
 LRESULT OnKeyDown(const WindowMessage& m, UINT key, KeyFlags flags) {
     const bool keysClick = RecordOrNone(m.kind).keysClick;
@@ -92,6 +101,8 @@ LRESULT OnKeyDown(const WindowMessage& m, UINT key, KeyFlags flags) {
         t_keyPress = clicks ? KeyPress{m.hwnd, key} : KeyPress{};
     }
     if (TakeDialogKey(GetParent(m.hwnd), m, key, flags)) return 0;
+    ShowCuesForKey(m.hwnd, key);
+    if (MoveInOptionGroup(m.hwnd, key)) return 0;
     if (key == VK_TAB) {
         // Shift as it was when this Tab was pressed: the keyboard state of the message
         // being handled, as the dialog manager reads it. The asynchronous state tells what
@@ -111,9 +122,40 @@ LRESULT OnKeyDown(const WindowMessage& m, UINT key, KeyFlags flags) {
 
 // Tab's character would reach the control after the focus has left it (a multi-line text
 // box would take it as text): the key-down has done all that Tab does. So have the
-// key-downs of Enter and Escape that the dialog keys took.
+// key-downs of Enter and Escape that the dialog keys took. A letter alone on a control
+// that takes letters alone as shortcuts (buttons, check and option boxes) is one.
 LRESULT OnChar(const WindowMessage& m, UINT character, KeyFlags flags) {
     if (character == '\t' || TakeDialogKey(GetParent(m.hwnd), m, character, flags)) return 0;
+    if (RecordOrNone(m.kind).keys.bareLetters && TakeShortcut(GetParent(m.hwnd), character)) return 0;
+    return PassOn(m);
+}
+
+// Alt+letter: the control of the form with that shortcut acts; an unmatched one goes on
+// to the system (which beeps: no menu has it).
+LRESULT OnSysChar(const WindowMessage& m, UINT character, KeyFlags) {
+    return TakeShortcut(GetParent(m.hwnd), character) ? 0 : PassOn(m);
+}
+
+// Alt shows the keyboard cues.
+LRESULT OnSysKeyDown(const WindowMessage& m, UINT key, KeyFlags) {
+    ShowCuesForKey(m.hwnd, key);
+    return PassOn(m);
+}
+
+// A control disabled while it had the focus: the system took the focus away; it goes on
+// to the next control.
+LRESULT OnEnable(const WindowMessage& m, bool enabled) {
+    HWND form = GetParent(m.hwnd);
+    if (!enabled && (GetFocus() == m.hwnd || (!GetFocus() && GetActiveWindow() == form))) FocusNextControl(m.hwnd, false);
+    return PassOn(m);
+}
+
+// A screen reader asks for the control's accessible object: the system's, with the
+// control's AccessibleName and ToolTip as its name and description when it has them.
+LRESULT OnGetObject(const WindowMessage& m, WPARAM flags, LONG object) {
+    ComPtr<Control> c = FindControl(m.hwnd);
+    LRESULT answer = 0;
+    if (c && AnswerGetObject(*c.get(), flags, object, &answer)) return answer;
     return PassOn(m);
 }
 
@@ -178,6 +220,10 @@ const MessageRow kControlMessages[] = {
     Row<WM_KEYDOWN,       OnKeyDown>(),
     Row<WM_CHAR,          OnChar>(),
     Row<WM_KEYUP,         OnKeyUp>(),
+    Row<WM_SYSCHAR,       OnSysChar>(),
+    Row<WM_SYSKEYDOWN,    OnSysKeyDown>(),
+    Row<WM_ENABLE,        OnEnable>(),
+    Row<WM_GETOBJECT,     OnGetObject>(),
     Row<WM_LBUTTONUP,     OnButtonUp>(),
     Row<WM_LBUTTONDBLCLK, OnDoubleClick>(),
     Row<WM_SETFONT,       OnSetFont>(),

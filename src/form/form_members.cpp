@@ -8,6 +8,7 @@
 #include "form/form_services.h"
 #include "form/form_shape.h"
 #include "form/dialog_keys.h"
+#include "form/shortcut_keys.h"
 
 namespace mv {
 
@@ -23,7 +24,9 @@ HRESULT GetDialogKeys(F& f, const Args&, Result& r) {
 }
 
 HRESULT PutDialogKeys(F& f, const Args& a, Result&) {
-    if (!f.destroyed()) SetDialogKeys(f.hwnd(), a.lng(0) != 0);
+    if (f.destroyed()) return S_OK;
+    SetDialogKeys(f.hwnd(), a.lng(0) != 0);
+    ShowLabelShortcuts(f.hwnd());
     return S_OK;
 }
 

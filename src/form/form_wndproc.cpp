@@ -5,7 +5,8 @@
 // form's combo and list boxes into their OnChange, remembers and restores the focused
 // control, keeps an owner window disabled while the form is shown, hides the form when
 // the user closes it, holds the move lock of forms without a system menu, hands Escape on
-// the form to its dialog keys, and starts the form's teardown when its window is destroyed from
+// the form to its dialog keys, Tab on the form to its first control and Alt+letter to its
+// controls' shortcuts, repaints when the system's colours change, and starts the form's teardown when its window is destroyed from
 // outside. Everything else goes to the default window procedure.
 //
 // Objects are found through form/window_objects.h. When the form or control of a
@@ -16,6 +17,7 @@
 #include "control/control.h"
 #include "core/dpi.h"
 #include "control/kind_records.h"
+#include "core/high_contrast.h"
 #include "form/window_objects.h"
 #include "form/form.h"
 #include "form/ctrl_wndproc.h"
@@ -23,6 +25,7 @@
 #include "form/form_resize.h"
 #include "form/form_shape.h"
 #include "form/form_wndproc.h"
+#include "form/shortcut_keys.h"
 #include "window/form_class.h"
 #include "window/message_pass.h"
 #include "window/message_table.h"
@@ -75,7 +78,10 @@ LRESULT OnSetFocus(const WindowMessage& m, HWND) {
         return 0;
     }
     HWND last = WindowValue(m.hwnd, prop::kLastFocused);
-    FocusWindow(last ? last : WindowValue(m.hwnd, prop::kDefaultCtl));
+    HWND fallback = WindowValue(m.hwnd, prop::kDefaultCtl);
+    if (last) FocusWindow(last);
+    else if (fallback) FocusWindow(fallback);
+    else if (DialogKeysOn(m.hwnd)) FocusEdgeControl(m.hwnd, false);  // a dialog starts on its first field
     Post(FindForm(m.hwnd), FormEvent::OnGotfocus);
     return Default(m);
 }
@@ -84,6 +90,7 @@ LRESULT OnShowWindow(const WindowMessage& m, BOOL shown, UINT) {
     if (shown == TRUE) {
         ComPtr<Form> form = FindForm(m.hwnd);
         Post(form, FormEvent::OnShow);
+        InitKeyboardCues(m.hwnd);
         if (form && form->ownerWindow()) {
             EnableWindow(form->ownerWindow(), FALSE);
             form->setOwnerDisabled(true);
@@ -177,6 +184,9 @@ LRESULT OnCtlColor(const WindowMessage& m, HDC dc, HWND from) {
     const KindRecord* record = from ? RecordOf(SubclassKind(from)) : nullptr;
     if (!record || !record->onFormBackground || GetParent(from) != m.hwnd) return answer;
     SetBkColor(dc, GetSysColor(COLOR_MENU));
+    // The text colour of that background: in a high-contrast theme the window text's may
+    // be as dark (or as light) as it.
+    if (HighContrastOn()) SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
 }
 
@@ -197,10 +207,39 @@ LRESULT OnNcCreate(const WindowMessage& m, CREATESTRUCTW*) {
 }
 
 // Escape while the form itself has the focus (no control of it can take it), when the
-// form's dialog keys are on.
+// form's dialog keys are on; Tab (Shift+Tab) there goes to the first (last) control.
 LRESULT OnKey(const WindowMessage& m, UINT key, KeyFlags flags) {
-    return TakeDialogKey(m.hwnd, m, key, flags) ? 0 : Default(m);
+    if (TakeDialogKey(m.hwnd, m, key, flags)) return 0;
+    if (key != VK_TAB) return Default(m);
+    if (m.msg == WM_KEYDOWN) {
+        ShowCuesForKey(m.hwnd, key);
+        FocusEdgeControl(m.hwnd, GetKeyState(VK_SHIFT) < 0);
+    }
+    return 0;
 }
+
+// Alt+letter while the form itself has the focus: its controls' shortcut letters.
+LRESULT OnSysChar(const WindowMessage& m, UINT character, KeyFlags) {
+    return TakeShortcut(m.hwnd, character) ? 0 : Default(m);
+}
+
+// Alt shows the keyboard cues.
+LRESULT OnSysKeyDown(const WindowMessage& m, UINT key, KeyFlags) {
+    ShowCuesForKey(m.hwnd, key);
+    return Default(m);
+}
+
+// The system's colours or settings changed (a high-contrast theme chosen): the form and
+// its controls paint again, and the common controls hear of it, as a top-level window
+// must tell them.
+LRESULT RepaintForColours(const WindowMessage& m) {
+    for (HWND child = GetWindow(m.hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, m.msg, m.wp, m.lp);
+    RedrawWindow(m.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return Default(m);
+}
+LRESULT OnSysColorChange(const WindowMessage& m) { return RepaintForColours(m); }
+LRESULT OnSettingChange(const WindowMessage& m, UINT, const wchar_t*) { return RepaintForColours(m); }
 
 const MessageRow kFormMessages[] = {
     Row<WM_DESTROY,           OnDestroy>(),
@@ -214,6 +253,10 @@ const MessageRow kFormMessages[] = {
     Row<WM_CTLCOLORBTN,       OnCtlColor>(),
     Row<WM_KEYDOWN,           OnKey>(),
     Row<WM_CHAR,              OnKey>(),
+    Row<WM_SYSCHAR,           OnSysChar>(),
+    Row<WM_SYSKEYDOWN,        OnSysKeyDown>(),
+    Row<WM_SYSCOLORCHANGE,    OnSysColorChange>(),
+    Row<WM_SETTINGCHANGE,     OnSettingChange>(),
     Row<WM_DPICHANGED,        OnDpiChanged>(),
     Row<WM_SIZE,              OnSize>(),
     Row<WM_GETMINMAXINFO,     OnGetMinMaxInfo>(),

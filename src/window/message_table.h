@@ -137,6 +137,25 @@ template <> struct Cracker<WM_CREATE> : Creation<WM_CREATE> {};
 template <> struct Cracker<WM_NOTIFY> {
     static std::tuple<NMHDR*> Crack(const WindowMessage& m) { return {reinterpret_cast<NMHDR*>(m.lp)}; }
 };
+// Whether the window is being enabled (true) or disabled.
+template <> struct Cracker<WM_ENABLE> {
+    static std::tuple<bool> Crack(const WindowMessage& m) { return {m.wp != FALSE}; }
+};
+// What is asked for: the flags (a 64-bit caller's bit among them) and the object's
+// identifier (OBJID_CLIENT, ...), as the system passes them on to the answer.
+template <> struct Cracker<WM_GETOBJECT> {
+    static std::tuple<WPARAM, LONG> Crack(const WindowMessage& m) {
+        return {m.wp, static_cast<LONG>(static_cast<DWORD>(m.lp))};
+    }
+};
+// The system's colours changed (each control hears of it from its top-level window).
+template <> struct Cracker<WM_SYSCOLORCHANGE> : CarriesNothing<WM_SYSCOLORCHANGE> {};
+// The setting changed (SPI_..., 0 for another) and the area named (may be null).
+template <> struct Cracker<WM_SETTINGCHANGE> {
+    static std::tuple<UINT, const wchar_t*> Crack(const WindowMessage& m) {
+        return {static_cast<UINT>(m.wp), reinterpret_cast<const wchar_t*>(m.lp)};
+    }
+};
 // The key asking (0 when the dialog manager asks in general) and its message (may be null).
 template <> struct Cracker<WM_GETDLGCODE> {
     static std::tuple<UINT, MSG*> Crack(const WindowMessage& m) {

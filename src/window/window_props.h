@@ -29,6 +29,8 @@ constexpr const char* kNotMoveable = "MVVBNotMoveAble";
 constexpr const char* kIsDestroyed = "MVVBIsDestroyed";
 // Control windows: 1 between a reported double-click and the release that ends it.
 constexpr const char* kDblClkDone = "DblClkDone";
+// Form windows: the tooltip window that shows its controls' ToolTip.
+constexpr const char* kToolTips = "MVVBToolTips";
 // Progress bars: the end column of the last custom paint.
 constexpr const char* kPbPreviousPos = "MVVBPBPreviousPos";
 }  // namespace prop

@@ -10,6 +10,7 @@
 #include "control_fixture.h"
 #include "gdi_count.h"
 #include "control/progress_paint.h"
+#include "core/high_contrast.h"
 #include "form/window_objects.h"
 #include "window/window_props.h"
 
@@ -142,6 +143,19 @@ TEST_F(GradientBar, FullScaleOn104PixelsEndsAtColumn100) {
     EXPECT_EQ(ButtonFace(), PixelAt(hwndBar, 101, 10));
     expectColumns(104, 100, "full");
     EXPECT_EQ(100, previous());
+}
+
+// The colour choice with both answers of the system's high-contrast setting: on, the bar
+// is the system's highlight colour; off, the gradient.
+TEST_F(GradientBar, HighContrastPaintsTheSystemsHighlightColour) {
+    IDispatch* b = gradient(104, 100);
+    for (bool on : {true, false}) {
+        mv::g_highContrastForTests = on ? +[] { return true; } : +[] { return false; };
+        show(b, 50);
+        EXPECT_EQ(on ? GetSysColor(COLOR_HIGHLIGHT) : Gradient(30, 100), PixelAt(hwndBar, 30, 10)) << "high contrast " << on;
+        EXPECT_EQ(ButtonFace(), PixelAt(hwndBar, 80, 10)) << "high contrast " << on;
+    }
+    mv::g_highContrastForTests = nullptr;
 }
 
 TEST_F(GradientBar, EndColumnRoundsHalvesToEven) {
